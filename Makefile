@@ -1,0 +1,33 @@
+# The two set-up commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: deps demo-deps configure build run test bench package clean
+
+deps:
+	@scripts/install-deps.sh
+
+demo-deps:
+	@scripts/install-deps.sh --demo
+
+configure:
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPELLAR_WERROR=ON >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: demo-deps build
+	@scripts/run-demo.sh $(BUILD_DIR)
+
+test: deps build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE bench
+
+bench: deps build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -L bench
+
+package: deps build
+	@cd $(BUILD_DIR) && cpack
+
+clean:
+	rm -rf $(BUILD_DIR)

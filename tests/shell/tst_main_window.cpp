@@ -1,0 +1,179 @@
+#include <QtTest>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <memory>
+
+#include "shell/close_box.h"
+#include "shell/main_window.h"
+#include "shell/message_boxes.h"
+#include "shell/shared_values.h"
+
+using namespace dorvane;
+
+namespace {
+
+std::unique_ptr<MainWindow> OpenWithLocale(const char* lang) {
+  qunsetenv("LC_ALL");
+  qunsetenv("LC_MESSAGES");
+  qputenv("LANG", lang);
+  auto window = std::make_unique<MainWindow>();
+  window->show();
+  return window;
+}
+
+QString Version() { return QString(PELLAR_VERSION_TEXT); }
+
+template <typename T>
+T* Child(QWidget* window, const char* name) {
+  T* child = window->findChild<T*>(name);
+  if (!child) qFatal("no child %s", name);
+  return child;
+}
+
+QStringList StatusPanels(QWidget* window) {
+  QStringList texts;
+  for (QLabel* panel : Child<QStatusBar>(window, "stbInfo")->findChildren<QLabel*>()) texts << panel->text();
+  return texts;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+  Q_OBJECT
+
+  QList<MessageBoxRequest> m_boxes;
+
+ private slots:
+  void init() {
+    m_boxes.clear();
+    SetMessageBoxResponder([this](const MessageBoxRequest& box) {
+      m_boxes << box;
+      return QMessageBox::Ok;
+    });
+  }
+  void cleanup() { SetMessageBoxResponder({}); }
+
+  void opensInTheLocalesLanguage_data() {
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hostLabel");
+    QTest::addColumn<QString>("currentIpButton");
+    QTest::addColumn<QString>("datePanel");
+    QTest::addColumn<bool>("tooltips");
+    QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
+                           << "  Dorvane PELLAR Utility - Version " + Version() + " (United States)"
+                           << " Host Computer Name" << "Get Current IP" << "Short Date Format: M/D/YYYY" << true;
+    QTest::newRow("fr_CA") << QByteArray("fr_CA.UTF-8")
+                           << "  Dorvane PELLAR Utility - Version " + Version() + " (Canada)"
+                           << " Nom de l'ordinateur hôte" << "Obtenir l'adresse IP"
+                           << "Format de date courte: YYYY-MM-DD" << false;
+    QTest::newRow("es_ES stays English") << QByteArray("es_ES.UTF-8")
+                                         << "  Dorvane PELLAR Utility - Version " + Version() + " (Spain)"
+                                         << " Host Computer Name" << "Get Current IP"
+                                         << "Short Date Format: DD/MM/YYYY" << true;
+    QTest::newRow("es_MX stays English") << QByteArray("es_MX.UTF-8")
+                                         << "  Dorvane PELLAR Utility - Version " + Version() + " (Mexico)"
+                                         << " Host Computer Name" << "Get Current IP"
+                                         << "Short Date Format: DD/MM/YYYY" << true;
+  }
+  void opensInTheLocalesLanguage() {
+    QFETCH(QByteArray, lang);
+    QFETCH(QString, hostLabel);
+    QFETCH(bool, tooltips);
+    auto window = OpenWithLocale(lang.constData());
+    QTEST(window->windowTitle(), "caption");
+    QCOMPARE(Child<QLabel>(window.get(), "lblHostName")->text(), hostLabel);
+    QTEST(Child<QPushButton>(window.get(), "cmdCurrentIP")->text(), "currentIpButton");
+    QTEST(StatusPanels(window.get()).value(0), "datePanel");
+    QCOMPARE(!Child<QPushButton>(window.get(), "cmdTestAdmin")->toolTip().isEmpty(), tooltips);
+    QCOMPARE(Child<QLabel>(window.get(), "lblIPPing")->text(), QString(" Host Computer Current IP Address"));
+    QVERIFY(m_boxes.isEmpty());
+  }
+
+  void theSystemDriveIsSelected() {
+    auto window = OpenWithLocale("en_US.UTF-8");
+    QCOMPARE(Child<QComboBox>(window.get(), "drvList")->currentText(), QString("/"));
+  }
+
+  void languageButtons() {
+    auto window = OpenWithLocale("en_US.UTF-8");
+    auto* spanish = Child<QPushButton>(window.get(), "cmdSpanish");
+    auto* french = Child<QPushButton>(window.get(), "cmdFrench");
+    auto* english = Child<QPushButton>(window.get(), "cmdEnglish");
+    auto* ping = Child<QPushButton>(window.get(), "cmdPing");
+
+    QTest::mouseClick(spanish, Qt::LeftButton);
+    QTest::mouseClick(spanish, Qt::LeftButton);
+    QCOMPARE(window->windowTitle().count(" - Version "), 1);
+    QCOMPARE(ping->text(), QString("Comenzar Ping"));
+    QCOMPARE(StatusPanels(window.get()).value(0).section(':', 1), QString(" M/D/YYYY"));
+
+    QTest::mouseClick(french, Qt::LeftButton);
+    QCOMPARE(LanguageOffset.load(), kFrenchOffset);
+    QCOMPARE(ping->text(), QString("Exécuter la commande Ping"));
+    QCOMPARE(Child<QLabel>(window.get(), "lblHostName")->text(), QString(" Nom de l'ordinateur hôte"));
+    QCOMPARE(english->text(), QString("English"));
+    QCOMPARE(french->text(), QString("Français"));
+    QCOMPARE(spanish->text(), QString("Español"));
+    QCOMPARE(Child<QPushButton>(window.get(), "cmdTerminal")->text(), QString("Dorvane Hyper Terminal"));
+    QVERIFY(ping->toolTip().isEmpty());
+    QVERIFY(Child<QPushButton>(window.get(), "cmdTerminal")->toolTip().isEmpty());
+
+    QTest::mouseClick(english, Qt::LeftButton);
+    QCOMPARE(ping->text(), QString("Start Ping"));
+    QCOMPARE(Child<QLabel>(window.get(), "lblHostName")->text(), QString(" Host Computer Name"));
+    QVERIFY(ping->toolTip().isEmpty());
+    QCOMPARE(window->windowTitle().count(" - Version "), 1);
+  }
+
+  void busyStateDisablesTheNineButtons() {
+    auto window = OpenWithLocale("en_US.UTF-8");
+    const QStringList nine = {"cmdCurrentIP",    "cmdPing",     "cmdProgramPellar2",
+                              "cmdTestAdmin",    "cmdMonitorMode", "cmdProgramQM270",
+                              "cmdTerminal",     "cmdDiscover", "cmdProgramQM270RevB"};
+    window->ButtonMode(false);
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+      QCOMPARE(button->isEnabled(), !nine.contains(button->objectName()));
+    }
+    QVERIFY(CloseBoxRemoved(window.get()));
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+
+    QTest::mouseClick(Child<QPushButton>(window.get(), "cmdFrench"), Qt::LeftButton);
+    QCOMPARE(LanguageOffset.load(), kFrenchOffset);
+
+    window->ButtonMode(true);
+    for (QPushButton* button : window->findChildren<QPushButton*>()) QVERIFY(button->isEnabled());
+    QVERIFY(window->close());
+  }
+
+  void missingTerminalProgram_data() {
+    QTest::addColumn<QByteArray>("programFiles");
+    QTest::newRow("ProgramFiles set") << QByteArray("/nonexistent/Program Files\\");
+    QTest::newRow("beside the tool") << QByteArray();
+  }
+  void missingTerminalProgram() {
+    QFETCH(QByteArray, programFiles);
+    if (programFiles.isNull()) {
+      qunsetenv("ProgramFiles");
+    } else {
+      qputenv("ProgramFiles", programFiles);
+    }
+    auto window = OpenWithLocale("en_US.UTF-8");
+    QString title = window->windowTitle();
+    QTest::mouseClick(Child<QPushButton>(window.get(), "cmdTerminal"), Qt::LeftButton);
+    qunsetenv("ProgramFiles");
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].icon, BoxIcon::Critical);
+    QCOMPARE(m_boxes[0].title, QString("Missing Program"));
+    QCOMPARE(m_boxes[0].text, QString("Dorvane Hyper Terminal Program Not Found"));
+    QCOMPARE(window->windowTitle(), title);
+    for (QPushButton* button : window->FunctionButtons()) QVERIFY(button->isEnabled());
+  }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

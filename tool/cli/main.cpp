@@ -1,0 +1,64 @@
+// pellarctl: every function of the tool without windows, for scripting,
+// batch work and black-box tests. Runs the same dialogue code as the windows.
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "cli/command_table.h"
+
+namespace {
+
+using dorvane::cli::Commands;
+
+QString Usage() {
+  QString text =
+      "Usage: pellarctl [--help] [--version] <command> [options]\n\n"
+      "Sets up the network modules of PELLAR boards and QM270 controllers without windows.\n\n"
+      "Commands:\n";
+  if (Commands().empty()) text += "  (none in this version)\n";
+  for (const auto& command : Commands()) {
+    text += QString("  %1  %2\n").arg(QString(command.name), -10).arg(command.synopsis);
+  }
+  text +=
+      "\nOptions:\n"
+      "  -h, --help     Show this help and exit.\n"
+      "  -v, --version  Show the version and exit.\n\n"
+      "Exit codes: 0 success, 1 run-time error, 2 bad input or usage, 3 communication failure,\n"
+      "4 cancelled.\n";
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("pellarctl");
+  QCoreApplication::setOrganizationName("DORVANE");
+  QCoreApplication::setApplicationVersion(PELLAR_VERSION_TEXT);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+
+  QStringList arguments = QCoreApplication::arguments().mid(1);
+  if (arguments.isEmpty()) {
+    err << Usage();
+    return dorvane::cli::kExitUsage;
+  }
+  const QString first = arguments.first();
+  if (first == "-h" || first == "--help" || first == "help") {
+    out << Usage();
+    return dorvane::cli::kExitSuccess;
+  }
+  if (first == "-v" || first == "--version") {
+    out << "pellarctl " << PELLAR_VERSION_TEXT << "\n";
+    return dorvane::cli::kExitSuccess;
+  }
+  for (const auto& command : Commands()) {
+    if (first == command.name) {
+      out.flush();
+      return command.run(arguments.mid(1));
+    }
+  }
+  err << "pellarctl: unknown command \"" << first << "\"\n\n" << Usage();
+  return dorvane::cli::kExitUsage;
+}

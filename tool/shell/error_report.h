@@ -1,0 +1,17 @@
+#pragma once
+// The standard error box of every handler's trap.
+
+#include <QString>
+
+class QWidget;
+
+namespace dorvane {
+
+class RunTimeError;
+
+// Restores the arrow pointer; for a number other than 0 shows the
+// four-line report titled with the executable's name.
+void ShowErrorReport(const QString& label, int number, const QString& description);
+void ShowErrorReport(const QString& label, const RunTimeError& error);
+
+}  // namespace dorvane

@@ -1,0 +1,15 @@
+// DorvanePELLAR: the installer's tool. The process is its main window.
+
+#include <QApplication>
+
+#include "shell/main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("DorvanePELLAR");
+  QApplication::setOrganizationName("DORVANE");
+  QApplication::setApplicationVersion(PELLAR_VERSION_TEXT);
+  dorvane::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

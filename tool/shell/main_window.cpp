@@ -1,0 +1,193 @@
+#include "shell/main_window.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+#include "platform/drives.h"
+#include "platform/locale_info.h"
+#include "platform/process_start.h"
+#include "shell/apply_language.h"
+#include "shell/close_box.h"
+#include "shell/error_report.h"
+#include "shell/locale_texts.h"
+#include "shell/message_boxes.h"
+#include "shell/program_paths.h"
+#include "shell/result_colours.h"
+#include "shell/run_time_error.h"
+#include "shell/shared_values.h"
+#include "shell/string_table.h"
+#include "ui_main_window.h"
+
+namespace dorvane {
+
+namespace {
+
+QString Text(int id) { return QString::fromStdString(LoadText(id)); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()) {
+  m_ui->setupUi(this);
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (label->property("pellarValue").toBool()) InitValueLabel(label);
+  }
+
+  m_shortDatePanel = new QLabel(this);
+  m_timeFormatPanel = new QLabel(this);
+  m_datePanel = new QLabel(this);
+  m_timePanel = new QLabel(this);
+  m_ui->stbInfo->addWidget(m_shortDatePanel, 1);
+  m_ui->stbInfo->addWidget(m_timeFormatPanel, 1);
+  m_ui->stbInfo->addPermanentWidget(m_datePanel);
+  m_ui->stbInfo->addPermanentWidget(m_timePanel);
+  m_clockTimer = new QTimer(this);
+  m_clockTimer->setSingleShot(true);
+  connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::UpdateClockPanels);
+
+  connect(m_ui->cmdEnglish, &QPushButton::clicked, this, [this] { SetLanguage(kEnglishOffset); });
+  connect(m_ui->cmdSpanish, &QPushButton::clicked, this, [this] { SetLanguage(kSpanishOffset); });
+  connect(m_ui->cmdFrench, &QPushButton::clicked, this, [this] { SetLanguage(kFrenchOffset); });
+  connect(m_ui->cmdTerminal, &QPushButton::clicked, this, &MainWindow::OnTerminal);
+  connect(m_ui->cmdNetworkConnections, &QPushButton::clicked, this, &MainWindow::OnNetworkConnections);
+  connect(m_ui->cmdCurrentIP, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdCurrentIP->text()); });
+  connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdTestAdmin->text()); });
+  connect(m_ui->cmdPing, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdPing->text()); });
+  connect(m_ui->cmdDiscover, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdDiscover->text()); });
+  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdMonitorMode->text()); });
+  for (QPushButton* button : {m_ui->cmdProgramPellar2, m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
+    connect(button, &QPushButton::clicked, this, [this, button] { NotAvailableYet(button->text()); });
+  }
+
+  Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Load() {
+  LanguageOffset = kEnglishOffset;
+  try {
+    SystemLocaleID = platform::SystemDefaultLocaleId();
+  } catch (...) {
+    // Without a locale the tool simply stays English.
+  }
+  LanguageOffset = LanguageOffsetForLocale(SystemLocaleID);
+  try {
+    ApplyLanguage(this);
+    CompleteCaption();
+    FillDriveList();
+    FillStatusPanels();
+    UpdateClockPanels();
+    // Host addresses and name are shown here once the host facts exist.
+  } catch (const RunTimeError& error) {
+    ShowErrorReport("Dorvane Test Form Load", error);
+  } catch (const std::exception& error) {
+    ShowErrorReport("Dorvane Test Form Load", 5, QString::fromUtf8(error.what()));
+  }
+}
+
+void MainWindow::CompleteCaption() {
+  QString country = QString::fromStdString(platform::LocaleText(platform::kLocaleEnglishCountry));
+  setWindowTitle(windowTitle() + QString::fromStdString(VersionCaptionSuffix(country.toStdString())));
+}
+
+void MainWindow::FillStatusPanels() {
+  m_shortDatePanel->setText(Text(1015) + ": " +
+                            QString::fromStdString(ShortDateFormatText(platform::LocaleText(platform::kLocaleShortDate))));
+  m_timeFormatPanel->setText(Text(1016) + ": " +
+                             QString::fromStdString(TimeFormatText(platform::LocaleText(platform::kLocaleTimeFormat))));
+}
+
+void MainWindow::UpdateClockPanels() {
+  QDateTime now = QDateTime::currentDateTime();
+  QLocale locale = QLocale::system();
+  m_datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
+  m_timePanel->setText(locale.toString(now.time(), QLocale::LongFormat));
+  // Wake at the next full second only: the panels stay current without a
+  // busy clock.
+  m_clockTimer->start(1000 - now.time().msec());
+}
+
+void MainWindow::FillDriveList() {
+  m_ui->drvList->clear();
+  for (const std::string& drive : platform::DriveList()) m_ui->drvList->addItem(QString::fromStdString(drive));
+  QString system = QString::fromStdString(platform::SystemDrive());
+  for (int i = 0; i < m_ui->drvList->count(); ++i) {
+#ifdef Q_OS_WIN
+    bool match = m_ui->drvList->itemText(i).left(1).compare(system.left(1), Qt::CaseInsensitive) == 0;
+#else
+    bool match = m_ui->drvList->itemText(i) == system;
+#endif
+    if (match) {
+      m_ui->drvList->setCurrentIndex(i);
+      break;
+    }
+  }
+}
+
+void MainWindow::SetLanguage(int offset) {
+  LanguageOffset = offset;
+  ApplyLanguage(this);
+  CompleteCaption();
+  FillStatusPanels();
+}
+
+void MainWindow::ButtonMode(bool enabled) {
+  SetCloseBox(this, !enabled);
+  for (QPushButton* button : FunctionButtons()) button->setEnabled(enabled);
+}
+
+QList<QPushButton*> MainWindow::FunctionButtons() const {
+  return {m_ui->cmdCurrentIP,   m_ui->cmdPing,     m_ui->cmdProgramPellar2,
+          m_ui->cmdTestAdmin,   m_ui->cmdMonitorMode, m_ui->cmdProgramQM270,
+          m_ui->cmdTerminal,    m_ui->cmdDiscover, m_ui->cmdProgramQM270RevB};
+}
+
+QLineEdit* MainWindow::PingBox() const { return m_ui->txtIPAddress; }
+
+void MainWindow::ClearPingResults() {
+  m_ui->txtIPAddress->clear();
+  m_ui->lblIPHostname->clear();
+  for (QLabel* status : {m_ui->lblStatus_0, m_ui->lblStatus_1, m_ui->lblStatus_2, m_ui->lblStatus_3, m_ui->lblStatus_4}) {
+    status->clear();
+  }
+  SetBackColour(m_ui->lblStatus_0, kWhite);
+}
+
+void MainWindow::NotAvailableYet(const QString& function) {
+  ShowMessage(this, BoxIcon::Information, function.trimmed(),
+              "\"" + function.trimmed() + "\" is not available in this version of the tool.");
+}
+
+void MainWindow::OnTerminal() {
+  QString path;
+  QByteArray programFiles = qgetenv("ProgramFiles");
+  if (!programFiles.isEmpty()) {
+    path = QString::fromStdString(TerminalProgramPath(QString::fromLocal8Bit(programFiles).toStdString()));
+  } else {
+    path = QDir(QCoreApplication::applicationDirPath()).filePath("DorvaneHyperTerminal");
+  }
+  bool started = false;
+  try {
+    started = platform::StartProgram(path.toStdString());
+  } catch (...) {
+    started = false;
+  }
+  if (!started) {
+    ShowMessage(this, BoxIcon::Critical, "Missing Program", "Dorvane Hyper Terminal Program Not Found");
+  }
+}
+
+void MainWindow::OnNetworkConnections() {
+  std::string whyNot;
+  if (!platform::OpenNetworkConnections(whyNot) && !whyNot.empty()) {
+    ShowMessage(this, BoxIcon::Information, m_ui->cmdNetworkConnections->text(), QString::fromStdString(whyNot));
+  }
+}
+
+}  // namespace dorvane

@@ -1,0 +1,57 @@
+#pragma once
+// frmMain: the start-up window, open for the whole run. Host facts, the ping
+// box, one button per function and the language buttons.
+
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace dorvane {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Enables or disables the nine function buttons and the close box
+  // together; the language buttons and Network Connections stay usable.
+  void ButtonMode(bool enabled);
+
+  // The ping box that programming and monitor windows read and fill.
+  QLineEdit* PingBox() const;
+
+  // The buttons ButtonMode switches, in their documented order.
+  QList<QPushButton*> FunctionButtons() const;
+
+ private:
+  void Load();
+  void CompleteCaption();
+  void FillStatusPanels();
+  void FillDriveList();
+  void UpdateClockPanels();
+  void SetLanguage(int offset);
+  void ClearPingResults();
+  void NotAvailableYet(const QString& function);
+
+  void OnTerminal();
+  void OnNetworkConnections();
+
+  std::unique_ptr<Ui::frmMain> m_ui;
+  QLabel* m_shortDatePanel = nullptr;
+  QLabel* m_timeFormatPanel = nullptr;
+  QLabel* m_datePanel = nullptr;
+  QLabel* m_timePanel = nullptr;
+  QTimer* m_clockTimer = nullptr;
+};
+
+}  // namespace dorvane
