@@ -107,7 +107,9 @@ void MainWindow::UpdateClockPanels() {
   QDateTime now = QDateTime::currentDateTime();
   QLocale locale = QLocale::system();
   m_datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
-  m_timePanel->setText(locale.toString(now.time(), QLocale::LongFormat));
+  // The long format carries the time zone, which the panel has no room for.
+  QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove('t').trimmed();
+  m_timePanel->setText(locale.toString(now.time(), timeFormat));
   // Wake at the next full second only: the panels stay current without a
   // busy clock.
   m_clockTimer->start(1000 - now.time().msec());

@@ -1,0 +1,121 @@
+#include <QtTest>
+
+#include "dialogue/banner_scan.h"
+#include "dialogue/run_values.h"
+
+using namespace dorvane;
+
+namespace {
+
+QString Flags(const RunValues& v) {
+  QString flags;
+  for (const auto& flag : v.AtLeast) flags += flag ? '1' : '0';
+  return flags;
+}
+
+const char* kBannerHead = "*** device server ***\r\nMAC address 00204A123456\r\n";
+
+}  // namespace
+
+class TestBannerScan : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // flags: AtLeastV6_5 .. AtLeastV6_10 after the scan; start: before it.
+  void serialTranscript_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("prompt");
+    QTest::addColumn<bool>("newPrompt");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("chip");
+    auto banner = [](const char* version, const char* prompt) {
+      return QString(kBannerHead) + "Software version " + version + " (260101)\r\n\r\n" + prompt + "\r\n";
+    };
+    const char* newPrompt = "Press Enter for Setup Mode";
+    const char* oldPrompt = "Press Enter to go into Setup Mode";
+    QTest::newRow("6.5") << banner("V6.5.0.", newPrompt) << "000000" << true << true << "100000"
+                         << "Software version V6.5.0. (";
+    QTest::newRow("6.6") << banner("V6.6.0.", newPrompt) << "000000" << true << true << "110000"
+                         << "Software version V6.6.0. (";
+    QTest::newRow("6.7") << banner("V6.7.0.", newPrompt) << "000000" << true << true << "111000"
+                         << "Software version V6.7.0. (";
+    QTest::newRow("6.8") << banner("V6.8.0.", newPrompt) << "000000" << true << true << "111100"
+                         << "Software version V6.8.0. (";
+    QTest::newRow("6.9") << banner("V6.9.0.", newPrompt) << "000000" << true << true << "111110"
+                         << "Software version V6.9.0. (";
+    QTest::newRow("6.10") << banner("V6.10.0.", newPrompt) << "000000" << true << true << "111111"
+                          << "Software version V6.10.0. ";
+    QTest::newRow("unlisted lowers only 6.5") << banner("V7.2.0.", newPrompt) << "111111" << true << true
+                                              << "011111" << "Software version V7.2.0. (";
+    QTest::newRow("6.1 is not 6.10") << banner("V6.1.0.", newPrompt) << "000000" << true << true << "000000"
+                                     << "Software version V6.1.0. (";
+    QTest::newRow("old prompt keeps flags") << banner("V6.10.0.", oldPrompt) << "000000" << true << false
+                                            << "000000" << "Software version V6.10.0. ";
+    QTest::newRow("both prompts count as old") << banner("V6.10.0.", newPrompt) + oldPrompt << "000000" << true
+                                               << false << "000000" << "Software version V6.10.0. ";
+    QTest::newRow("no prompt yet") << QString(kBannerHead) + "Software version V6.10.0." << "000000" << false
+                                   << false << "000000" << "Software version V6.10.0.";
+    QTest::newRow("short chip version at the end") << QString("Press Enter for Setup Mode Software version V6")
+                                                   << "000000" << true << true << "000000"
+                                                   << "Software version V6";
+    QTest::newRow("case matters") << QString("press enter for setup mode") << "000000" << false << false
+                                  << "000000" << "";
+  }
+  void serialTranscript() {
+    QFETCH(QString, text);
+    QFETCH(QString, start);
+    RunValues values;
+    for (int i = 0; i < kVersionFlagCount; ++i) values.AtLeast[i] = start[i] == '1';
+    BannerScanResult result = ScanSerialTranscript(text.toStdString(), values);
+    QTEST(result.promptSeen, "prompt");
+    QTEST(values.NewSetupPrompt.load(), "newPrompt");
+    QTEST(Flags(values), "flags");
+    QTEST(QString::fromStdString(values.ChipVersion()), "chip");
+    QCOMPARE(values.StopWaiting.load(), false);
+  }
+
+  void blankChipVersionEmptiesTheLabel() {
+    RunValues values;
+    BannerScanResult result = ScanSerialTranscript("Software version", values);
+    QVERIFY(result.chipVersionFound);
+    QCOMPARE(result.chipVersionLabel, std::string("Software version"));
+    std::string text = std::string("x") + "Software version" + std::string(10, ' ');
+    result = ScanSerialTranscript(text, values);
+    QCOMPARE(values.ChipVersion().size(), std::size_t(26));
+    QVERIFY(!result.chipVersionLabel.empty());
+  }
+
+  void networkChunks_data() {
+    QTest::addColumn<QStringList>("chunks");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("newPrompt");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<bool>("stopWaiting");
+    QTest::newRow("whole banner") << QStringList{"Software version V6.8.0. (x)\r\nPress Enter for Setup Mode\r\n"}
+                                  << "000000" << true << "111100" << false;
+    QTest::newRow("prompt split over two chunks") << QStringList{"Press Enter for Se", "tup Mode\r\n"} << "000000"
+                                                  << false
+                                                  << "000000" << false;
+    QTest::newRow("version in an earlier chunk") << QStringList{"Software version V6.8.0.\r\n",
+                                                                "Press Enter for Setup Mode"}
+                                                 << "111111" << true << "011111" << false;
+    QTest::newRow("parameters stored") << QStringList{"Parameters stored ...\r\n"} << "000000" << false << "000000" << true;
+    QTest::newRow("stored beside a prompt is not looked at")
+        << QStringList{"Press Enter for Setup Mode Software version V6.5.0. Parameters stored"} << "000000" << true << "100000"
+        << false;
+  }
+  void networkChunks() {
+    QFETCH(QStringList, chunks);
+    QFETCH(QString, start);
+    RunValues values;
+    for (int i = 0; i < kVersionFlagCount; ++i) values.AtLeast[i] = start[i] == '1';
+    for (const QString& chunk : chunks) ScanNetworkChunk(chunk.toStdString(), values);
+    QTEST(values.NewSetupPrompt.load(), "newPrompt");
+    QTEST(Flags(values), "flags");
+    QTEST(values.StopWaiting.load(), "stopWaiting");
+  }
+};
+
+QTEST_APPLESS_MAIN(TestBannerScan)
+#include "tst_banner_scan.moc"

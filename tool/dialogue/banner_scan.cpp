@@ -1,0 +1,71 @@
+#include "dialogue/banner_scan.h"
+
+#include <array>
+
+#include "dialogue/run_values.h"
+
+namespace dorvane {
+
+namespace {
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+// The first version of the ladder found raises its flag and every lower
+// one; none of them lowers only AtLeastV6_5.
+void ApplyVersionLadder(std::string_view text, RunValues& values) {
+  static constexpr std::array<std::string_view, kVersionFlagCount> kVersions = {
+      "Software version V6.5.0.", "Software version V6.6.0.", "Software version V6.7.0.",
+      "Software version V6.8.0.", "Software version V6.9.0.", "Software version V6.10.0."};
+  for (std::size_t i = 0; i < kVersions.size(); ++i) {
+    if (Contains(text, kVersions[i])) {
+      for (std::size_t lower = 0; lower <= i; ++lower) values.AtLeast[lower] = true;
+      return;
+    }
+  }
+  values.AtLeastV6_5() = false;
+}
+
+void ScanChipVersion(std::string_view text, RunValues& values, BannerScanResult& result) {
+  std::size_t at = text.find(kSoftwareVersion);
+  if (at == std::string_view::npos) return;
+  std::string chip(text.substr(at, kChipVersionLength));
+  values.SetChipVersion(chip);
+  result.chipVersionFound = true;
+  bool blank = chip.find_first_not_of(" \t\r\n") == std::string::npos;
+  result.chipVersionLabel = blank ? std::string() : chip;
+}
+
+}  // namespace
+
+BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values) {
+  BannerScanResult result;
+  if (Contains(transcript, kOldSetupPrompt)) {
+    result.promptSeen = true;
+    values.NewSetupPrompt = false;
+  } else if (Contains(transcript, kNewSetupPrompt)) {
+    result.promptSeen = true;
+    values.NewSetupPrompt = true;
+    ApplyVersionLadder(transcript, values);
+  }
+  ScanChipVersion(transcript, values, result);
+  return result;
+}
+
+BannerScanResult ScanNetworkChunk(std::string_view chunk, RunValues& values) {
+  BannerScanResult result;
+  if (Contains(chunk, kOldSetupPrompt)) {
+    result.promptSeen = true;
+    values.NewSetupPrompt = false;
+  } else if (Contains(chunk, kNewSetupPrompt)) {
+    result.promptSeen = true;
+    values.NewSetupPrompt = true;
+    ApplyVersionLadder(chunk, values);
+  } else if (Contains(chunk, kParametersStored)) {
+    result.parametersStored = true;
+    values.StopWaiting = true;
+  }
+  ScanChipVersion(chunk, values, result);
+  return result;
+}
+
+}  // namespace dorvane

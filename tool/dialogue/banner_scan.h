@@ -1,0 +1,33 @@
+#pragma once
+// Recognition of the module's banner: which setup prompt it shows, which
+// firmware it runs, and "Parameters stored" after the save command.
+
+#include <string>
+#include <string_view>
+
+namespace dorvane {
+
+class RunValues;
+
+inline constexpr std::string_view kOldSetupPrompt = "Press Enter to go into Setup Mode";
+inline constexpr std::string_view kNewSetupPrompt = "Press Enter for Setup Mode";
+inline constexpr std::string_view kParametersStored = "Parameters stored";
+inline constexpr std::string_view kSoftwareVersion = "Software version";
+inline constexpr std::size_t kChipVersionLength = 26;
+
+struct BannerScanResult {
+  bool promptSeen = false;          // a setup prompt is in the text
+  bool chipVersionFound = false;    // "Software version" is in the text
+  std::string chipVersionLabel;     // what lblChipVersion shows (blank: empty)
+  bool parametersStored = false;    // network only: the save was confirmed
+};
+
+// Serial receive handler: tests the whole transcript received so far.
+BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values);
+
+// Network data handler: tests one arrived chunk on its own (a prompt split
+// between two chunks is not recognised). Sets StopWaiting on
+// "Parameters stored".
+BannerScanResult ScanNetworkChunk(std::string_view chunk, RunValues& values);
+
+}  // namespace dorvane

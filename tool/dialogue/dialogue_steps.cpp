@@ -1,0 +1,93 @@
+#include "dialogue/dialogue_steps.h"
+
+#include "dialogue/run_values.h"
+
+namespace dorvane {
+
+WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule) {
+  dialogue.Progress({ProgressKind::Show});
+  std::string status = kWakeUpStatus;
+  dialogue.Status(status);
+  bool trailingBlank = false;
+  while (!dialogue.PromptSeen()) {
+    // A high threshold keeps the receive handler from scanning the transcript
+    // after every echoed character while the keystrokes go out.
+    if (pellar2ThresholdRule) dialogue.SetReceiveThreshold(100);
+    for (int i = 0; i < 3; ++i) {
+      dialogue.Send("x");
+      dialogue.WaitSeconds(dialogue.KeystrokePause());
+    }
+    trailingBlank = !trailingBlank;
+    dialogue.Status(trailingBlank ? status + " " : status);
+    dialogue.Yield();
+    if (pellar2ThresholdRule) dialogue.SetReceiveThreshold(1);
+    if (dialogue.EscapePressed()) return WakeOutcome::Cancelled;
+  }
+  return WakeOutcome::PromptSeen;
+}
+
+void ClearArpCache(Dialogue& dialogue) {
+  dialogue.Status("Clearing ARP Address");
+  dialogue.Yield();
+  ArpOutcome outcome = dialogue.ClearArpTable();
+  dialogue.Status(outcome.ok ? "Clearing ARP Address Completed" : "Clearing ARP Address Failed");
+  dialogue.Yield();
+}
+
+bool AssignAddressByArp(Dialogue& dialogue, const std::string& address, const std::string& mac) {
+  dialogue.Status("ARP Device IP Address");
+  dialogue.Yield();
+  return dialogue.AssignArpAddress(address, mac).ok;
+}
+
+std::string MacTextFromBoxes(const std::array<std::string, 6>& boxes) {
+  std::string mac;
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    std::string_view box = boxes[i];
+    while (!box.empty() && box.front() == ' ') box.remove_prefix(1);
+    while (!box.empty() && box.back() == ' ') box.remove_suffix(1);
+    if (i > 0) mac += '-';
+    mac += box;
+  }
+  return mac;
+}
+
+bool ConnectSetupPort(Dialogue& dialogue, const std::string& address) {
+  dialogue.Status("Device Server Connection 1");
+  dialogue.Yield();
+  dialogue.CloseLink();
+  dialogue.ConnectTcp(address, kAssignAddressPort);
+  dialogue.WaitSeconds(5);
+
+  dialogue.Status("Device Server Connection 2");
+  dialogue.Yield();
+  dialogue.CloseLink();
+  dialogue.ConnectTcp(address, kSetupPort);
+  dialogue.WaitSeconds(3);
+
+  bool connected = dialogue.TcpConnected();
+  for (int i = 0; i < kConnectedStateRereads && !connected; ++i) connected = dialogue.TcpConnected();
+  if (!connected) return false;
+
+  // Read here so a stored value that is not a number fails the run before
+  // the first answer.
+  dialogue.AnswerPause(LinkKind::Network);
+  dialogue.Send("\r");
+  dialogue.WaitSeconds(5);
+  return true;
+}
+
+void SendAnswer(Dialogue& dialogue, std::string_view answer, double pause, Secrecy secrecy) {
+  dialogue.Send(answer, secrecy);
+  dialogue.WaitSeconds(pause);
+}
+
+bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step) {
+  if (!values.ProgressActive) return false;
+  int divisor = ProgressDivisor(values);
+  if (divisor == 0) return false;
+  step = {ProgressKind::Advance, divisor};
+  return true;
+}
+
+}  // namespace dorvane

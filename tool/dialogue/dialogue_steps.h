@@ -1,0 +1,50 @@
+#pragma once
+// The link and dialogue steps every programming window runs, in the order
+// the modules expect them, written against the Dialogue interface.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "dialogue/dialogue.h"
+
+namespace dorvane {
+
+inline constexpr int kAssignAddressPort = 1;
+inline constexpr int kSetupPort = 9999;
+inline constexpr const char* kWakeUpStatus = "Waiting for PELLAR Reset or Power Cycle";
+// Socket state reads after the 3-second wait, without pause, before the
+// connection counts as failed.
+inline constexpr int kConnectedStateRereads = 30;
+
+enum class WakeOutcome { PromptSeen, Cancelled };
+
+// Serial wake-up: three "x" per cycle with the keystroke pause between, the
+// status alternating, until the module's prompt is seen. ESC is looked at
+// once per cycle, at its end. pellar2ThresholdRule: raise the receive
+// threshold to 100 during each cycle (the PELLAR2 window without "server
+// settings only").
+WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule);
+
+// Empties the host's ARP table; the run goes on whatever the outcome.
+void ClearArpCache(Dialogue& dialogue);
+
+// Puts address -> MAC into the host's ARP table, so the module takes the
+// address at the next connection attempt. False is the ARP failure.
+bool AssignAddressByArp(Dialogue& dialogue, const std::string& address, const std::string& mac);
+
+// "00-20-4a-12-34-56" from the six two-character boxes, each trimmed.
+std::string MacTextFromBoxes(const std::array<std::string, 6>& boxes);
+
+// Port 1 (5 s, outcome ignored), then port 9999 (3 s), the connected-state
+// check, then CR and 5 s into the setup menu. False: not connected.
+bool ConnectSetupPort(Dialogue& dialogue, const std::string& address);
+
+// One answer exactly as built, then the pause.
+void SendAnswer(Dialogue& dialogue, std::string_view answer, double pause, Secrecy secrecy = Secrecy::Plain);
+
+// The progress step a wait ends with, if any: none while ProgressActive is
+// false or no run flag is set.
+bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step);
+
+}  // namespace dorvane

@@ -1,0 +1,195 @@
+#include "dialogue/live_dialogue.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+#include "dialogue/banner_scan.h"
+#include "dialogue/dialogue_steps.h"
+#include "dialogue/run_values.h"
+#include "dialogue/serial_link.h"
+#include "dialogue/tcp_link.h"
+#include "platform/serial_ports.h"
+#include "platform/settings_store.h"
+#include "shell/run_time_error.h"
+#include "shell/shared_values.h"
+#include "shell/wait_clock.h"
+
+namespace dorvane {
+
+namespace {
+
+SettingReader StoreReader() {
+  return [](std::string_view name) { return platform::ReadSetting(name); };
+}
+
+}  // namespace
+
+LiveDialogue::LiveDialogue(RunValues& values, std::shared_ptr<platform::ArpTable> arp, TranscriptLog log,
+                           std::atomic<bool>& escape)
+    : m_values(values), m_arp(std::move(arp)), m_log(std::move(log)), m_escape(escape),
+      m_clock(std::make_unique<QElapsedTimer>()) {
+  m_clock->start();
+}
+
+LiveDialogue::~LiveDialogue() { CloseLink(); }
+
+double LiveDialogue::Elapsed() const { return m_clock->nsecsElapsed() / 1e9; }
+
+void LiveDialogue::OpenSerialLink(int comPort) {
+  CloseLink();
+  std::string device = platform::ComPortDevice(comPort);
+  if (device.empty()) {
+    throw RunTimeError(8002, "Invalid port number (COM" + std::to_string(comPort) + " reaches no serial device)");
+  }
+  auto link = std::make_unique<SerialLink>(comPort, QString::fromStdString(device));
+  QString error;
+  if (!link->Open(error)) {
+    throw RunTimeError(8002, "Invalid port number (COM" + std::to_string(comPort) + " " + device + ": " +
+                                 error.toStdString() + ")");
+  }
+  connect(link.get(), &Link::BytesArrived, this, &LiveDialogue::OnBytesArrived);
+  connect(link.get(), &Link::Dropped, this, &LiveDialogue::OnDropped);
+  m_log.Event(Elapsed(), "open", link->Describe().toStdString());
+  m_link = std::move(link);
+  m_serial = true;
+  m_linkLost = false;
+}
+
+void LiveDialogue::ConnectTcp(const std::string& address, int port) {
+  CloseLink();
+  auto link = std::make_unique<TcpLink>(QString::fromStdString(address), static_cast<quint16>(port));
+  connect(link.get(), &Link::BytesArrived, this, &LiveDialogue::OnBytesArrived);
+  connect(link.get(), &Link::Dropped, this, &LiveDialogue::OnDropped);
+  m_log.Event(Elapsed(), "connect", link->Describe().toStdString());
+  link->Connect();
+  m_link = std::move(link);
+  m_serial = false;
+  m_linkLost = false;
+}
+
+bool LiveDialogue::TcpConnected() { return !m_serial && m_link && m_link->IsOpen(); }
+
+void LiveDialogue::CloseLink() {
+  if (!m_link) return;
+  m_link->disconnect(this);
+  m_link->Close();
+  m_log.Event(Elapsed(), "close", m_link->Describe().toStdString());
+  m_link.reset();
+}
+
+void LiveDialogue::SetReceiveThreshold(int characters) {
+  m_threshold = characters < 1 ? 1 : characters;
+  // Lowering the threshold must not strand what already waits in the buffer.
+  if (m_serial && m_link && m_link->BytesAvailable() >= m_threshold) ReadSerial();
+}
+
+void LiveDialogue::Send(std::string_view bytes, Secrecy secrecy) {
+  if (m_linkLost || !m_link || !m_link->IsOpen()) {
+    m_log.Event(Elapsed(), "lost", m_lostWhy.toStdString());
+    throw CommunicationLost(m_lostWhy.isEmpty() ? "the link is not open" : m_lostWhy.toStdString());
+  }
+  m_log.Sent(Elapsed(), bytes, secrecy);
+  if (!m_link->Write(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
+    throw CommunicationLost("the bytes could not be written");
+  }
+}
+
+void LiveDialogue::WaitSeconds(double seconds) {
+  if (!m_values.StopWaiting && seconds > 0) {
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(static_cast<int>(std::lround(seconds * TimeScale() * 1000.0)));
+    m_waitLoop = &loop;
+    loop.exec();
+    m_waitLoop = nullptr;
+  }
+  ProgressStep step;
+  if (ProgressStepAfterWait(m_values, step)) Progress(step);
+}
+
+void LiveDialogue::Yield() { QCoreApplication::processEvents(); }
+
+void LiveDialogue::QuitWait() {
+  if (m_waitLoop) m_waitLoop->quit();
+}
+
+void LiveDialogue::Status(std::string_view text) {
+  m_log.Status(Elapsed(), text);
+  emit StatusChanged(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void LiveDialogue::Progress(ProgressStep step) { emit ProgressStepped(static_cast<int>(step.kind), step.divisor); }
+
+double LiveDialogue::KeystrokePause() { return dorvane::KeystrokePause(StoreReader(), LanguageOffset.load()); }
+
+double LiveDialogue::AnswerPause(LinkKind link) {
+  return dorvane::AnswerPause(StoreReader(), LanguageOffset.load(), link);
+}
+
+ArpOutcome LiveDialogue::ClearArpTable() {
+  platform::CommandOutcome outcome = m_arp ? m_arp->Clear() : platform::CommandOutcome{false, "no ARP table"};
+  m_log.Event(Elapsed(), outcome.ok ? "arp" : "arp-failed", outcome.detail);
+  return {outcome.ok, outcome.detail};
+}
+
+ArpOutcome LiveDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
+  platform::CommandOutcome outcome =
+      m_arp ? m_arp->Assign(address, mac) : platform::CommandOutcome{false, "no ARP table"};
+  m_log.Event(Elapsed(), outcome.ok ? "arp" : "arp-failed", outcome.detail);
+  return {outcome.ok, outcome.detail};
+}
+
+void LiveDialogue::OnBytesArrived() {
+  if (!m_link) return;
+  if (m_serial) {
+    if (m_link->BytesAvailable() >= m_threshold) ReadSerial();
+    return;
+  }
+  QByteArray chunk = m_link->ReadAll();
+  std::string text = chunk.toStdString();
+  m_log.Received(Elapsed(), text);
+  BannerScanResult scan = ScanNetworkChunk(text, m_values);
+  if (scan.chipVersionFound) emit ChipVersionChanged(QString::fromLatin1(scan.chipVersionLabel.c_str()));
+  if (m_values.StopWaiting) QuitWait();
+}
+
+void LiveDialogue::ReadSerial() {
+  QByteArray chunk = m_link->ReadAll();
+  if (chunk.isEmpty()) return;
+  std::string text = chunk.toStdString();
+  m_log.Received(Elapsed(), text);
+  m_transcript += text;
+  BannerScanResult scan = ScanSerialTranscript(m_transcript, m_values);
+  if (scan.promptSeen) m_promptSeen = true;
+  if (scan.chipVersionFound) emit ChipVersionChanged(QString::fromLatin1(scan.chipVersionLabel.c_str()));
+}
+
+void LiveDialogue::OnDropped(const QString& why) {
+  if (m_linkLost) return;
+  m_linkLost = true;
+  m_lostWhy = why;
+  m_log.Event(Elapsed(), "dropped", why.toStdString());
+}
+
+Question::Answer LiveDialogue::Ask(const Question& question) {
+  m_answer = -1;
+  QEventLoop loop;
+  connect(this, &LiveDialogue::AnswerGiven, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+  emit QuestionAsked(QString::fromStdString(question.title), QString::fromStdString(question.text),
+                     static_cast<int>(question.icon), static_cast<int>(question.buttons));
+  if (m_answer.load() < 0) loop.exec();
+  return static_cast<Question::Answer>(m_answer.load());
+}
+
+void LiveDialogue::Answer(Question::Answer answer) {
+  m_answer = static_cast<int>(answer);
+  emit AnswerGiven();
+}
+
+}  // namespace dorvane

@@ -1,0 +1,35 @@
+#pragma once
+// The progress bar of a programming run: a fill over a track, advanced by
+// one step per wait once the dialogue proper has begun.
+
+namespace dorvane {
+
+class RunValues;
+
+enum class ProgressKind {
+  Show,     // track and fill visible, fill at its start width
+  Advance,  // one step: track width / divisor, never past the track
+  Full,     // fill as wide as the track (after the save command)
+  Hide,     // both hidden at the end of a run
+};
+
+struct ProgressStep {
+  ProgressKind kind = ProgressKind::Show;
+  int divisor = 0;  // Advance only
+};
+
+// The fill's width when the bar is shown, in the window's width units.
+inline constexpr int kProgressStartWidth = 15;
+
+// The divisor of the first run flag that is true (PELLAR2 60, the others
+// 90), or 0 when no run is active (then a wait moves no bar).
+int ProgressDivisor(const RunValues& values);
+
+// The fill's width after one step: width + int(track / divisor), capped at
+// the track's width.
+int AdvancedProgressWidth(int width, int track, int divisor);
+
+// The fill's width after any step.
+int ProgressWidthAfter(const ProgressStep& step, int width, int track);
+
+}  // namespace dorvane

@@ -1,0 +1,109 @@
+#pragma once
+// The test runner: a Dialogue on a virtual clock, in-process, no threads.
+// Every send, wait and status is recorded with its virtual time, and the
+// simulated module's bytes arrive at scheduled virtual times, so a full
+// two-minute run checks in milliseconds.
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dialogue/dialogue.h"
+#include "dialogue/run_values.h"
+#include "dialogue/transcript_log.h"
+
+namespace dorvane {
+
+class RecordingDialogue : public Dialogue {
+ public:
+  enum class Kind { Send, Wait, Status, Progress, OpenSerial, ConnectTcp, Close, Threshold, ClearArp, AssignArp, Ask };
+  struct Record {
+    double time = 0;
+    Kind kind = Kind::Send;
+    std::string text;     // bytes sent, status text, address:port, ...
+    double seconds = 0;   // Wait: the requested seconds
+    ProgressStep step{};  // Progress
+  };
+
+  explicit RecordingDialogue(RunValues& values);
+
+  // --- what the simulated module and the host do ---
+  // Bytes from the module over the serial link or the socket, at a
+  // virtual time; they arrive during the wait or yield that passes it.
+  void ArriveSerial(double at, std::string bytes);
+  void ArriveNetwork(double at, std::string bytes);
+  // Called after every send, to let the module react (schedule arrivals).
+  std::function<void(RecordingDialogue&, std::string_view sent)> onSend;
+  // Ports that accept a connection (any address).
+  std::set<int> listeningPorts = {9999};
+  double escapeAt = -1;          // ESC pressed at this time (-1: never)
+  double linkLostAt = -1;        // the link drops at this time
+  ArpOutcome clearArp{true, {}};
+  ArpOutcome assignArp{true, {}};
+  SettingReader settings;        // stored timing values (none by default)
+  int languageOffset = 0;
+  bool serialOpenFails = false;
+  // Answers to the run's questions, in order; Ok/Yes when they run out.
+  std::vector<Question::Answer> answers;
+  std::vector<Question> questions;  // every question asked
+
+  // --- what the run did ---
+  const std::vector<Record>& Records() const { return m_records; }
+  std::vector<Record> RecordsOf(Kind kind) const;
+  double Now() const { return m_now; }
+  std::string Sent() const;  // every byte sent, in order
+  TranscriptLog log;
+
+  // Dialogue
+  void OpenSerialLink(int comPort) override;
+  void ConnectTcp(const std::string& address, int port) override;
+  bool TcpConnected() override;
+  void CloseLink() override;
+  void SetReceiveThreshold(int characters) override;
+  void Send(std::string_view bytes, Secrecy secrecy) override;
+  void WaitSeconds(double seconds) override;
+  void Yield() override;
+  void Status(std::string_view text) override;
+  void Progress(ProgressStep step) override;
+  bool EscapePressed() override;
+  void ClearEscape() override;
+  bool PromptSeen() override { return m_promptSeen; }
+  void ClearPromptSeen() override { m_promptSeen = false; }
+  std::string Transcript() override { return m_transcript; }
+  Question::Answer Ask(const Question& question) override;
+  double KeystrokePause() override;
+  double AnswerPause(LinkKind link) override;
+  ArpOutcome ClearArpTable() override;
+  ArpOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
+  RunValues& Values() override { return m_values; }
+
+  std::string ChipVersionLabel() const { return m_chipVersionLabel; }
+
+ private:
+  struct Arrival {
+    bool serial = true;
+    std::string bytes;
+  };
+  void Add(Kind kind, std::string text, double seconds = 0, ProgressStep step = {});
+  // Delivers every arrival due by `until`; returns the time StopWaiting came
+  // up, or a negative value.
+  double DeliverUntil(double until);
+  void DeliverSerial(const std::string& bytes);
+
+  RunValues& m_values;
+  std::vector<Record> m_records;
+  std::multimap<double, Arrival> m_arrivals;
+  double m_now = 0;
+  bool m_escapeCleared = false;
+  bool m_promptSeen = false;
+  bool m_serialOpen = false;
+  bool m_connected = false;
+  int m_threshold = 1;
+  std::string m_pendingSerial;
+  std::string m_transcript;
+  std::string m_chipVersionLabel;
+};
+
+}  // namespace dorvane

@@ -1,0 +1,27 @@
+#pragma once
+// The subnet-mask list every programming window offers, and the module's
+// answer for it: the number of host bits.
+
+#include <array>
+#include <string>
+
+namespace dorvane {
+
+class RunValues;
+
+inline constexpr std::array<const char*, 17> kSubnetMasks = {
+    "255.255.255.000", "255.255.000.000", "255.000.000.000", "255.128.000.000", "255.255.248.000",
+    "255.255.252.000", "255.255.254.000", "255.255.255.128", "255.255.255.192", "255.255.255.224",
+    "255.255.255.240", "255.255.255.248", "255.255.255.252", "255.255.240.000", "255.255.224.000",
+    "255.255.192.000", "255.255.128.000"};
+
+// "8" for index 0 ... "15" for index 16; "0" for any other index.
+std::string HostBitsForIndex(int index);
+
+// Sets HostBitsText of the run values from the list index.
+void SubnetHostBits(RunValues& values, int index);
+
+// The list index of a mask written with or without leading zeros, or -1.
+int SubnetMaskIndex(const std::string& mask);
+
+}  // namespace dorvane
