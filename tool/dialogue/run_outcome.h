@@ -16,6 +16,8 @@ struct RunOutcome {
   Kind kind = Kind::Completed;
   int errorNumber = 0;
   std::string description;  // run-time error description, or why the link dropped
+
+  static RunOutcome Ended(Kind kind) { return {kind, 0, {}}; }
 };
 
 }  // namespace dorvane
