@@ -71,6 +71,8 @@ class Dialogue {
   virtual void ClearPromptSeen() = 0;
   // Everything received over the serial link so far.
   virtual std::string Transcript() = 0;
+  // Empties the transcript (later scans see only what arrives from now on).
+  virtual void ClearTranscript() = 0;
   // A question or instruction for the installer; the run waits for the
   // answer, the window does not.
   virtual Question::Answer Ask(const Question& question) = 0;

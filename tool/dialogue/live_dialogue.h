@@ -43,6 +43,7 @@ class LiveDialogue : public QObject, public Dialogue {
   bool PromptSeen() override { return m_promptSeen; }
   void ClearPromptSeen() override { m_promptSeen = false; }
   std::string Transcript() override { return m_transcript; }
+  void ClearTranscript() override { m_transcript.clear(); }
   double KeystrokePause() override;
   double AnswerPause(LinkKind link) override;
   ArpOutcome ClearArpTable() override;

@@ -72,6 +72,7 @@ class RecordingDialogue : public Dialogue {
   bool PromptSeen() override { return m_promptSeen; }
   void ClearPromptSeen() override { m_promptSeen = false; }
   std::string Transcript() override { return m_transcript; }
+  void ClearTranscript() override { m_transcript.clear(); }
   Question::Answer Ask(const Question& question) override;
   double KeystrokePause() override;
   double AnswerPause(LinkKind link) override;

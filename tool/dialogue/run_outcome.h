@@ -12,6 +12,7 @@ struct RunOutcome {
     ArpFailure,            // the ARP entry could not be set
     CommunicationFailure,  // no connection, or the link dropped mid-run
     RunTimeError,          // number and description for the error report
+    InputRejected,         // a field the run found unusable; errorNumber says which
   };
   Kind kind = Kind::Completed;
   int errorNumber = 0;

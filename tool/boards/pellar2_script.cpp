@@ -1,0 +1,224 @@
+#include "boards/pellar2_script.h"
+
+#include "dialogue/dialogue_steps.h"
+#include "dialogue/run_values.h"
+#include "dialogue/subnet_host_bits.h"
+#include "shell/ip_address.h"
+
+namespace dorvane {
+
+namespace {
+
+constexpr const char* kCR = "\r";
+
+// Field n (0..3) of an address in the three-digits-per-field form.
+std::string Field(const std::string& address, int n) { return address.substr(static_cast<std::size_t>(n) * 4, 3); }
+
+std::string Trimmed(const std::string& text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+class Pellar2Script {
+ public:
+  Pellar2Script(Dialogue& d, const Pellar2Inputs& in) : d(d), in(in), v(d.Values()) {}
+
+  RunOutcome Run() {
+    v.ProgressActive = false;
+    v.Pellar2RunActive = true;
+    // A module programmed earlier in the same session must not lend its
+    // firmware flags to this one: only this module's banner counts.
+    v.NewSetupPrompt = false;
+    for (auto& flag : v.AtLeast) flag = false;
+    SubnetHostBits(v, in.subnetIndex);
+    ClearArpCache(d);
+    network = IsNetworkPort(in.portIndex);
+    RunOutcome entry = network ? EnterByNetwork() : EnterBySerial();
+    if (entry.kind != RunOutcome::Kind::Completed) return entry;
+    Script();
+    return network ? EndNetwork() : EndSerial();
+  }
+
+ private:
+  RunOutcome EnterByNetwork() {
+    v.StopWaiting = false;
+    d.Progress({ProgressKind::Show});
+    std::string target;
+    if (in.portIndex == kPortViaArp) {
+      for (int i = 0; i < 6; ++i) {
+        if (Trimmed(in.macBoxes[static_cast<std::size_t>(i)]).empty()) {
+          return {RunOutcome::Kind::InputRejected, i, "MAC address box " + std::to_string(i + 1) + " is empty"};
+        }
+      }
+      target = IPAddressWithoutLeadingZeros(in.deviceAddress);
+      if (!AssignAddressByArp(d, target, MacTextFromBoxes(in.macBoxes))) {
+        return RunOutcome::Ended(RunOutcome::Kind::ArpFailure);
+      }
+    } else {
+      target = kServiceAddresses[static_cast<std::size_t>(in.portIndex - kFirstServicePort)];
+    }
+    if (!ConnectSetupPort(d, target)) return RunOutcome::Ended(RunOutcome::Kind::CommunicationFailure);
+    pause = d.AnswerPause(LinkKind::Network);
+    d.Status("Device Server Settings");
+    v.ProgressActive = true;
+    return {};
+  }
+
+  RunOutcome EnterBySerial() {
+    d.ClearPromptSeen();
+    d.OpenSerialLink(in.portIndex);
+    if (AwaitSetupPrompt(d, !in.defaultOnly) == WakeOutcome::Cancelled) {
+      return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
+    }
+    d.Send(kCR);
+    d.WaitSeconds(5);
+    pause = d.AnswerPause(LinkKind::Serial);
+    v.ProgressActive = true;
+    d.Status("Server Configuration");
+    d.ClearTranscript();
+    return {};
+  }
+
+  void Answer(const std::string& answer) { SendAnswer(d, answer, pause); }
+  void AnswerCR(const std::string& text) { Answer(text + kCR); }
+  void BackToMenu() {
+    d.Send(kCR);
+    d.WaitSeconds(5);
+  }
+
+  void Script() {
+    AnswerCR("0");                                          // 1
+    d.Status("IP Settings");
+    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.deviceAddress, f));  // 2-5
+    d.Status("IP Gateway");
+    Answer("Y");                                            // 6
+    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.gateway, f));        // 7-10
+    d.Status("Network Settings");
+    AnswerCR(v.HostBitsText());                             // 11
+    if (in.defaultOnly) v.RaiseAllFirmwareFlags();
+    if (v.AtLeastV6_6()) Answer("N");                       // 12
+    Answer("N");                                            // 13
+    if (in.deviceAddress == "000.000.000.000" || in.deviceAddress == "000.000.001.000") Answer("N");  // 14
+    if (v.AtLeastV6_8()) Answer("N");                       // 15
+    if (network) d.Status("Device Server Port Settings");
+    BackToMenu();                                           // 16
+    if (!in.defaultOnly) {
+      ChannelSettings();
+      EthernetSettings();
+      SecuritySettings();
+    }
+    BackToMenu();                                           // 57
+    d.Send("9\r");                                          // 58
+    d.Progress({ProgressKind::Full});
+  }
+
+  void ChannelSettings() {
+    if (!network) d.Status("Channel 1 Configuration");
+    AnswerCR("1");                                          // 17
+    d.Status("Baud Rate");
+    AnswerCR(in.vraLinkSaved ? "38400" : in.baudText);     // 18
+    AnswerCR("4C");                                         // 19
+    d.Status("Flow Control");
+    AnswerCR("00");                                         // 20
+    d.Status("Port Number");
+    AnswerCR("3001");                                       // 21
+    d.Status("Connection Mode");
+    AnswerCR(in.vraLinkSaved ? "C5" : "C0");                // 22
+    if (network || v.NewSetupPrompt) d.Status("Send Modem Mode");
+    if (v.NewSetupPrompt) Answer("Y");                      // 23
+    if (v.NewSetupPrompt && v.AtLeastV6_5()) {
+      d.Status("Show IP addr after 'RING'");
+      Answer("N");                                          // 24
+    }
+    if (v.NewSetupPrompt) {
+      d.Status("Auto increment source port");
+      Answer("N");                                          // 25
+    }
+    d.Status("General Port Settings");
+    for (int f = 0; f < 4; ++f) AnswerCR(in.vraLinkSaved ? Field(in.remoteAddress, f) : "000");  // 26-29
+    AnswerCR(in.vraLinkSaved ? in.remotePortText : "0");    // 30
+    for (const char* answer : {"00", "80", "01", "15", "00", "00", "00"}) AnswerCR(answer);  // 31-37
+    BackToMenu();                                           // 38
+  }
+
+  void EthernetSettings() {
+    if (v.NewSetupPrompt) {
+      if (!network) d.ClearTranscript();
+      d.Status("Ethernet Configuration");
+      AnswerCR("5");                                        // 39
+      for (int i = 0; i < 4; ++i) Answer(kCR);              // 40-43
+      if (v.AtLeastV6_8()) {                                // 44
+        for (int i = 0; i < 4; ++i) Answer(kCR);
+        AnswerCR("512");
+        Answer(kCR);
+      } else {
+        Answer(kCR);
+        Answer(kCR);
+        if (v.AtLeastV6_5()) Answer(kCR);
+        Answer(kCR);
+        Answer(kCR);
+      }
+      AnswerCR(in.ethernetIndex == 0 ? "0" : std::to_string(in.ethernetIndex + 1));  // 45
+    }
+    BackToMenu();                                           // 46
+  }
+
+  void SecuritySettings() {
+    // The serial transcript starts afresh for each security answer.
+    auto next = [this](const std::string& answer) {
+      if (!network) d.ClearTranscript();
+      Answer(answer);
+    };
+    if (!network) d.ClearTranscript();
+    d.Status("Security Options ");
+    Answer(std::string("6") + kCR);                         // 47
+    next("Y");                                              // 48
+    next("N");                                              // 49
+    next("N");                                              // 50
+    if (in.disable77FE) {                                   // 51
+      next("Y");
+    } else if (v.AtLeastV6_10()) {
+      next("N");
+      Answer(kCR);
+    } else {
+      next("N");
+    }
+    next("Y");                                              // 52
+    if (v.NewSetupPrompt) next("Y");                        // 53
+    next("Y");                                              // 54
+    next("N");                                              // 55
+    next("Y");                                              // 56
+  }
+
+  RunOutcome EndNetwork() {
+    d.Status("Saving Settings");
+    d.WaitSeconds(15);
+    d.Status("Device Reboot");
+    if (d.TcpConnected()) d.CloseLink();
+    v.Pellar2RunActive = false;
+    return {};
+  }
+
+  RunOutcome EndSerial() {
+    v.ProgressActive = false;
+    v.StopWaiting = true;
+    d.CloseLink();
+    v.Pellar2RunActive = false;
+    return {};
+  }
+
+  Dialogue& d;
+  const Pellar2Inputs& in;
+  RunValues& v;
+  bool network = false;
+  double pause = 0;
+};
+
+}  // namespace
+
+bool IsNetworkPort(int portIndex) { return portIndex == kPortViaArp || portIndex >= kFirstServicePort; }
+
+RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in) { return Pellar2Script(dialogue, in).Run(); }
+
+}  // namespace dorvane

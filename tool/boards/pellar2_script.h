@@ -1,0 +1,43 @@
+#pragma once
+// The PELLAR2 programming run: link choice, setup-mode entry and the answer
+// script of the board's setup menu, shaped by the firmware flags and the
+// window's options.
+
+#include <array>
+#include <string>
+
+#include "dialogue/dialogue.h"
+#include "dialogue/run_outcome.h"
+
+namespace dorvane {
+
+// Port list entries: 0 network via ARP request, 1..16 COM ports, 17..19 the
+// modules' service addresses.
+inline constexpr int kPortViaArp = 0;
+inline constexpr int kFirstServicePort = 17;
+inline constexpr int kPortListSize = 20;
+inline constexpr std::array<const char*, 3> kServiceAddresses = {"192.168.100.254", "10.0.100.254",
+                                                                 "169.254.100.254"};
+
+struct Pellar2Inputs {
+  std::string deviceAddress = "000.000.000.000";  // three digits per field
+  std::string gateway = "000.000.000.000";        // three digits per field
+  int subnetIndex = 0;
+  int portIndex = 1;
+  std::array<std::string, 6> macBoxes;
+  std::string baudText = "57600";
+  int ethernetIndex = 0;
+  bool defaultOnly = false;  // "Program Server Address Settings Only"
+  bool disable77FE = true;   // "Disable Discovery Port 77FE"
+  bool vraLinkSaved = false;
+  std::string remoteAddress = "000.000.000.000";  // three digits per field
+  std::string remotePortText = "0";
+};
+
+bool IsNetworkPort(int portIndex);
+
+// The run after validation. InputRejected carries the index of the first
+// empty MAC box (the ARP path).
+RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in);
+
+}  // namespace dorvane
