@@ -55,6 +55,8 @@ class Pellar2Script {
       if (!AssignAddressByArp(d, target, MacTextFromBoxes(in.macBoxes))) {
         return RunOutcome::Ended(RunOutcome::Kind::ArpFailure);
       }
+    } else if (!in.networkTarget.empty()) {
+      target = in.networkTarget;
     } else {
       target = kServiceAddresses[static_cast<std::size_t>(in.portIndex - kFirstServicePort)];
     }

@@ -32,6 +32,9 @@ struct Pellar2Inputs {
   bool vraLinkSaved = false;
   std::string remoteAddress = "000.000.000.000";  // three digits per field
   std::string remotePortText = "0";
+  // A module already on the network at this address (pellarctl's
+  // net:ADDRESS); used instead of the port list's service address.
+  std::string networkTarget;
 };
 
 bool IsNetworkPort(int portIndex);
