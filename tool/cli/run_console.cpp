@@ -1,0 +1,97 @@
+#include "cli/run_console.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "dialogue/dialogue_runner.h"
+#include "dialogue/progress.h"
+
+namespace dorvane::cli {
+
+namespace {
+
+constexpr int kTrackUnits = 6000;
+constexpr int kBarColumns = 30;
+
+DialogueRunner* g_runner = nullptr;
+std::atomic<int> g_interrupts{0};
+
+// Ctrl+C is the window's ESC: the wake-up loop ends at the end of its
+// cycle. A second Ctrl+C ends the program at once.
+extern "C" void OnInterrupt(int) {
+  if (++g_interrupts > 1) _exit(130);
+  if (g_runner) g_runner->PressEscape();
+}
+
+}  // namespace
+
+RunConsole::RunConsole(DialogueRunner& runner, bool answerYes, QObject* parent)
+    : QObject(parent), m_runner(runner), m_answerYes(answerYes), m_terminal(isatty(STDOUT_FILENO) != 0) {
+  connect(&runner, &DialogueRunner::StatusChanged, this, &RunConsole::OnStatus);
+  connect(&runner, &DialogueRunner::ProgressStepped, this, &RunConsole::OnProgress);
+  connect(&runner, &DialogueRunner::QuestionAsked, this, &RunConsole::OnQuestion);
+  g_runner = &runner;
+  g_interrupts = 0;
+  std::signal(SIGINT, OnInterrupt);
+}
+
+RunConsole::~RunConsole() {
+  std::signal(SIGINT, SIG_DFL);
+  g_runner = nullptr;
+}
+
+void RunConsole::OnStatus(const QString& text) {
+  if (text == m_status || text.trimmed() == m_status.trimmed()) {
+    m_status = text;
+    return;  // the wake-up loop's alternating caption is one status
+  }
+  m_status = text;
+  if (text.isEmpty()) return;
+  if (m_terminal) std::cout << "\r\033[K";
+  std::cout << text.toStdString() << std::endl;
+  if (m_terminal) DrawBar();
+}
+
+void RunConsole::OnProgress(int kind, int divisor) {
+  m_width = ProgressWidthAfter({static_cast<ProgressKind>(kind), divisor}, m_width, kTrackUnits);
+  m_barShown = static_cast<ProgressKind>(kind) != ProgressKind::Hide;
+  if (m_terminal) DrawBar();
+}
+
+void RunConsole::DrawBar() {
+  int filled = m_barShown ? m_width * kBarColumns / kTrackUnits : 0;
+  std::string bar = "[" + std::string(static_cast<std::size_t>(filled), '#') +
+                    std::string(static_cast<std::size_t>(kBarColumns - filled), '.') + "] ";
+  std::cout << "\r\033[K" << bar << m_width * 100 / kTrackUnits << " %" << std::flush;
+}
+
+void RunConsole::OnQuestion(const QString& title, const QString& text, int, int buttons) {
+  Finish();
+  std::cout << title.toStdString() << ": " << text.toStdString() << std::endl;
+  Question::Answer answer = Question::Answer::Ok;
+  if (static_cast<Question::Buttons>(buttons) != Question::Buttons::Ok) {
+    answer = Question::Answer::Yes;
+    if (!m_answerYes) {
+      std::cout << "[y/N] " << std::flush;
+      std::string reply;
+      std::getline(std::cin, reply);
+      bool yes = !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y');
+      answer = yes ? Question::Answer::Yes : Question::Answer::No;
+      if (static_cast<Question::Buttons>(buttons) == Question::Buttons::OkCancel) {
+        answer = yes ? Question::Answer::Ok : Question::Answer::Cancel;
+      }
+    }
+  }
+  m_runner.AnswerQuestion(answer);
+}
+
+void RunConsole::Finish() {
+  if (m_terminal) std::cout << "\r\033[K" << std::flush;
+}
+
+}  // namespace dorvane::cli
