@@ -26,7 +26,8 @@ bool SimProcess::Start(const QStringList& arguments) {
   m_logPath = log.fileName();
   log.close();
   m_process.setProcessChannelMode(QProcess::SeparateChannels);
-  m_process.start(BinaryPath(), arguments + QStringList{"--log", m_logPath});
+  QStringList command = m_prefix + QStringList{BinaryPath()} + arguments + QStringList{"--log", m_logPath};
+  m_process.start(command.first(), command.mid(1));
   if (!m_process.waitForStarted(10000)) {
     m_error = "pellar-devsim did not start: " + m_process.errorString();
     return false;

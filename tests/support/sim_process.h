@@ -18,6 +18,8 @@ class SimProcess {
   // Starts the simulator with the arguments (plus --log into a temporary
   // file) and waits for "ready"; false with the reason in Error().
   bool Start(const QStringList& arguments);
+  // Runs the simulator through this command, e.g. {"ip", "netns", "exec", NAME}.
+  void SetCommandPrefix(const QStringList& prefix) { m_prefix = prefix; }
   void Stop();
 
   QString PtyPath() const { return m_ptyPath; }
@@ -31,6 +33,7 @@ class SimProcess {
 
  private:
   QProcess m_process;
+  QStringList m_prefix;
   QString m_ptyPath;
   QString m_logPath;
   QString m_error;

@@ -1,0 +1,158 @@
+// pellarctl program pellar2 as a black box against pellar-devsim. As root
+// both run inside a namespace of the test's own, so the run's ARP clear never
+// touches the machine's table.
+
+#include <QtTest>
+#include <QProcess>
+#include <csignal>
+
+#include "scratch_namespace.h"
+#include "sim_process.h"
+
+using dorvane::testing::ScratchNamespace;
+using dorvane::testing::SimProcess;
+
+namespace {
+
+constexpr const char* kScale = "0.02";
+
+// Everything a default serial run answers after the wake-up, written out
+// from the answer table (6.10 module, 192.168.1.10, mask 255.255.255.0).
+const QByteArray kSerialAnswers = QByteArray("\r") + "0\r" + "192\r168\r001\r010\r" + "Y" + "000\r000\r000\r000\r" +
+                                  "8\r" + "N" + "N" + "N" + "\r" + "1\r" + "57600\r" + "4C\r" + "00\r" + "3001\r" +
+                                  "C0\r" + "Y" + "N" + "N" + "000\r000\r000\r000\r" + "0\r" +
+                                  "00\r80\r01\r15\r00\r00\r00\r" + "\r" + "5\r" + "\r\r\r\r" + "\r\r\r\r" + "512\r" +
+                                  "\r" + "0\r" + "\r" + "6\r" + "YNNYYYYNY" + "\r" + "9\r";
+
+#define REQUIRE_SIM() \
+  if (!QFile::exists(SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
+
+struct Result {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+}  // namespace
+
+class TestPellarctlProgram : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ScratchNamespace> m_namespace;
+
+  QStringList Prefix() const { return m_namespace && m_namespace->Available() ? m_namespace->Exec() : QStringList(); }
+
+  static QString Pellarctl() { return QDir(qEnvironmentVariable("PELLAR_BUILD_DIR")).filePath("pellarctl"); }
+
+  Result Run(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DORVANE_TIME_SCALE", kScale);
+    env.insert("LANG", "en_US.UTF-8");
+    env.remove("LC_ALL");
+    env.remove("LC_MESSAGES");
+    process.setProcessEnvironment(env);
+    QStringList command = Prefix() + QStringList{Pellarctl(), "program", "pellar2"} + arguments;
+    process.start(command.first(), command.mid(1));
+    if (!process.waitForStarted(10000)) return {};
+    if (whileRunning) whileRunning(process);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+  }
+
+  void StartSim(SimProcess& sim, const QStringList& arguments) {
+    sim.SetCommandPrefix(Prefix());
+    QVERIFY2(sim.Start(arguments + QStringList{"--time-scale", kScale}), qPrintable(sim.Error()));
+  }
+
+ private slots:
+  void initTestCase() {
+    m_namespace = std::make_unique<ScratchNamespace>("cli");
+    if (!m_namespace->Available()) qInfo("running without a namespace: %s", qPrintable(m_namespace->Why()));
+  }
+
+  void serialRunProgramsTheBoard() {
+    REQUIRE_SIM();
+    SimProcess sim;
+    QString link = QDir::temp().filePath(QString("pellar-cli-com-%1").arg(QCoreApplication::applicationPid()));
+    StartSim(sim, {"--pty", link, "--reset-after", "1"});
+    Result r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.out.contains("Program PELLAR Device via Serial Connection: Your PELLAR Device has been configured"),
+             qPrintable(r.out + r.err));
+    QVERIFY(r.out.contains("Waiting for PELLAR Reset or Power Cycle"));
+    QByteArray received = sim.Received();
+    int firstAnswer = received.lastIndexOf('x') + 1;
+    QVERIFY(firstAnswer > 0);
+    QCOMPARE(received.mid(firstAnswer), kSerialAnswers);
+  }
+
+  void networkRun_data() {
+    QTest::addColumn<QStringList>("simArguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("saved") << QStringList{} << 0
+                           << "Program PELLAR2 device via Network Connection: Your PELLAR2 device has been configured.";
+    QTest::newRow("refused") << QStringList{"--fail", "refuse-setup-port"} << 3
+                             << "Communication Failure: Failed to communicate with Pellar Device";
+    QTest::newRow("drops out") << QStringList{"--fail", "close-after:5"} << 3
+                               << "Communication Failure: Failed to communicate with Pellar Device";
+  }
+  void networkRun() {
+    REQUIRE_SIM();
+    QFETCH(QStringList, simArguments);
+    SimProcess sim;
+    StartSim(sim, QStringList{"--tcp", "127.0.0.52", "--assign-port", "0"} + simArguments);
+    Result r = Run({"--ip", "10.1.1.5", "--via", "net:127.0.0.52", "--server-only"});
+    QTEST(r.exitCode, "exitCode");
+    QFETCH(QString, message);
+    QVERIFY2((r.out + r.err).contains(message), qPrintable(r.out + r.err));
+  }
+
+  void interruptDuringWakeUpCancels() {
+    REQUIRE_SIM();
+    SimProcess sim;
+    QString link = QDir::temp().filePath(QString("pellar-cli-esc-%1").arg(QCoreApplication::applicationPid()));
+    StartSim(sim, {"--pty", link, "--fail", "no-banner"});
+    Result r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link}, [](QProcess& process) {
+      QTest::qWait(500);
+      // Through "ip netns exec" the signal must reach pellarctl itself.
+      QProcess::execute("pkill", {"-INT", "-f", "pellarctl program pellar2"});
+      Q_UNUSED(process);
+    });
+    QCOMPARE(r.exitCode, 4);
+    QVERIFY2(r.err.contains("Cancel Pellar Program: Cancelled Pellar Programming"), qPrintable(r.out + r.err));
+  }
+
+  void refusedInput_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("bad address") << QStringList{"--ip", "300.1.1.1", "--via", "com1"} << 2
+                                 << "Ping PELLAR Device: Invalid IP Address";
+    QTest::newRow("empty address") << QStringList{"--ip", " ", "--via", "com1"} << 2
+                                   << "Ping PELLAR Device: Missing IP Address";
+    QTest::newRow("bad gateway") << QStringList{"--ip", "10.1.1.5", "--gateway", "10.1", "--via", "com1"} << 2
+                                 << "Ping PELLAR Device: Invalid Gateway Address";
+    QTest::newRow("mask not in the list") << QStringList{"--ip", "10.1.1.5", "--mask", "255.255.255.1", "--via",
+                                                         "com1"}
+                                          << 2 << "not in the subnet list";
+    QTest::newRow("arp without mac") << QStringList{"--ip", "10.1.1.5", "--via", "arp"} << 2 << "needs --mac";
+    QTest::newRow("port above 65535") << QStringList{"--ip", "10.1.1.5", "--via", "com1", "--vra-ip", "10.1.1.9",
+                                                     "--vra-port", "65536"}
+                                      << 2 << "VRA-Link Settings: Invalid Port Number";
+    QTest::newRow("unopenable port") << QStringList{"--ip", "10.1.1.5", "--via", "serial:/nonexistent/tty"} << 1
+                                     << "\tProcedure: Pellar Program\r\n\tError Number: 8002";
+  }
+  void refusedInput() {
+    QFETCH(QStringList, arguments);
+    Result r = Run(arguments);
+    QTEST(r.exitCode, "exitCode");
+    QFETCH(QString, message);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestPellarctlProgram)
+#include "tst_pellarctl_program.moc"
