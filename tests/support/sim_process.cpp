@@ -26,7 +26,12 @@ bool SimProcess::Start(const QStringList& arguments) {
   m_logPath = log.fileName();
   log.close();
   m_process.setProcessChannelMode(QProcess::SeparateChannels);
-  m_process.start(BinaryPath(), arguments + QStringList{"--log", m_logPath});
+  const QStringList simArguments = arguments + QStringList{"--log", m_logPath};
+  if (m_launcher.isEmpty()) {
+    m_process.start(BinaryPath(), simArguments);
+  } else {
+    m_process.start(m_launcher.first(), m_launcher.mid(1) + QStringList{BinaryPath()} + simArguments);
+  }
   if (!m_process.waitForStarted(10000)) {
     m_error = "pellar-devsim did not start: " + m_process.errorString();
     return false;

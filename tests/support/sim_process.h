@@ -15,6 +15,10 @@ class SimProcess {
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
+  // Runs the simulator through this command, such as "ip netns exec NAME",
+  // which must replace itself with the simulator so Stop reaches it.
+  void SetLauncher(const QStringList& launcher) { m_launcher = launcher; }
+
   // Starts the simulator with the arguments (plus --log into a temporary
   // file) and waits for "ready"; false with the reason in Error().
   bool Start(const QStringList& arguments);
@@ -31,6 +35,7 @@ class SimProcess {
 
  private:
   QProcess m_process;
+  QStringList m_launcher;
   QString m_ptyPath;
   QString m_logPath;
   QString m_error;
