@@ -6,10 +6,10 @@
 #include <QProcess>
 #include <csignal>
 
-#include "scratch_namespace.h"
+#include "net_namespace.h"
 #include "sim_process.h"
 
-using dorvane::testing::ScratchNamespace;
+using dorvane::testing::NetNamespace;
 using dorvane::testing::SimProcess;
 
 namespace {
@@ -38,9 +38,9 @@ struct Result {
 class TestPellarctlProgram : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchNamespace> m_namespace;
+  std::unique_ptr<NetNamespace> m_namespace;
 
-  QStringList Prefix() const { return m_namespace && m_namespace->Available() ? m_namespace->Exec() : QStringList(); }
+  QStringList Prefix() const { return m_namespace ? m_namespace->Exec() : QStringList(); }
 
   static QString Pellarctl() { return QDir(qEnvironmentVariable("PELLAR_BUILD_DIR")).filePath("pellarctl"); }
 
@@ -62,14 +62,20 @@ class TestPellarctlProgram : public QObject {
   }
 
   void StartSim(SimProcess& sim, const QStringList& arguments) {
-    sim.SetCommandPrefix(Prefix());
+    sim.SetLauncher(Prefix());
     QVERIFY2(sim.Start(arguments + QStringList{"--time-scale", kScale}), qPrintable(sim.Error()));
   }
 
  private slots:
   void initTestCase() {
-    m_namespace = std::make_unique<ScratchNamespace>("cli");
-    if (!m_namespace->Available()) qInfo("running without a namespace: %s", qPrintable(m_namespace->Why()));
+    QString why = NetNamespace::WhyUnavailable();
+    if (why.isEmpty()) {
+      m_namespace = std::make_unique<NetNamespace>("cli");
+      if (!m_namespace->Create()) QFAIL(qPrintable(m_namespace->Error()));
+    } else {
+      // Without root the run cannot change the ARP table either.
+      qInfo("running without a namespace: %s", qPrintable(why));
+    }
   }
 
   void serialRunProgramsTheBoard() {

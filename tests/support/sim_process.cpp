@@ -26,8 +26,12 @@ bool SimProcess::Start(const QStringList& arguments) {
   m_logPath = log.fileName();
   log.close();
   m_process.setProcessChannelMode(QProcess::SeparateChannels);
-  QStringList command = m_prefix + QStringList{BinaryPath()} + arguments + QStringList{"--log", m_logPath};
-  m_process.start(command.first(), command.mid(1));
+  const QStringList simArguments = arguments + QStringList{"--log", m_logPath};
+  if (m_launcher.isEmpty()) {
+    m_process.start(BinaryPath(), simArguments);
+  } else {
+    m_process.start(m_launcher.first(), m_launcher.mid(1) + QStringList{BinaryPath()} + simArguments);
+  }
   if (!m_process.waitForStarted(10000)) {
     m_error = "pellar-devsim did not start: " + m_process.errorString();
     return false;

@@ -15,11 +15,13 @@ class SimProcess {
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
+  // Runs the simulator through this command, such as "ip netns exec NAME",
+  // which must replace itself with the simulator so Stop reaches it.
+  void SetLauncher(const QStringList& launcher) { m_launcher = launcher; }
+
   // Starts the simulator with the arguments (plus --log into a temporary
   // file) and waits for "ready"; false with the reason in Error().
   bool Start(const QStringList& arguments);
-  // Runs the simulator through this command, e.g. {"ip", "netns", "exec", NAME}.
-  void SetCommandPrefix(const QStringList& prefix) { m_prefix = prefix; }
   void Stop();
 
   QString PtyPath() const { return m_ptyPath; }
@@ -33,7 +35,7 @@ class SimProcess {
 
  private:
   QProcess m_process;
-  QStringList m_prefix;
+  QStringList m_launcher;
   QString m_ptyPath;
   QString m_logPath;
   QString m_error;

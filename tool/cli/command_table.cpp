@@ -1,11 +1,13 @@
 #include "cli/command_table.h"
 
+#include "cli/discover_command.h"
 #include "cli/program_command.h"
 
 namespace dorvane::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
+      {"discover", kDiscoverSynopsis, RunDiscover},
       {"program", "Configure a board: program pellar2 ... (program --help)", RunProgramCommand},
   };
   return commands;

@@ -9,10 +9,13 @@
 #include <QTime>
 #include <QTimer>
 
+#include "discovery/discovery_listing_window.h"
+#include "discovery/discovery_run.h"
 #include "platform/drives.h"
 #include "platform/locale_info.h"
 #include "platform/process_start.h"
 #include "shell/apply_language.h"
+#include "shell/busy_state.h"
 #include "shell/close_box.h"
 #include "shell/error_report.h"
 #include "shell/locale_texts.h"
@@ -30,6 +33,9 @@ namespace {
 
 QString Text(int id) { return QString::fromStdString(LoadText(id)); }
 
+// Fixed, with no early end: the tool cannot know how many modules will answer.
+constexpr double kDiscoverySeconds = 8.0;
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()) {
@@ -46,6 +52,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   m_ui->stbInfo->addWidget(m_timeFormatPanel, 1);
   m_ui->stbInfo->addPermanentWidget(m_datePanel);
   m_ui->stbInfo->addPermanentWidget(m_timePanel);
+  m_discovery = new DiscoveryRun(this);
   m_clockTimer = new QTimer(this);
   m_clockTimer->setSingleShot(true);
   connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::UpdateClockPanels);
@@ -58,7 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdCurrentIP, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdCurrentIP->text()); });
   connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdTestAdmin->text()); });
   connect(m_ui->cmdPing, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdPing->text()); });
-  connect(m_ui->cmdDiscover, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdDiscover->text()); });
+  connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdMonitorMode->text()); });
   for (QPushButton* button : {m_ui->cmdProgramPellar2, m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
     connect(button, &QPushButton::clicked, this, [this, button] { NotAvailableYet(button->text()); });
@@ -164,6 +171,15 @@ void MainWindow::ClearPingResults() {
 void MainWindow::NotAvailableYet(const QString& function) {
   ShowMessage(this, BoxIcon::Information, function.trimmed(),
               "\"" + function.trimmed() + "\" is not available in this version of the tool.");
+}
+
+void MainWindow::OnDiscover() {
+  {
+    BusyGuard busy([this](bool enabled) { ButtonMode(enabled); });
+    m_discovery->Discover(kDiscoverySeconds);
+  }
+  DiscoveryListingWindow listing(m_discovery->Devices(), m_discovery->Outcome(), this);
+  listing.exec();
 }
 
 void MainWindow::OnTerminal() {

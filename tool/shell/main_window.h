@@ -16,6 +16,8 @@ class frmMain;
 
 namespace dorvane {
 
+class DiscoveryRun;
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -43,6 +45,7 @@ class MainWindow : public QMainWindow {
   void ClearPingResults();
   void NotAvailableYet(const QString& function);
 
+  void OnDiscover();
   void OnTerminal();
   void OnNetworkConnections();
 
@@ -52,6 +55,7 @@ class MainWindow : public QMainWindow {
   QLabel* m_datePanel = nullptr;
   QLabel* m_timePanel = nullptr;
   QTimer* m_clockTimer = nullptr;
+  DiscoveryRun* m_discovery = nullptr;  // owns SckUDP, bound from the first discovery on
 };
 
 }  // namespace dorvane

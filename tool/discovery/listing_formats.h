@@ -1,0 +1,25 @@
+#pragma once
+// The discovered devices as text for pellarctl: an aligned table for people,
+// CSV and JSON for scripts. Rows keep the order of arrival.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "discovery/discovered_device.h"
+
+namespace dorvane {
+
+enum class ListingFormat { Table, Csv, Json };
+
+// "table", "csv" or "json"; nothing for any other name.
+std::optional<ListingFormat> ParseListingFormat(std::string_view name);
+
+// Table and CSV carry the listing's column titles ("MAC Address",
+// "IP Address", "Device Type") as their first line; JSON is a list of
+// objects with the keys "mac", "ip" and "type". Every form ends with a line
+// break.
+std::string FormatListing(const std::vector<DiscoveredDevice>& devices, ListingFormat format);
+
+}  // namespace dorvane
