@@ -1,0 +1,179 @@
+#include "sim/setup_menu.h"
+
+namespace dorvane::sim {
+
+namespace {
+
+constexpr double kLeaveSeconds = 1.0;
+
+const char kMenu[] =
+    "\r\n"
+    "Dorvane device server setup\r\n"
+    "0 Server\r\n"
+    "1 Channel 1\r\n"
+    "5 Ethernet\r\n"
+    "6 Security\r\n"
+    "7 Defaults\r\n"
+    "8 Exit without save\r\n"
+    "9 Save and exit\r\n"
+    "Your choice ? ";
+
+const char kSubmenuPrompt[] = "\r\n? ";
+
+const char* SubmenuTitle(int choice) {
+  switch (choice) {
+    case 0: return "Server";
+    case 1: return "Channel 1";
+    case 5: return "Ethernet";
+    case 6: return "Security";
+    default: return nullptr;
+  }
+}
+
+bool IsKey(char byte) { return byte == 'Y' || byte == 'N' || byte == 'y' || byte == 'n'; }
+
+ModuleReply Say(const QByteArray& output) {
+  ModuleReply reply;
+  reply.output = output;
+  return reply;
+}
+
+}  // namespace
+
+SetupMenu::SetupMenu(const DeviceOptions& options, LinkKind link) : m_options(options), m_link(link) {}
+
+QByteArray SetupMenu::Banner() const {
+  const QByteArray prompt =
+      m_options.banner == BannerStyle::kNew ? "Press Enter for Setup Mode" : "Press Enter to go into Setup Mode";
+  const QByteArray identity =
+      "MAC address " + m_options.MacText() + "\r\nSoftware version " + m_options.firmware.toUtf8() + ". (260101)\r\n";
+  if (m_link == LinkKind::kTcp) return identity + prompt + "\r\n";
+  return "\r\n*** Dorvane device server ***\r\n" + identity + "\r\n" + prompt + "\r\n";
+}
+
+ModuleReply SetupMenu::PowerOn() {
+  m_state = State::kListening;
+  m_answer.clear();
+  ModuleReply reply;
+  reply.events << "reset";
+  const int window = m_options.WakeWindowMilliseconds();
+  if (window > 0) reply.timerMs = window;
+  return reply;
+}
+
+ModuleReply SetupMenu::Connect() { return Greet(); }
+
+ModuleReply SetupMenu::Greet() {
+  m_state = State::kGreeted;
+  ModuleReply reply;
+  if (m_options.fail.noBanner) return reply;
+  reply.output = Banner();
+  reply.events << "banner";
+  return reply;
+}
+
+ModuleReply SetupMenu::Receive(char byte) {
+  switch (m_state) {
+    case State::kListening:
+      // A module that stays silent keeps listening, so the tool's wake-up loop
+      // runs on as it would against a dead board.
+      if (byte == 'x' && !m_options.fail.noBanner) return Greet();
+      return {};
+    case State::kGreeted:
+      if (byte == '\r') return EnterSetup();
+      return {};
+    case State::kMainMenu:
+    case State::kSubmenu:
+      if (byte == '\n') return {};
+      if (byte == '\r') {
+        const QByteArray text = m_answer;
+        m_answer.clear();
+        return CompleteAnswer(text, false);
+      }
+      if (m_answer.isEmpty() && IsKey(byte)) return CompleteAnswer(QByteArray(1, byte), true);
+      m_answer += byte;
+      return {};
+    default: return {};
+  }
+}
+
+ModuleReply SetupMenu::TimerExpired() {
+  switch (m_state) {
+    case State::kListening: m_state = State::kAsleep; return {};
+    case State::kLeaving: return m_link == LinkKind::kSerial ? PowerOn() : HangUp();
+    default: return {};
+  }
+}
+
+ModuleReply SetupMenu::EnterSetup() {
+  m_state = State::kMainMenu;
+  m_answers = 0;
+  m_answer.clear();
+  ModuleReply reply;
+  reply.events << "setup";
+  reply.answerEnded = true;
+  if (AnswerLimitReached()) {
+    reply.Append(Die());
+    return reply;
+  }
+  reply.output = kMenu;
+  return reply;
+}
+
+bool SetupMenu::AnswerLimitReached() const {
+  return m_options.fail.closeAfter && m_answers >= *m_options.fail.closeAfter;
+}
+
+ModuleReply SetupMenu::CompleteAnswer(const QByteArray& text, bool singleKey) {
+  ++m_answers;
+  ModuleReply reply;
+  if (AnswerLimitReached()) {
+    reply = Die();
+  } else if (m_state == State::kMainMenu) {
+    reply = singleKey ? Say(text + kMenu) : MainMenuChoice(text);
+  } else if (!singleKey && text.trimmed().isEmpty()) {
+    m_state = State::kMainMenu;
+    reply.output = kMenu;
+  } else {
+    reply.output = text + kSubmenuPrompt;
+  }
+  reply.answerEnded = true;
+  return reply;
+}
+
+ModuleReply SetupMenu::MainMenuChoice(const QByteArray& text) {
+  bool isNumber = false;
+  const int choice = text.trimmed().toInt(&isNumber);
+  if (isNumber && choice == 9) return Leave("saved", text + "\r\n\r\nParameters stored ...\r\n");
+  if (isNumber && choice == 8) return Leave("exit", text + "\r\n\r\nExit without save\r\n");
+  if (isNumber && choice == 7) return Say(text + "\r\nDefaults restored\r\n" + kMenu);
+  const char* title = isNumber ? SubmenuTitle(choice) : nullptr;
+  if (!title) return Say(text + kMenu);
+  m_state = State::kSubmenu;
+  return Say(text + "\r\n\r\n" + title + kSubmenuPrompt);
+}
+
+ModuleReply SetupMenu::Leave(const char* event, const QByteArray& farewell) {
+  m_state = State::kLeaving;
+  ModuleReply reply;
+  reply.output = farewell;
+  reply.events << event;
+  reply.timerMs = m_options.RealMilliseconds(kLeaveSeconds);
+  return reply;
+}
+
+ModuleReply SetupMenu::HangUp() {
+  ModuleReply reply;
+  reply.hangUp = true;
+  return reply;
+}
+
+ModuleReply SetupMenu::Die() {
+  m_state = State::kDead;
+  ModuleReply reply;
+  reply.events << "dropped";
+  reply.hangUp = true;
+  return reply;
+}
+
+}  // namespace dorvane::sim

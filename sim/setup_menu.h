@@ -1,0 +1,62 @@
+#pragma once
+// The boards' module firmware: woken by "x" on the serial line or greeted on a
+// setup-port connection, then a numbered setup menu that takes the tool's
+// answers.
+//
+// The menu is a sink, not a model of the module's settings. It knows only
+// "at the main menu" and "inside a submenu":
+// - an answer is text ended by CR, or a lone Y/N key (the first byte of an
+//   answer), so a text answer that starts with Y or N is taken as a key
+//   followed by a shorter text;
+// - at the main menu the first CR-ended number is the choice: 0, 1, 5, 6 open
+//   a submenu, 7 restores defaults, 8 leaves without saving, 9 saves; other
+//   answers show the menu again;
+// - inside a submenu every answer is echoed, and a bare CR returns to the main
+//   menu. Submenus never end by themselves, so a firmware whose submenus close
+//   after their last question (the wireless boards) would need its own
+//   personality;
+// - the module waits for the CR that opens the menu as long as it takes;
+// - after saving (or leaving) the serial module restarts one second later
+//   and listens for "x" again; a TCP connection is closed instead;
+// - close-after:N kills the link on the Nth answer past setup entry, before
+//   acting on it.
+
+#include <QByteArray>
+
+#include "sim/module_firmware.h"
+
+namespace dorvane::sim {
+
+class SetupMenu : public ModuleFirmware {
+ public:
+  SetupMenu(const DeviceOptions& options, LinkKind link);
+
+  ModuleReply PowerOn() override;
+  ModuleReply Connect() override;
+  ModuleReply Receive(char byte) override;
+  ModuleReply TimerExpired() override;
+
+  // The greeting, always sent as one piece: the tool reads the prompt and the
+  // version from a single received chunk on TCP.
+  QByteArray Banner() const;
+
+ private:
+  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kLeaving, kDead };
+
+  ModuleReply Greet();
+  ModuleReply EnterSetup();
+  ModuleReply CompleteAnswer(const QByteArray& text, bool singleKey);
+  ModuleReply MainMenuChoice(const QByteArray& text);
+  ModuleReply Leave(const char* event, const QByteArray& farewell);
+  ModuleReply Die();
+  static ModuleReply HangUp();
+  bool AnswerLimitReached() const;
+
+  DeviceOptions m_options;
+  LinkKind m_link;
+  State m_state = State::kOff;
+  QByteArray m_answer;
+  int m_answers = 0;
+};
+
+}  // namespace dorvane::sim

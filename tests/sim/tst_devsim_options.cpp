@@ -1,0 +1,146 @@
+#include <QtTest>
+
+#include "sim/device_options_parser.h"
+
+using namespace dorvane::sim;
+
+namespace {
+
+ParsedOptions Parse(const QStringList& arguments) {
+  return ParseDeviceOptions(QStringList{"pellar-devsim"} + arguments);
+}
+
+}  // namespace
+
+class TestDevsimOptions : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { qunsetenv("DORVANE_TIME_SCALE"); }
+
+  void defaults() {
+    const ParsedOptions parsed = Parse({"--tcp", "127.0.0.37"});
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    const DeviceOptions& o = parsed.options;
+    QCOMPARE(o.setupPort, quint16(9999));
+    QCOMPARE(o.assignPort, quint16(1));
+    QCOMPARE(o.udpPort, quint16(30718));
+    QCOMPARE(o.MacText(), QByteArray("00204A123456"));
+    QCOMPARE(o.productCode, QByteArray("X1"));
+    QCOMPARE(o.firmware, QString("V6.10.0"));
+    QCOMPARE(o.banner, BannerStyle::kNew);
+    QCOMPARE(o.modules, 1);
+    QVERIFY(!o.pty);
+  }
+
+  void everyOption() {
+    const ParsedOptions parsed = Parse({"--pty",
+                                        "/tmp/com1",
+                                        "--tcp=127.0.0.2",
+                                        "--setup-port",
+                                        "0",
+                                        "--assign-port",
+                                        "50001",
+                                        "--udp",
+                                        "127.0.0.3",
+                                        "--udp-port",
+                                        "40000",
+                                        "--banner",
+                                        "old",
+                                        "--firmware",
+                                        "V7.2.0",
+                                        "--mac",
+                                        "02:00:00:ab:cd:ef",
+                                        "--product-code",
+                                        "0x00FF",
+                                        "--modules",
+                                        "256",
+                                        "--reset-after",
+                                        "2.5",
+                                        "--wake-window",
+                                        "0",
+                                        "--log",
+                                        "-",
+                                        "--fail",
+                                        "garbage",
+                                        "--fail=close-after:4",
+                                        "--fail",
+                                        "slow:0.5"});
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    const DeviceOptions& o = parsed.options;
+    QVERIFY(o.pty);
+    QCOMPARE(o.ptyLink, QString("/tmp/com1"));
+    QCOMPARE(o.tcpAddress, QString("127.0.0.2"));
+    QCOMPARE(o.setupPort, quint16(0));
+    QCOMPARE(o.assignPort, quint16(50001));
+    QCOMPARE(o.udpPort, quint16(40000));
+    QCOMPARE(o.banner, BannerStyle::kOld);
+    QCOMPARE(o.MacText(), QByteArray("020000ABCDEF"));
+    QCOMPARE(o.productCode, QByteArray::fromHex("00FF"));
+    QCOMPARE(o.modules, 256);
+    QCOMPARE(o.resetAfter, 2.5);
+    QCOMPARE(o.WakeWindowMilliseconds(), 0);
+    QVERIFY(o.fail.garbage);
+    QCOMPARE(o.fail.closeAfter, std::optional<int>(4));
+    QCOMPARE(o.fail.slow, 0.5);
+  }
+
+  // "--pty" alone takes no link; the next option must not be eaten as one.
+  void ptyWithoutLink() {
+    const ParsedOptions parsed = Parse({"--pty", "--banner", "old"});
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    QVERIFY(parsed.options.ptyLink.isEmpty());
+    QCOMPARE(parsed.options.banner, BannerStyle::kOld);
+  }
+
+  void refused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no link") << QStringList{"--banner", "new"};
+    QTest::newRow("unknown option") << QStringList{"--pty", "--colour"};
+    QTest::newRow("missing value") << QStringList{"--pty", "--firmware"};
+    QTest::newRow("bad address") << QStringList{"--tcp", "localhost"};
+    QTest::newRow("port too big") << QStringList{"--tcp", "127.0.0.2", "--setup-port", "65536"};
+    QTest::newRow("banner style") << QStringList{"--pty", "--banner", "middle"};
+    QTest::newRow("short mac") << QStringList{"--pty", "--mac", "00-20-4A-12-34"};
+    QTest::newRow("three-character code") << QStringList{"--udp", "127.0.0.2", "--product-code", "X10"};
+    QTest::newRow("no modules") << QStringList{"--udp", "127.0.0.2", "--modules", "0"};
+    QTest::newRow("negative reset") << QStringList{"--pty", "--reset-after", "-1"};
+    QTest::newRow("zero time scale") << QStringList{"--pty", "--time-scale", "0"};
+    QTest::newRow("unknown failure") << QStringList{"--pty", "--fail", "explode"};
+    QTest::newRow("close-after without count") << QStringList{"--pty", "--fail", "close-after"};
+    QTest::newRow("negative slow") << QStringList{"--pty", "--fail", "slow:-2"};
+    QTest::newRow("no-banner with value") << QStringList{"--pty", "--fail", "no-banner:1"};
+  }
+  void refused() {
+    QFETCH(QStringList, arguments);
+    const ParsedOptions parsed = Parse(arguments);
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kInvalid);
+    QVERIFY(!parsed.text.isEmpty());
+  }
+
+  // The simulator must keep pace with a tool started under the same
+  // DORVANE_TIME_SCALE, and read the variable by the tool's rule.
+  void timeScale_data() {
+    QTest::addColumn<QByteArray>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("oneSecondMs");
+    QTest::addColumn<int>("defaultWakeWindowMs");
+    QTest::newRow("unset") << QByteArray() << QStringList{} << 1000 << 5000;
+    QTest::newRow("environment") << QByteArray("0.5") << QStringList{} << 500 << 2500;
+    QTest::newRow("junk environment") << QByteArray("fast") << QStringList{} << 1000 << 5000;
+    QTest::newRow("option beats environment") << QByteArray("0.5") << QStringList{"--time-scale", "2"} << 2000 << 10000;
+    QTest::newRow("wake window keeps two real seconds") << QByteArray("0.05") << QStringList{} << 50 << 2000;
+  }
+  void timeScale() {
+    QFETCH(QByteArray, environment);
+    QFETCH(QStringList, arguments);
+    if (!environment.isNull()) qputenv("DORVANE_TIME_SCALE", environment);
+    const ParsedOptions parsed = Parse(QStringList{"--pty"} + arguments);
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    QTEST(parsed.options.RealMilliseconds(1.0), "oneSecondMs");
+    QTEST(parsed.options.WakeWindowMilliseconds(), "defaultWakeWindowMs");
+  }
+};
+
+QTEST_GUILESS_MAIN(TestDevsimOptions)
+#include "tst_devsim_options.moc"
