@@ -131,7 +131,7 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
        [&o](const QString& v) {
          bool ok = false;
          o.modules = v.toInt(&ok);
-         return ok && o.modules >= 1 && o.modules <= 256;
+         return ok && o.modules >= 1 && o.modules <= 4096;
        }},
       {"--reset-after", [&o](const QString& v) { return ReadSeconds(v, o.resetAfter); }},
       {"--wake-window",
