@@ -92,6 +92,23 @@ class TestLiveDialogue : public QObject {
     QCOMPARE(received.size() % 3, 0);
   }
 
+  // A board unplugged mid-run (the pty's other end gone) is no success.
+  void serialPortLostMidRun() {
+    SimProcess sim;
+    QVERIFY2(sim.Start({"--pty", "--time-scale", "0.05"}), qPrintable(sim.Error()));
+    qputenv("DORVANE_COM6", sim.PtyPath().toLocal8Bit());
+    RunOutcome outcome = Run(
+        [](Dialogue& d) {
+          d.OpenSerialLink(6);
+          if (AwaitSetupPrompt(d, false) == WakeOutcome::Cancelled) return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
+          SendAnswer(d, "\r", 5);
+          for (int i = 0; i < 200; ++i) SendAnswer(d, "0\r", 1);
+          return Completed();
+        },
+        nullptr, [&sim](DialogueRunner& r) { QTimer::singleShot(1500, &r, [&sim] { sim.Stop(); }); });
+    QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::CommunicationFailure));
+  }
+
   void unopenablePortIsARunTimeError() {
     qputenv("DORVANE_COM5", "/nonexistent/tty");
     RunOutcome outcome = Run([](Dialogue& d) {
