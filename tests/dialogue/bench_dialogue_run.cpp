@@ -14,17 +14,12 @@
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
+#include "fake_arp_table.h"
 #include "sim_process.h"
 
 using namespace dorvane;
 
 namespace {
-
-class FakeArpTable : public platform::ArpTable {
- public:
-  platform::CommandOutcome Clear() override { return {true, "fake"}; }
-  platform::CommandOutcome Assign(const std::string&, const std::string&) override { return {true, "fake"}; }
-};
 
 double CpuSeconds() {
   rusage usage{};
@@ -58,7 +53,7 @@ int main(int argc, char* argv[]) {
   DialogueRunner runner;
   QSignalSpy finished(&runner, &DialogueRunner::Finished);
   DialogueRunner::Options options;
-  options.arp = std::make_shared<FakeArpTable>();
+  options.arp = std::make_shared<testing::FakeArpTable>();
   QElapsedTimer wall;
   double cpuStart = CpuSeconds();
   wall.start();

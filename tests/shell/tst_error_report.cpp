@@ -3,6 +3,7 @@
 
 #include "shell/error_report.h"
 #include "shell/error_report_text.h"
+#include "message_box_recorder.h"
 #include "shell/message_boxes.h"
 
 using namespace dorvane;
@@ -11,26 +12,20 @@ class TestErrorReport : public QObject {
   Q_OBJECT
 
  private:
-  QList<MessageBoxRequest> m_boxes;
+  std::unique_ptr<testing::MessageBoxRecorder> m_recorder;
 
  private slots:
-  void init() {
-    m_boxes.clear();
-    SetMessageBoxResponder([this](const MessageBoxRequest& box) {
-      m_boxes << box;
-      return QMessageBox::Ok;
-    });
-  }
-  void cleanup() { SetMessageBoxResponder({}); }
+  void init() { m_recorder = std::make_unique<testing::MessageBoxRecorder>(); }
+  void cleanup() { m_recorder.reset(); }
 
   void reportShowsFourLines() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ShowErrorReport("Ping Click", 5, "Invalid procedure call or argument");
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].icon, BoxIcon::Critical);
-    QCOMPARE(m_boxes[0].title, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    QCOMPARE(m_boxes[0].text, QString("An error has occured.\r\n\tProcedure: Ping Click\r\n\tError Number: 5"
+    QCOMPARE(m_recorder->boxes.size(), 1);
+    QCOMPARE(m_recorder->boxes[0].icon, BoxIcon::Critical);
+    QCOMPARE(m_recorder->boxes[0].title, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QCOMPARE(m_recorder->boxes[0].text, QString("An error has occured.\r\n\tProcedure: Ping Click\r\n\tError Number: 5"
                                       "\r\n\tError Description: Invalid procedure call or argument"));
   }
 
@@ -38,7 +33,7 @@ class TestErrorReport : public QObject {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ShowErrorReport("Ping Click", 0, "nothing");
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_recorder->boxes.isEmpty());
   }
 
   void regionalHint_data() {

@@ -8,6 +8,7 @@
 
 #include "shell/close_box.h"
 #include "shell/main_window.h"
+#include "message_box_recorder.h"
 #include "shell/message_boxes.h"
 #include "shell/shared_values.h"
 
@@ -44,17 +45,11 @@ QStringList StatusPanels(QWidget* window) {
 class TestMainWindow : public QObject {
   Q_OBJECT
 
-  QList<MessageBoxRequest> m_boxes;
+  std::unique_ptr<testing::MessageBoxRecorder> m_recorder;
 
  private slots:
-  void init() {
-    m_boxes.clear();
-    SetMessageBoxResponder([this](const MessageBoxRequest& box) {
-      m_boxes << box;
-      return QMessageBox::Ok;
-    });
-  }
-  void cleanup() { SetMessageBoxResponder({}); }
+  void init() { m_recorder = std::make_unique<testing::MessageBoxRecorder>(); }
+  void cleanup() { m_recorder.reset(); }
 
   void opensInTheLocalesLanguage_data() {
     QTest::addColumn<QByteArray>("lang");
@@ -90,7 +85,7 @@ class TestMainWindow : public QObject {
     QTEST(StatusPanels(window.get()).value(0), "datePanel");
     QCOMPARE(!Child<QPushButton>(window.get(), "cmdTestAdmin")->toolTip().isEmpty(), tooltips);
     QCOMPARE(Child<QLabel>(window.get(), "lblIPPing")->text(), QString(" Host Computer Current IP Address"));
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_recorder->boxes.isEmpty());
   }
 
   void theSystemDriveIsSelected() {
@@ -166,10 +161,10 @@ class TestMainWindow : public QObject {
     QString title = window->windowTitle();
     QTest::mouseClick(Child<QPushButton>(window.get(), "cmdTerminal"), Qt::LeftButton);
     qunsetenv("ProgramFiles");
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].icon, BoxIcon::Critical);
-    QCOMPARE(m_boxes[0].title, QString("Missing Program"));
-    QCOMPARE(m_boxes[0].text, QString("Dorvane Hyper Terminal Program Not Found"));
+    QCOMPARE(m_recorder->boxes.size(), 1);
+    QCOMPARE(m_recorder->boxes[0].icon, BoxIcon::Critical);
+    QCOMPARE(m_recorder->boxes[0].title, QString("Missing Program"));
+    QCOMPARE(m_recorder->boxes[0].text, QString("Dorvane Hyper Terminal Program Not Found"));
     QCOMPARE(window->windowTitle(), title);
     for (QPushButton* button : window->FunctionButtons()) QVERIFY(button->isEnabled());
   }
