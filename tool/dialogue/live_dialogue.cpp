@@ -132,17 +132,19 @@ double LiveDialogue::AnswerPause(LinkKind link) {
   return dorvane::AnswerPause(StoreReader(), LanguageOffset.load(), link);
 }
 
-ArpOutcome LiveDialogue::ClearArpTable() {
-  platform::CommandOutcome outcome = m_arp ? m_arp->Clear() : platform::CommandOutcome{false, "no ARP table"};
+ArpOutcome LiveDialogue::Logged(const platform::CommandOutcome& outcome) {
   m_log.Event(Elapsed(), outcome.ok ? "arp" : "arp-failed", outcome.detail);
+  // The status line only says "Failed"; the log says why (rights, no route).
+  if (!outcome.ok) qWarning("ARP table: %s", outcome.detail.c_str());
   return {outcome.ok, outcome.detail};
 }
 
+ArpOutcome LiveDialogue::ClearArpTable() {
+  return Logged(m_arp ? m_arp->Clear() : platform::CommandOutcome{false, "no ARP table"});
+}
+
 ArpOutcome LiveDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
-  platform::CommandOutcome outcome =
-      m_arp ? m_arp->Assign(address, mac) : platform::CommandOutcome{false, "no ARP table"};
-  m_log.Event(Elapsed(), outcome.ok ? "arp" : "arp-failed", outcome.detail);
-  return {outcome.ok, outcome.detail};
+  return Logged(m_arp ? m_arp->Assign(address, mac) : platform::CommandOutcome{false, "no ARP table"});
 }
 
 void LiveDialogue::OnBytesArrived() {

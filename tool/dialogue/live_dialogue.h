@@ -71,6 +71,7 @@ class LiveDialogue : public QObject, public Dialogue {
   void ReadSerial();
   void OnDropped(const QString& why);
   void QuitWait();
+  ArpOutcome Logged(const platform::CommandOutcome& outcome);
 
   RunValues& m_values;
   std::shared_ptr<platform::ArpTable> m_arp;
