@@ -131,6 +131,50 @@ class TestPellarctlProgram : public QObject {
     QVERIFY2(r.err.contains("Cancel Pellar Program: Cancelled Pellar Programming"), qPrintable(r.out + r.err));
   }
 
+  // The ARP path for real: the tool's namespace and a module's namespace
+  // joined by a veth pair; the module is reachable only through the ARP
+  // entry the run puts in place (a wrong MAC gets no connection).
+  void arpPathAcrossAVethPair_data() {
+    QTest::addColumn<QString>("mac");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("module's MAC") << "00-20-4A-12-34-56" << 0;
+    QTest::newRow("another MAC") << "00-20-4A-99-99-99" << 3;
+  }
+  void arpPathAcrossAVethPair() {
+    REQUIRE_SIM();
+    if (!m_namespace) QSKIP("needs a network namespace of the test's own (root)");
+    QFETCH(QString, mac);
+    NetNamespace module("cli-module");
+    QVERIFY2(module.Create(), qPrintable(module.Error()));
+    QString tool = m_namespace->Name();
+    QVERIFY2(m_namespace->Ip({"link", "add", "pv-tool", "type", "veth", "peer", "name", "pv-module", "netns",
+                              module.Name()}),
+             qPrintable(m_namespace->Error()));
+    QVERIFY(m_namespace->Ip({"addr", "add", "10.232.0.1/24", "dev", "pv-tool"}));
+    QVERIFY(m_namespace->Ip({"link", "set", "pv-tool", "up"}));
+    QVERIFY(module.Ip({"link", "set", "pv-module", "address", "00:20:4a:12:34:56"}));
+    QVERIFY(module.Ip({"addr", "add", "10.232.0.2/24", "dev", "pv-module"}));
+    QVERIFY(module.Ip({"link", "set", "pv-module", "up"}));
+    // The module learns nothing by ARP itself either: it answers only what
+    // reaches its own MAC.
+    QVERIFY(module.Ip({"neigh", "replace", "10.232.0.1", "lladdr", "00:20:4a:00:00:01", "dev", "pv-module", "nud",
+                       "permanent"}));
+    QVERIFY(m_namespace->Ip({"link", "set", "pv-tool", "address", "00:20:4a:00:00:01"}));
+
+    SimProcess sim;
+    sim.SetLauncher(module.Exec());
+    QVERIFY2(sim.Start({"--tcp", "10.232.0.2", "--assign-port", "0", "--time-scale", kScale}), qPrintable(sim.Error()));
+    Result r = Run({"--ip", "10.232.0.2", "--via", "arp", "--mac", mac, "--server-only"});
+    QTEST(r.exitCode, "exitCode");
+
+    QProcess neigh;
+    neigh.start("ip", {"-n", tool, "neigh", "show", "10.232.0.2"});
+    QVERIFY(neigh.waitForFinished(10000));
+    QString entry = QString::fromLocal8Bit(neigh.readAllStandardOutput());
+    QVERIFY2(entry.contains(mac.toLower().replace('-', ':')) && entry.contains("PERMANENT"), qPrintable(entry));
+    QVERIFY(m_namespace->Ip({"link", "del", "pv-tool"}));
+  }
+
   void refusedInput_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
