@@ -43,6 +43,9 @@ class MainWindow : public QMainWindow {
   void ClearPingResults();
   void NotAvailableYet(const QString& function);
 
+  void OnCurrentIP();
+  void OnTestSystem();
+  void OnPing();
   void OnTerminal();
   void OnNetworkConnections();
 
