@@ -7,10 +7,11 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   qt6-qpa-plugins fonts-dejavu-core
-  iproute2 iputils-ping procps
+  iproute2 iputils-ping procps util-linux
+  xvfb xauth
 )
 if [[ "${1:-}" == "--demo" ]]; then
-  packages+=(xvfb xauth x11-utils imagemagick)
+  packages+=(x11-utils imagemagick)
 fi
 
 missing=()

@@ -48,6 +48,12 @@ class TestIpAddress : public QObject {
     QTest::newRow("all padded") << "010.001.001.001" << "10.1.1.1";
     QTest::newRow("zeros") << "000.000.000.000" << "0.0.0.0";
     QTest::newRow("full") << "192.168.100.254" << "192.168.100.254";
+    // The ping box's own text once ValidateIPAddress has passed it.
+    QTest::newRow("box: mixed") << "192.168.001.010" << "192.168.1.10";
+    QTest::newRow("box: blanks around fields") << " 010 . 001.1. 1 " << "10.1.1.1";
+    QTest::newRow("box: plus sign") << "+10.1.1.1" << "10.1.1.1";
+    QTest::newRow("box: fifth field stays") << "1.2.3.4.5" << "1.2.3.4.5";
+    QTest::newRow("box: trailing dot") << "1.2.3.4." << "1.2.3.4.0";
   }
   void withoutLeadingZeros() {
     QFETCH(QString, normalized);

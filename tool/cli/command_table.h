@@ -22,6 +22,9 @@ struct Command {
   const char* synopsis;  // one line for --help
   // Runs with the arguments after the subcommand name; returns the exit code.
   std::function<int(const QStringList& arguments)> run;
+  // The command reads the screen: pellarctl then starts as a GUI application
+  // when a window system is there (it still opens no window).
+  bool usesScreen = false;
 };
 
 const std::vector<Command>& Commands();

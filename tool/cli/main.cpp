@@ -5,7 +5,10 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/cli_application.h"
 #include "cli/command_table.h"
+#include "platform/locale_info.h"
+#include "shell/shared_values.h"
 
 namespace {
 
@@ -29,13 +32,23 @@ QString Usage() {
   return text;
 }
 
+bool UsesScreen(int argc, char* argv[]) {
+  for (const auto& command : Commands()) {
+    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == command.name) return command.usesScreen;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  std::unique_ptr<QCoreApplication> app = dorvane::cli::CreateApplication(argc, argv, UsesScreen(argc, argv));
   QCoreApplication::setApplicationName("pellarctl");
   QCoreApplication::setOrganizationName("DORVANE");
   QCoreApplication::setApplicationVersion(PELLAR_VERSION_TEXT);
+  // The same language as the window would open in: texts such as the
+  // Missing IP Address message read as the installer knows them.
+  dorvane::LanguageOffset = dorvane::LanguageOffsetForLocale(dorvane::platform::SystemDefaultLocaleId());
   QTextStream out(stdout);
   QTextStream err(stderr);
 

@@ -72,17 +72,19 @@ bool ValidateIPAddress(std::string_view text) {
   return true;
 }
 
-std::string IPAddressWithoutLeadingZeros(std::string_view normalized) {
+std::string IPAddressWithoutLeadingZeros(std::string_view text) {
   std::string out;
-  std::size_t start = 0;
-  while (start <= normalized.size()) {
-    std::size_t dot = normalized.find('.', start);
-    std::string_view field = normalized.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+  bool first = true;
+  for (;;) {
+    std::size_t dot = text.find('.');
+    std::string_view field = TrimBlanks(text.substr(0, dot));
+    if (!field.empty() && field.front() == '+') field.remove_prefix(1);
     while (field.size() > 1 && field.front() == '0') field.remove_prefix(1);
-    if (!out.empty()) out += '.';
-    out += field;
+    if (!first) out += '.';
+    out += field.empty() ? std::string_view("0") : field;
+    first = false;
     if (dot == std::string_view::npos) break;
-    start = dot + 1;
+    text.remove_prefix(dot + 1);
   }
   return out;
 }

@@ -14,7 +14,10 @@ std::optional<std::string> NormalizeIPAddress(std::string_view text);
 // The shared form: empties NormalizedIPAddress, then fills it when valid.
 bool ValidateIPAddress(std::string_view text);
 
-// "010.001.001.001" -> "10.1.1.1": what ping and sockets are given.
-std::string IPAddressWithoutLeadingZeros(std::string_view normalized);
+// "010.001.001.001" -> "10.1.1.1": what ping and sockets are given. Works
+// on the text of a box that passed ValidateIPAddress too: every part between
+// dots becomes its decimal number (" 010 " -> "10", an empty part "0"), and
+// a fifth part stays a part ("1.2.3.4.5"), so no other address is reached.
+std::string IPAddressWithoutLeadingZeros(std::string_view text);
 
 }  // namespace dorvane

@@ -11,6 +11,9 @@
 
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
+#include "diagnostics/current_ip_click.h"
+#include "diagnostics/ping_click.h"
+#include "diagnostics/test_system_click.h"
 #include "platform/drives.h"
 #include "platform/locale_info.h"
 #include "platform/process_start.h"
@@ -62,9 +65,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdFrench, &QPushButton::clicked, this, [this] { SetLanguage(kFrenchOffset); });
   connect(m_ui->cmdTerminal, &QPushButton::clicked, this, &MainWindow::OnTerminal);
   connect(m_ui->cmdNetworkConnections, &QPushButton::clicked, this, &MainWindow::OnNetworkConnections);
-  connect(m_ui->cmdCurrentIP, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdCurrentIP->text()); });
-  connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdTestAdmin->text()); });
-  connect(m_ui->cmdPing, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdPing->text()); });
+  connect(m_ui->cmdCurrentIP, &QPushButton::clicked, this, &MainWindow::OnCurrentIP);
+  connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, &MainWindow::OnTestSystem);
+  connect(m_ui->cmdPing, &QPushButton::clicked, this, &MainWindow::OnPing);
   connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdMonitorMode->text()); });
   for (QPushButton* button : {m_ui->cmdProgramPellar2, m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
@@ -90,7 +93,7 @@ void MainWindow::Load() {
     FillDriveList();
     FillStatusPanels();
     UpdateClockPanels();
-    // Host addresses and name are shown here once the host facts exist.
+    OnCurrentIP();
   } catch (const RunTimeError& error) {
     ShowErrorReport("Dorvane Test Form Load", error);
   } catch (const std::exception& error) {
@@ -180,6 +183,27 @@ void MainWindow::OnDiscover() {
   }
   DiscoveryListingWindow listing(m_discovery->Devices(), m_discovery->Outcome(), this);
   listing.exec();
+}
+
+void MainWindow::OnCurrentIP() {
+  GetCurrentIPClick(
+      {m_ui->lblHostNameValue, {m_ui->lblCurrentIPAddress_0, m_ui->lblCurrentIPAddress_1, m_ui->lblCurrentIPAddress_2}},
+      [this](bool enabled) { ButtonMode(enabled); });
+}
+
+void MainWindow::OnTestSystem() {
+  TestSystemClick(this,
+                  {m_ui->lblAdminStatus, m_ui->lblDHCPValue, m_ui->lblScreenValue, m_ui->lblWindowsValue,
+                   m_ui->lblVersionValue, m_ui->drvList, m_ui->lblDriveSpaceValue},
+                  [this](bool enabled) { ButtonMode(enabled); });
+}
+
+void MainWindow::OnPing() {
+  PingClick(this,
+            {m_ui->txtIPAddress,
+             m_ui->lblIPHostname,
+             {m_ui->lblStatus_0, m_ui->lblStatus_1, m_ui->lblStatus_2, m_ui->lblStatus_3, m_ui->lblStatus_4}},
+            [this](bool enabled) { ButtonMode(enabled); });
 }
 
 void MainWindow::OnTerminal() {

@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow {
   void NotAvailableYet(const QString& function);
 
   void OnDiscover();
+  void OnCurrentIP();
+  void OnTestSystem();
+  void OnPing();
   void OnTerminal();
   void OnNetworkConnections();
 

@@ -1,0 +1,84 @@
+#include "cli/ping_command.h"
+
+#include <QJsonObject>
+#include <QTextStream>
+
+#include "cli/command_options.h"
+#include "cli/command_table.h"
+#include "cli/report_lines.h"
+#include "diagnostics/ping_runner.h"
+#include "shell/error_report_text.h"
+#include "shell/ip_address.h"
+#include "shell/run_time_error.h"
+#include "shell/string_table.h"
+
+namespace dorvane::cli {
+
+const char* const kPingSynopsis = "Ping ADDRESS once, as Start Ping does (--format text|json)";
+
+namespace {
+
+const char* const kUsage = "Usage: pellarctl ping ADDRESS [--format text|json]\n";
+
+void PrintText(QTextStream& out, const std::string& address, const PingValues& values) {
+  out << LabelLine(1018, address) << "\n"
+      << LabelLine(1019, values.hostName) << "\n"
+      << LabelLine(1020, values.status.text) << "\n"
+      << LabelLine(1021, values.roundTrip) << "\n"
+      << LabelLine(1022, values.dataBytes) << "\n"
+      << LabelLine(1023, values.echoData) << "\n"
+      << LabelLine(1024, values.mac) << "\n";
+}
+
+QJsonObject Json(const std::string& address, const PingReport& report, const PingValues& values) {
+  QJsonObject object{
+      {"address", QString::fromStdString(address)},
+      {"hostName", PlainValue(values.hostName)},
+      {"status", report.socketsStarted ? QJsonValue(report.echo.status) : QJsonValue()},
+      {"statusText", PlainValue(values.status.text)},
+      {"roundTripMs", report.socketsStarted ? QJsonValue(static_cast<qint64>(report.echo.roundTripMs)) : QJsonValue()},
+      {"dataBytes", report.socketsStarted ? QJsonValue(static_cast<qint64>(report.echo.data.size())) : QJsonValue()},
+      {"echoData", PlainValue(values.echoData)},
+      {"macAddress", PlainValue(values.mac)},
+  };
+  return object;
+}
+
+}  // namespace
+
+int RunPingCommand(const QStringList& arguments) {
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  QString error;
+  std::optional<CommandOptions> options = ParseCommandOptions(arguments, {"--format"}, {}, error);
+  std::optional<OutputFormat> format;
+  if (options) format = FormatOption(*options, error);
+  if (options && format && options->positional.size() != 1) error = "one address expected";
+  if (!error.isEmpty()) {
+    err << "pellarctl ping: " << error << "\n" << kUsage;
+    return kExitUsage;
+  }
+  try {
+    std::string text = options->positional.first().toStdString();
+    if (options->positional.first().trimmed().isEmpty() || !ValidateIPAddress(text)) {
+      err << QString::fromStdString(LoadText(1045)) << "\n";
+      return kExitUsage;
+    }
+    const std::string address = IPAddressWithoutLeadingZeros(text);
+    PingReport report = RunPing(address);
+    PingValues values = PingLabelValues(report);
+    if (!report.socketsStarted) err << "Windows Sockets for 32 bit Windows not successfully responding.\n";
+    if (report.socketCleanupFailed) err << "Windows Sockets Error In Cleanup.\n";
+    if (*format == OutputFormat::kJson) {
+      PrintJson(out, Json(address, report, values));
+    } else {
+      PrintText(out, address, values);
+    }
+    return PingSucceeded(report) ? kExitSuccess : kExitCommunication;
+  } catch (const RunTimeError& failure) {
+    err << QString::fromStdString(ErrorReportText("Ping Click", failure.Number(), failure.Description())) << "\n";
+    return kExitRunTimeError;
+  }
+}
+
+}  // namespace dorvane::cli
