@@ -7,19 +7,14 @@
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
+#include "fake_arp_table.h"
 #include "sim_process.h"
 
 using namespace dorvane;
+using dorvane::testing::FakeArpTable;
 using dorvane::testing::SimProcess;
 
 namespace {
-
-// Unit and end-to-end tests never touch the machine's ARP table.
-class FakeArpTable : public platform::ArpTable {
- public:
-  platform::CommandOutcome Clear() override { return {true, "fake"}; }
-  platform::CommandOutcome Assign(const std::string&, const std::string&) override { return {true, "fake"}; }
-};
 
 RunOutcome Completed() { return {}; }
 
