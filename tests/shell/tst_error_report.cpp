@@ -22,10 +22,10 @@ class TestErrorReport : public QObject {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ShowErrorReport("Ping Click", 5, "Invalid procedure call or argument");
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(m_recorder->boxes.size(), 1);
-    QCOMPARE(m_recorder->boxes[0].icon, BoxIcon::Critical);
-    QCOMPARE(m_recorder->boxes[0].title, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    QCOMPARE(m_recorder->boxes[0].text, QString("An error has occured.\r\n\tProcedure: Ping Click\r\n\tError Number: 5"
+    QCOMPARE(m_recorder->Count(), 1);
+    QCOMPARE(m_recorder->Last().icon, BoxIcon::Critical);
+    QCOMPARE(m_recorder->Last().title, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QCOMPARE(m_recorder->Last().text, QString("An error has occured.\r\n\tProcedure: Ping Click\r\n\tError Number: 5"
                                       "\r\n\tError Description: Invalid procedure call or argument"));
   }
 
@@ -33,7 +33,7 @@ class TestErrorReport : public QObject {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ShowErrorReport("Ping Click", 0, "nothing");
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QVERIFY(m_recorder->boxes.isEmpty());
+    QVERIFY(m_recorder->Count() == 0);
   }
 
   void regionalHint_data() {

@@ -6,13 +6,17 @@
 #include <QStatusBar>
 #include <memory>
 
+#include "dialogue/run_values.h"
 #include "shell/close_box.h"
 #include "shell/main_window.h"
-#include "message_box_recorder.h"
 #include "shell/message_boxes.h"
 #include "shell/shared_values.h"
+#include "message_box_recorder.h"
+#include "widget_lookup.h"
 
 using namespace dorvane;
+using dorvane::testing::Child;
+using dorvane::testing::MessageBoxRecorder;
 
 namespace {
 
@@ -27,13 +31,6 @@ std::unique_ptr<MainWindow> OpenWithLocale(const char* lang) {
 
 QString Version() { return QString(PELLAR_VERSION_TEXT); }
 
-template <typename T>
-T* Child(QWidget* window, const char* name) {
-  T* child = window->findChild<T*>(name);
-  if (!child) qFatal("no child %s", name);
-  return child;
-}
-
 QStringList StatusPanels(QWidget* window) {
   QStringList texts;
   for (QLabel* panel : Child<QStatusBar>(window, "stbInfo")->findChildren<QLabel*>()) texts << panel->text();
@@ -45,11 +42,11 @@ QStringList StatusPanels(QWidget* window) {
 class TestMainWindow : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<testing::MessageBoxRecorder> m_recorder;
+  std::unique_ptr<MessageBoxRecorder> m_boxes;
 
  private slots:
-  void init() { m_recorder = std::make_unique<testing::MessageBoxRecorder>(); }
-  void cleanup() { m_recorder.reset(); }
+  void init() { m_boxes = std::make_unique<MessageBoxRecorder>(); }
+  void cleanup() { m_boxes.reset(); }
 
   void opensInTheLocalesLanguage_data() {
     QTest::addColumn<QByteArray>("lang");
@@ -85,7 +82,7 @@ class TestMainWindow : public QObject {
     QTEST(StatusPanels(window.get()).value(0), "datePanel");
     QCOMPARE(!Child<QPushButton>(window.get(), "cmdTestAdmin")->toolTip().isEmpty(), tooltips);
     QCOMPARE(Child<QLabel>(window.get(), "lblIPPing")->text(), QString(" Host Computer Current IP Address"));
-    QVERIFY(m_recorder->boxes.isEmpty());
+    QCOMPARE(m_boxes->Count(), 0);
   }
 
   void theSystemDriveIsSelected() {
@@ -145,6 +142,33 @@ class TestMainWindow : public QObject {
     QVERIFY(window->close());
   }
 
+  // The selection window opens modally over a disabled main window with an
+  // empty ping box; the main window is usable again once it has closed.
+  void programPellarDeviceOpensTheSelection() {
+    auto window = OpenWithLocale("en_US.UTF-8");
+    window->PingBox()->setText("192.168.1.10");
+    Child<QLabel>(window.get(), "lblStatus_0")->setText("IP Success");
+    SharedRunValues().Pellar2RunActive = true;
+    SharedRunValues().PellarEncryptedRunActive = true;
+    QString opened;
+    bool mainEnabled = true;
+    QTimer::singleShot(0, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) return;
+      opened = modal->objectName();
+      mainEnabled = window->isEnabled();
+      modal->close();
+    });
+    QTest::mouseClick(Child<QPushButton>(window.get(), "cmdProgramPellar2"), Qt::LeftButton);
+    QCOMPARE(opened, QString("frmPellarSelect"));
+    QVERIFY(!mainEnabled);
+    QVERIFY(window->isEnabled());
+    QVERIFY(window->PingBox()->text().isEmpty());
+    QVERIFY(Child<QLabel>(window.get(), "lblStatus_0")->text().isEmpty());
+    QVERIFY(!SharedRunValues().Pellar2RunActive && !SharedRunValues().PellarEncryptedRunActive);
+    QCOMPARE(m_boxes->Count(), 0);
+  }
+
   void missingTerminalProgram_data() {
     QTest::addColumn<QByteArray>("programFiles");
     QTest::newRow("ProgramFiles set") << QByteArray("/nonexistent/Program Files\\");
@@ -161,10 +185,10 @@ class TestMainWindow : public QObject {
     QString title = window->windowTitle();
     QTest::mouseClick(Child<QPushButton>(window.get(), "cmdTerminal"), Qt::LeftButton);
     qunsetenv("ProgramFiles");
-    QCOMPARE(m_recorder->boxes.size(), 1);
-    QCOMPARE(m_recorder->boxes[0].icon, BoxIcon::Critical);
-    QCOMPARE(m_recorder->boxes[0].title, QString("Missing Program"));
-    QCOMPARE(m_recorder->boxes[0].text, QString("Dorvane Hyper Terminal Program Not Found"));
+    QCOMPARE(m_boxes->Count(), 1);
+    QCOMPARE(m_boxes->Last().icon, BoxIcon::Critical);
+    QCOMPARE(m_boxes->Last().title, QString("Missing Program"));
+    QCOMPARE(m_boxes->Last().text, QString("Dorvane Hyper Terminal Program Not Found"));
     QCOMPARE(window->windowTitle(), title);
     for (QPushButton* button : window->FunctionButtons()) QVERIFY(button->isEnabled());
   }

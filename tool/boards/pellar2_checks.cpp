@@ -56,7 +56,13 @@ FieldCheck CheckPellar2Fields(const std::string& addressText, const std::string&
     check.gateway = "000.000.000.000";
   } else {
     std::optional<std::string> gatewayNormalized = NormalizeIPAddress(gateway);
-    if (!gatewayNormalized) return Refuse(Pellar2Field::Gateway, 1038);
+    if (!gatewayNormalized) {
+      // The address was accepted before the gateway was looked at, and is
+      // written back all the same.
+      FieldCheck refused = Refuse(Pellar2Field::Gateway, 1038);
+      refused.address = check.address;
+      return refused;
+    }
     check.gateway = *gatewayNormalized;
   }
   return check;

@@ -21,7 +21,8 @@ struct FieldCheck {
   bool ok = true;
   Pellar2Field field = Pellar2Field::None;  // where the focus goes
   Message message;
-  // Accepted values, written back into the boxes.
+  // Accepted values, written back into the boxes (the address also when
+  // only the gateway was refused).
   std::string address;
   std::string gateway;
 };

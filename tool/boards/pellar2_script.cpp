@@ -4,6 +4,7 @@
 #include "dialogue/run_values.h"
 #include "dialogue/subnet_host_bits.h"
 #include "shell/ip_address.h"
+#include "shell/string_table.h"
 
 namespace dorvane {
 
@@ -220,6 +221,23 @@ class Pellar2Script {
 }  // namespace
 
 bool IsNetworkPort(int portIndex) { return portIndex == kPortViaArp || portIndex >= kFirstServicePort; }
+
+std::string PortListText(int portIndex) {
+  if (portIndex == kPortViaArp) return LoadText(1125) + " via ARP request";
+  if (portIndex < kFirstServicePort) return LoadText(1126) + " " + std::to_string(portIndex);
+  if (portIndex >= kPortListSize) return {};
+  return LoadText(1125) + " via " + kServiceAddresses[static_cast<std::size_t>(portIndex - kFirstServicePort)];
+}
+
+int PortIndexForHostAddress(const std::string& hostAddress) {
+  int index = 1;
+  if (Trimmed(hostAddress).empty()) return index;
+  // Three separate tests, each on the address's first characters.
+  if (hostAddress.substr(0, 11) == "192.168.100") index = kFirstServicePort;
+  if (hostAddress.substr(0, 8) == "10.0.100") index = kFirstServicePort + 1;
+  if (hostAddress.substr(0, 11) == "169.254.100") index = kFirstServicePort + 2;
+  return index;
+}
 
 RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in) { return Pellar2Script(dialogue, in).Run(); }
 

@@ -39,6 +39,16 @@ struct Pellar2Inputs {
 
 bool IsNetworkPort(int portIndex);
 
+// The port list entry's text in the current language: "Network Connection
+// via ARP request", "Comm Port 1" .. "Comm Port 16", "Network Connection via
+// 192.168.100.254" ...
+std::string PortListText(int portIndex);
+
+// The entry a window opens with: a host whose first adapter address lies in
+// one of the modules' service networks reaches the module there; any other
+// host starts on the first COM port.
+int PortIndexForHostAddress(const std::string& hostAddress);
+
 // The run after validation. InputRejected carries the index of the first
 // empty MAC box (the ARP path).
 RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in);

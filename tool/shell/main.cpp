@@ -3,12 +3,14 @@
 #include <QApplication>
 
 #include "shell/main_window.h"
+#include "shell/shared_values.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("DorvanePELLAR");
   QApplication::setOrganizationName("DORVANE");
   QApplication::setApplicationVersion(PELLAR_VERSION_TEXT);
+  dorvane::CommandLineText = QApplication::arguments().value(1).toStdString();
   dorvane::MainWindow window;
   window.show();
   return QApplication::exec();

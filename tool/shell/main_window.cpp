@@ -1,14 +1,15 @@
 #include "shell/main_window.h"
 
 #include <QCoreApplication>
-#include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
-#include <QLocale>
 #include <QStatusBar>
-#include <QTime>
 #include <QTimer>
+#include <array>
 
+#include "boards/pellar_select_window.h"
+#include "dialogue/run_values.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
 #include "diagnostics/current_ip_click.h"
@@ -18,11 +19,13 @@
 #include "platform/locale_info.h"
 #include "platform/process_start.h"
 #include "shell/apply_language.h"
+#include "shell/clock_text.h"
 #include "shell/busy_state.h"
 #include "shell/close_box.h"
 #include "shell/error_report.h"
 #include "shell/locale_texts.h"
 #include "shell/message_boxes.h"
+#include "shell/not_available.h"
 #include "shell/program_paths.h"
 #include "shell/result_colours.h"
 #include "shell/run_time_error.h"
@@ -70,7 +73,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdPing, &QPushButton::clicked, this, &MainWindow::OnPing);
   connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdMonitorMode->text()); });
-  for (QPushButton* button : {m_ui->cmdProgramPellar2, m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
+  connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
+  for (QPushButton* button : {m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
     connect(button, &QPushButton::clicked, this, [this, button] { NotAvailableYet(button->text()); });
   }
 
@@ -115,11 +119,8 @@ void MainWindow::FillStatusPanels() {
 
 void MainWindow::UpdateClockPanels() {
   QDateTime now = QDateTime::currentDateTime();
-  QLocale locale = QLocale::system();
-  m_datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
-  // The long format carries the time zone, which the panel has no room for.
-  QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove('t').trimmed();
-  m_timePanel->setText(locale.toString(now.time(), timeFormat));
+  m_datePanel->setText(ShortDateText(now.date()));
+  m_timePanel->setText(LongTimeText(now.time()));
   // Wake at the next full second only: the panels stay current without a
   // busy clock.
   m_clockTimer->start(1000 - now.time().msec());
@@ -162,6 +163,13 @@ QList<QPushButton*> MainWindow::FunctionButtons() const {
 
 QLineEdit* MainWindow::PingBox() const { return m_ui->txtIPAddress; }
 
+QString MainWindow::CurrentIPAddress(int adapter) const {
+  const std::array<QLabel*, 3> labels = {m_ui->lblCurrentIPAddress_0, m_ui->lblCurrentIPAddress_1,
+                                         m_ui->lblCurrentIPAddress_2};
+  if (adapter < 0 || adapter >= static_cast<int>(labels.size())) return {};
+  return labels[static_cast<std::size_t>(adapter)]->text();
+}
+
 void MainWindow::ClearPingResults() {
   m_ui->txtIPAddress->clear();
   m_ui->lblIPHostname->clear();
@@ -171,9 +179,27 @@ void MainWindow::ClearPingResults() {
   SetBackColour(m_ui->lblStatus_0, kWhite);
 }
 
-void MainWindow::NotAvailableYet(const QString& function) {
-  ShowMessage(this, BoxIcon::Information, function.trimmed(),
-              "\"" + function.trimmed() + "\" is not available in this version of the tool.");
+void MainWindow::NotAvailableYet(const QString& function) { ShowNotAvailable(this, function); }
+
+void MainWindow::OnProgramPellar() {
+  try {
+    ClearPingResults();
+    SharedRunValues().Pellar2RunActive = false;
+    SharedRunValues().PellarEncryptedRunActive = false;
+    setEnabled(false);
+    {
+      PellarSelectWindow select(*this, this);
+      select.exec();
+    }
+    setEnabled(true);
+    update();
+  } catch (const RunTimeError& error) {
+    setEnabled(true);
+    ShowErrorReport("Program PELLAR Device Click", error);
+  } catch (const std::exception& error) {
+    setEnabled(true);
+    ShowErrorReport("Program PELLAR Device Click", 5, QString::fromUtf8(error.what()));
+  }
 }
 
 void MainWindow::OnDiscover() {

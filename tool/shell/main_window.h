@@ -32,6 +32,10 @@ class MainWindow : public QMainWindow {
   // The ping box that programming and monitor windows read and fill.
   QLineEdit* PingBox() const;
 
+  // The first address of network adapter 0..2 as shown; programming windows
+  // pick their link from it.
+  QString CurrentIPAddress(int adapter) const;
+
   // The buttons ButtonMode switches, in their documented order.
   QList<QPushButton*> FunctionButtons() const;
 
@@ -44,6 +48,7 @@ class MainWindow : public QMainWindow {
   void SetLanguage(int offset);
   void ClearPingResults();
   void NotAvailableYet(const QString& function);
+  void OnProgramPellar();
 
   void OnDiscover();
   void OnCurrentIP();

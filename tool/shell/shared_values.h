@@ -17,6 +17,9 @@ inline constexpr std::uint32_t kUnitedStatesLocale = 1033;
 inline std::atomic<int> LanguageOffset{kEnglishOffset};
 inline std::atomic<std::uint32_t> SystemLocaleID{0};
 inline std::string NormalizedIPAddress;
+// The program's first command-line argument: programming windows open with
+// it as the device address when it is not blank.
+inline std::string CommandLineText;
 
 // The offset a system locale selects at start-up: French locales give French,
 // every other locale English (Spanish is chosen only by its button).

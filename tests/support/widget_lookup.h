@@ -1,0 +1,17 @@
+#pragma once
+// A window's control by its documented object name; a missing control ends
+// the test at once instead of crashing it later.
+
+#include <QWidget>
+#include <QtGlobal>
+
+namespace dorvane::testing {
+
+template <typename T>
+T* Child(const QWidget* window, const char* name) {
+  T* child = window->findChild<T*>(name);
+  if (!child) qFatal("no child %s", name);
+  return child;
+}
+
+}  // namespace dorvane::testing

@@ -1,0 +1,82 @@
+#include "boards/pellar_select_window.h"
+
+#include <QKeyEvent>
+#include <array>
+
+#include "boards/pellar2_window.h"
+#include "shell/apply_language.h"
+#include "shell/error_report.h"
+#include "shell/key_preview.h"
+#include "shell/not_available.h"
+#include "shell/run_time_error.h"
+#include "ui_pellar_select_window.h"
+
+namespace dorvane {
+
+namespace {
+
+// The window's documented measures are in twips.
+constexpr int TwipsToPixels(int twips) { return twips / 15; }
+
+constexpr int kRevealedHeight = TwipsToPixels(4380);
+constexpr int kRevealMoveUp = TwipsToPixels(1110);
+
+}  // namespace
+
+PellarSelectWindow::PellarSelectWindow(MainWindow& mainWindow, QWidget* parent, DialogueRunner::Options runOptions)
+    : QDialog(parent),
+      m_ui(std::make_unique<Ui::frmPellarSelect>()),
+      m_main(mainWindow),
+      m_runOptions(std::move(runOptions)) {
+  m_ui->setupUi(this);
+  for (int i = 0; i < 4; ++i) {
+    connect(ProgramButton(i), &QPushButton::clicked, this, [this, i] { OnProgram(i); });
+  }
+  new KeyPreview(this, [this](const QKeyEvent& key) { return OnKeyPreview(key); });
+  ApplyLanguage(this);
+}
+
+PellarSelectWindow::~PellarSelectWindow() = default;
+
+QPushButton* PellarSelectWindow::ProgramButton(int index) const {
+  const std::array<QPushButton*, 4> buttons = {m_ui->cmdProgram_0, m_ui->cmdProgram_1, m_ui->cmdProgram_2,
+                                               m_ui->cmdProgram_3};
+  return buttons[static_cast<std::size_t>(index)];
+}
+
+void PellarSelectWindow::OnProgram(int index) {
+  try {
+    if (index != 0) {
+      // The encrypted and wireless windows are not part of this version.
+      ShowNotAvailable(this, ProgramButton(index)->text());
+      return;
+    }
+    hide();
+    {
+      Pellar2Window window(m_main, this, m_runOptions);
+      window.exec();
+    }
+    accept();
+  } catch (const RunTimeError& error) {
+    ShowErrorReport("Program PELLAR Selection Click", error);
+  } catch (const std::exception& error) {
+    ShowErrorReport("Program PELLAR Selection Click", 5, QString::fromUtf8(error.what()));
+  }
+}
+
+bool PellarSelectWindow::OnKeyPreview(const QKeyEvent& key) {
+  if (key.key() != kRevealKey || key.modifiers() != (Qt::ControlModifier | Qt::ShiftModifier)) return false;
+  RevealWirelessButtons();
+  return true;
+}
+
+void PellarSelectWindow::RevealWirelessButtons() {
+  m_ui->cmdProgram_2->show();
+  m_ui->cmdProgram_3->show();
+  // The height counts the title bar, as the window's measures always have.
+  int decoration = frameGeometry().height() - height();
+  resize(width(), kRevealedHeight - decoration);
+  move(pos() - QPoint(0, kRevealMoveUp));
+}
+
+}  // namespace dorvane

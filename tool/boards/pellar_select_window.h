@@ -1,0 +1,45 @@
+#pragma once
+// frmPellarSelect: the installer picks the kind of PELLAR board, and the
+// matching programming window opens in its place.
+
+#include <QDialog>
+#include <memory>
+
+#include "dialogue/dialogue_runner.h"
+
+class QKeyEvent;
+class QPushButton;
+
+namespace Ui {
+class frmPellarSelect;
+}
+
+namespace dorvane {
+
+class MainWindow;
+
+class PellarSelectWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Ctrl+Shift+ this key shows the wireless buttons.
+  static constexpr Qt::Key kRevealKey = Qt::Key_F12;
+
+  // runOptions reach the programming window's runs (tests pass a fake ARP
+  // table; the default is the system's).
+  explicit PellarSelectWindow(MainWindow& mainWindow, QWidget* parent = nullptr,
+                              DialogueRunner::Options runOptions = {});
+  ~PellarSelectWindow() override;
+
+ private:
+  void OnProgram(int index);
+  bool OnKeyPreview(const QKeyEvent& key);
+  void RevealWirelessButtons();
+  QPushButton* ProgramButton(int index) const;
+
+  std::unique_ptr<Ui::frmPellarSelect> m_ui;
+  MainWindow& m_main;
+  DialogueRunner::Options m_runOptions;
+};
+
+}  // namespace dorvane
