@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSysInfo>
 #include <QtTest>
 
 #include "test_namespaces.h"
@@ -156,6 +157,13 @@ class TestPellarctlHostInfo : public QObject {
     WriteHosts(m_adapters.isEmpty() ? QString() : m_adapters.first() + " pellar-first-adapter\n");
     QCOMPARE(Strings(facts["networkAdapters"]), expected);
     QCOMPARE(facts["hostComputerName"].toString(), QString("pellar-namespace-host"));
+
+    // No name anywhere for the computer's own address: the computer's name,
+    // as Windows gives it.
+    QProcessEnvironment system = m_environment;
+    system.remove("DORVANE_HOSTS_FILE");
+    facts = Json(namespaces.Exec(host, {PellarctlPath(), "hostinfo", "--format", "json"}, system));
+    QCOMPARE(facts["hostComputerName"].toString(), QSysInfo::machineHostName());
   }
 
   // systemd-networkd's lease folder, replaced by an empty one inside the
