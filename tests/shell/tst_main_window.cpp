@@ -192,6 +192,20 @@ class TestMainWindow : public QObject {
     QCOMPARE(window->windowTitle(), title);
     for (QPushButton* button : window->FunctionButtons()) QVERIFY(button->isEnabled());
   }
+
+  // A desktop without a network settings tool says so instead of doing
+  // nothing.
+  void networkConnectionsWithoutATool() {
+    QTemporaryDir emptyPath;
+    QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyPath.path().toLocal8Bit());
+    auto window = OpenWithLocale("en_US.UTF-8");
+    QTest::mouseClick(Child<QPushButton>(window.get(), "cmdNetworkConnections"), Qt::LeftButton);
+    qputenv("PATH", path);
+    QCOMPARE(m_boxes->Count(), 1);
+    QVERIFY2(m_boxes->Last().text.startsWith("No network settings tool is installed on this computer"),
+             qPrintable(m_boxes->Last().text));
+  }
 };
 
 QTEST_MAIN(TestMainWindow)
