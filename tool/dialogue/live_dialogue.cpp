@@ -1,9 +1,13 @@
 #include "dialogue/live_dialogue.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "dialogue/banner_scan.h"
@@ -99,15 +103,23 @@ void LiveDialogue::Send(std::string_view bytes, Secrecy secrecy) {
 
 void LiveDialogue::WaitSeconds(double seconds) {
   if (!m_values.StopWaiting && seconds > 0) {
+    auto length = std::chrono::nanoseconds(std::llround(seconds * TimeScale() * 1e9));
+    QDeadlineTimer deadline(length, Qt::PreciseTimer);
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(static_cast<int>(std::lround(seconds * TimeScale() * 1000.0)));
+    // The event loop's timers wake up to a millisecond late; over sixty
+    // answers that adds up. The loop wakes one millisecond early and the
+    // rest is slept exactly.
+    auto early = std::chrono::duration_cast<std::chrono::milliseconds>(length) - std::chrono::milliseconds(1);
+    timer.start(std::max(early, std::chrono::milliseconds(0)));
     m_waitLoop = &loop;
     loop.exec();
     m_waitLoop = nullptr;
+    qint64 rest = deadline.remainingTimeNSecs();
+    if (!m_values.StopWaiting && rest > 0) QThread::usleep(static_cast<unsigned long>((rest + 999) / 1000));
   }
   ProgressStep step;
   if (ProgressStepAfterWait(m_values, step)) Progress(step);
