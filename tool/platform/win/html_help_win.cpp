@@ -10,7 +10,8 @@ void OpenCompiledHelpIndex(const std::wstring& path, const std::wstring& keyword
   using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
   HMODULE library = LoadLibraryW(L"hhctrl.ocx");
   if (!library) return;
-  auto htmlHelp = reinterpret_cast<HtmlHelpW>(GetProcAddress(library, "HtmlHelpW"));
+  // Through void* so the conversion from FARPROC is not a function-type cast.
+  auto htmlHelp = reinterpret_cast<HtmlHelpW>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
   constexpr UINT kDisplayIndex = 2;
   if (htmlHelp) htmlHelp(nullptr, path.c_str(), kDisplayIndex, reinterpret_cast<DWORD_PTR>(keyword.c_str()));
 }
