@@ -1,6 +1,6 @@
 #include "test_namespaces.h"
 
-#include <unistd.h>
+#include "net_namespace.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -20,12 +20,7 @@ bool RunIp(const QStringList& arguments) {
 
 }  // namespace
 
-QString WhyNoNamespaces() {
-  if (geteuid() != 0) return "needs root to make network namespaces";
-  ProcessResult probe = RunProgram("ip", {"netns", "list"});
-  if (!probe.started || probe.exitCode != 0) return "the ip tool (iproute2) cannot list network namespaces";
-  return {};
-}
+QString WhyNoNamespaces() { return dorvane::testing::NetNamespace::WhyUnavailable(); }
 
 TestNamespaces::TestNamespaces(const QString& tag)
     : m_prefix(QString("pellar-%1-%2-").arg(tag).arg(QCoreApplication::applicationPid())) {}
