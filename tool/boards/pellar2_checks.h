@@ -41,6 +41,9 @@ struct VraLinkCheck {
 // The VRA-Link Save button: port first, then the remote address.
 VraLinkCheck CheckVraLink(const std::string& remoteAddressText, const std::string& remotePortText);
 
+// The procedure label of a PELLAR2 run's error report.
+inline constexpr const char* kPellar2RunLabel = "Pellar Program";
+
 // The message a run ends with (none for a run-time error: that is the
 // error report).
 Message Pellar2EndMessage(const RunOutcome& outcome, bool network);

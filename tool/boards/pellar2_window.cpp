@@ -227,7 +227,7 @@ void Pellar2Window::OnRunFinished(const RunOutcome& outcome) {
 void Pellar2Window::EndWithRunTimeError(int number, const std::string& description) {
   m_busy.reset();
   m_main.PingBox()->clear();
-  ShowErrorReport("Pellar Program", number,
+  ShowErrorReport(kPellar2RunLabel, number,
                   QString::fromStdString(RunErrorDescription(number, description, SystemLocaleID.load())));
   done(Rejected);
 }

@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(PELLAR_VERSION_TEXT);
   // The same language as the window would open in: texts such as the
   // Missing IP Address message read as the installer knows them.
-  dorvane::LanguageOffset = dorvane::LanguageOffsetForLocale(dorvane::platform::SystemDefaultLocaleId());
+  dorvane::SetLanguageFromLocale(dorvane::platform::SystemDefaultLocaleId());
   QTextStream out(stdout);
   QTextStream err(stderr);
 

@@ -12,7 +12,6 @@
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/run_values.h"
 #include "dialogue/subnet_host_bits.h"
-#include "platform/locale_info.h"
 #include "shell/ip_address.h"
 #include "shell/error_report_text.h"
 #include "shell/shared_values.h"
@@ -97,7 +96,7 @@ bool ParseMac(const QString& mac, Pellar2Inputs& in) {
 
 int ReportOutcome(const RunOutcome& outcome, bool network) {
   if (outcome.kind == RunOutcome::Kind::RunTimeError) {
-    std::cerr << ErrorReportText("Pellar Program", outcome.errorNumber,
+    std::cerr << ErrorReportText(kPellar2RunLabel, outcome.errorNumber,
                                  RunErrorDescription(outcome.errorNumber, outcome.description, SystemLocaleID))
               << "\n";
     return kExitRunTimeError;
@@ -189,9 +188,6 @@ int ProgramPellar2(const QStringList& arguments) {
 }  // namespace
 
 int RunProgramCommand(const QStringList& arguments) {
-  // The texts follow the computer's language, as the window's would.
-  SystemLocaleID = platform::SystemDefaultLocaleId();
-  LanguageOffset = LanguageOffsetForLocale(SystemLocaleID);
   if (arguments.isEmpty() || arguments.first() == "--help" || arguments.first() == "-h") {
     std::cout << kUsage;
     return arguments.isEmpty() ? kExitUsage : kExitSuccess;

@@ -72,10 +72,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, &MainWindow::OnTestSystem);
   connect(m_ui->cmdPing, &QPushButton::clicked, this, &MainWindow::OnPing);
   connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
-  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { NotAvailableYet(m_ui->cmdMonitorMode->text()); });
+  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { ShowNotAvailable(this, m_ui->cmdMonitorMode->text()); });
   connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
   for (QPushButton* button : {m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
-    connect(button, &QPushButton::clicked, this, [this, button] { NotAvailableYet(button->text()); });
+    connect(button, &QPushButton::clicked, this, [this, button] { ShowNotAvailable(this, button->text()); });
   }
 
   Load();
@@ -86,11 +86,10 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Load() {
   LanguageOffset = kEnglishOffset;
   try {
-    SystemLocaleID = platform::SystemDefaultLocaleId();
+    SetLanguageFromLocale(platform::SystemDefaultLocaleId());
   } catch (...) {
     // Without a locale the tool simply stays English.
   }
-  LanguageOffset = LanguageOffsetForLocale(SystemLocaleID);
   try {
     ApplyLanguage(this);
     CompleteCaption();
@@ -178,8 +177,6 @@ void MainWindow::ClearPingResults() {
   }
   SetBackColour(m_ui->lblStatus_0, kWhite);
 }
-
-void MainWindow::NotAvailableYet(const QString& function) { ShowNotAvailable(this, function); }
 
 void MainWindow::OnProgramPellar() {
   try {

@@ -47,7 +47,6 @@ class MainWindow : public QMainWindow {
   void UpdateClockPanels();
   void SetLanguage(int offset);
   void ClearPingResults();
-  void NotAvailableYet(const QString& function);
   void OnProgramPellar();
 
   void OnDiscover();

@@ -25,4 +25,7 @@ inline std::string CommandLineText;
 // every other locale English (Spanish is chosen only by its button).
 int LanguageOffsetForLocale(std::uint32_t localeId);
 
+// Start-up: remembers the system locale and opens in its language.
+void SetLanguageFromLocale(std::uint32_t localeId);
+
 }  // namespace dorvane

@@ -60,6 +60,11 @@ int ParseTextTag(std::string_view tag) {
   return id;
 }
 
+void SetLanguageFromLocale(std::uint32_t localeId) {
+  SystemLocaleID = localeId;
+  LanguageOffset = LanguageOffsetForLocale(localeId);
+}
+
 int LanguageOffsetForLocale(std::uint32_t localeId) {
   switch (localeId) {
     case 1036: case 2060: case 3084: case 4108: case 5132: case 6156:
