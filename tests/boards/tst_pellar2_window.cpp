@@ -16,7 +16,7 @@
 #include "fake_arp_table.h"
 #include "message_box_recorder.h"
 #include "shell/main_window.h"
-#include "shell/shared_values.h"
+#include "base/shared_values.h"
 #include "widget_lookup.h"
 
 using namespace dorvane;

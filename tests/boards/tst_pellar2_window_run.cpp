@@ -13,9 +13,9 @@
 #include "boards/pellar2_window.h"
 #include "fake_arp_table.h"
 #include "message_box_recorder.h"
-#include "shell/close_box.h"
+#include "widgets/close_box.h"
 #include "shell/main_window.h"
-#include "shell/shared_values.h"
+#include "base/shared_values.h"
 #include "sim_process.h"
 #include "widget_lookup.h"
 

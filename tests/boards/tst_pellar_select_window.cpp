@@ -8,7 +8,7 @@
 #include "boards/pellar_select_window.h"
 #include "message_box_recorder.h"
 #include "shell/main_window.h"
-#include "shell/shared_values.h"
+#include "base/shared_values.h"
 #include "widget_lookup.h"
 
 using namespace dorvane;

@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "shell/close_box.h"
+#include "widgets/close_box.h"
 #include "shell/main_window.h"
-#include "shell/message_boxes.h"
-#include "shell/result_colours.h"
-#include "shell/shared_values.h"
+#include "widgets/message_boxes.h"
+#include "widgets/result_colours.h"
+#include "base/shared_values.h"
 #include "what_the_system_says.h"
 
 using namespace dorvane;

@@ -11,11 +11,11 @@
 #include <memory>
 
 #include "private_network.h"
-#include "shell/close_box.h"
+#include "widgets/close_box.h"
 #include "shell/main_window.h"
-#include "shell/message_boxes.h"
-#include "shell/result_colours.h"
-#include "shell/shared_values.h"
+#include "widgets/message_boxes.h"
+#include "widgets/result_colours.h"
+#include "base/shared_values.h"
 #include "test_namespaces.h"
 
 using namespace dorvane;

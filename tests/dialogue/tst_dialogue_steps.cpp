@@ -4,7 +4,7 @@
 #include "dialogue/recording_dialogue.h"
 #include "dialogue/run_values.h"
 #include "dialogue/subnet_host_bits.h"
-#include "shell/run_time_error.h"
+#include "base/run_time_error.h"
 
 using namespace dorvane;
 using Kind = RecordingDialogue::Kind;

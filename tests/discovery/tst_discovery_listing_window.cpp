@@ -10,7 +10,7 @@
 #include "discovery/device_list.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_outcome.h"
-#include "shell/result_colours.h"
+#include "widgets/result_colours.h"
 
 using namespace dorvane;
 

@@ -14,9 +14,9 @@
 #include "discovery/discovery_run.h"
 #include "loopback_responder.h"
 #include "module_reply.h"
-#include "shell/close_box.h"
+#include "widgets/close_box.h"
 #include "shell/main_window.h"
-#include "shell/message_boxes.h"
+#include "widgets/message_boxes.h"
 
 using namespace dorvane;
 using dorvane::testing::LoopbackResponder;

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "dialogue/run_values.h"
-#include "shell/close_box.h"
+#include "widgets/close_box.h"
 #include "shell/main_window.h"
-#include "shell/message_boxes.h"
-#include "shell/shared_values.h"
+#include "widgets/message_boxes.h"
+#include "base/shared_values.h"
 #include "message_box_recorder.h"
 #include "widget_lookup.h"
 

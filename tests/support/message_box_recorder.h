@@ -4,7 +4,7 @@
 
 #include <QList>
 
-#include "shell/message_boxes.h"
+#include "widgets/message_boxes.h"
 
 namespace dorvane::testing {
 

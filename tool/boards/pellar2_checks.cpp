@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "shell/ip_address.h"
-#include "shell/string_table.h"
+#include "base/ip_address.h"
+#include "base/string_table.h"
 
 namespace dorvane {
 

@@ -3,8 +3,8 @@
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
 #include "dialogue/subnet_host_bits.h"
-#include "shell/ip_address.h"
-#include "shell/string_table.h"
+#include "base/ip_address.h"
+#include "base/string_table.h"
 
 namespace dorvane {
 

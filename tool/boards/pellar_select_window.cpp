@@ -4,11 +4,11 @@
 #include <array>
 
 #include "boards/pellar2_window.h"
-#include "shell/apply_language.h"
-#include "shell/error_report.h"
-#include "shell/key_preview.h"
-#include "shell/not_available.h"
-#include "shell/run_time_error.h"
+#include "widgets/apply_language.h"
+#include "widgets/error_report.h"
+#include "widgets/key_preview.h"
+#include "widgets/not_available.h"
+#include "base/run_time_error.h"
 #include "ui_pellar_select_window.h"
 
 namespace dorvane {

@@ -11,7 +11,7 @@
 #include "diagnostics/current_ip_facts.h"
 #include "diagnostics/system_test_facts.h"
 #include "platform/drives.h"
-#include "shell/error_report_text.h"
+#include "base/error_report_text.h"
 
 namespace dorvane::cli {
 

@@ -8,7 +8,7 @@
 #include "cli/cli_application.h"
 #include "cli/command_table.h"
 #include "platform/locale_info.h"
-#include "shell/shared_values.h"
+#include "base/shared_values.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include "cli/command_table.h"
 #include "cli/report_lines.h"
 #include "diagnostics/ping_runner.h"
-#include "shell/error_report_text.h"
-#include "shell/ip_address.h"
-#include "shell/run_time_error.h"
-#include "shell/string_table.h"
+#include "base/error_report_text.h"
+#include "base/ip_address.h"
+#include "base/run_time_error.h"
+#include "base/string_table.h"
 
 namespace dorvane::cli {
 

@@ -12,10 +12,10 @@
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/run_values.h"
 #include "dialogue/subnet_host_bits.h"
-#include "shell/ip_address.h"
-#include "shell/error_report_text.h"
-#include "shell/shared_values.h"
-#include "shell/string_table.h"
+#include "base/ip_address.h"
+#include "base/error_report_text.h"
+#include "base/shared_values.h"
+#include "base/string_table.h"
 
 namespace dorvane::cli {
 

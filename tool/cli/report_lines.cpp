@@ -3,7 +3,7 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
-#include "shell/string_table.h"
+#include "base/string_table.h"
 
 namespace dorvane::cli {
 

@@ -6,7 +6,7 @@
 #include "diagnostics/current_ip_facts.h"
 #include "diagnostics/off_thread_call.h"
 #include "diagnostics/trapped_error.h"
-#include "shell/busy_state.h"
+#include "widgets/busy_state.h"
 
 namespace dorvane {
 

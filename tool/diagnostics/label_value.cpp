@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "shell/result_colours.h"
+#include "widgets/result_colours.h"
 
 namespace dorvane {
 

@@ -9,10 +9,10 @@
 #include "diagnostics/off_thread_call.h"
 #include "diagnostics/ping_runner.h"
 #include "diagnostics/trapped_error.h"
-#include "shell/busy_state.h"
-#include "shell/ip_address.h"
-#include "shell/message_boxes.h"
-#include "shell/string_table.h"
+#include "widgets/busy_state.h"
+#include "base/ip_address.h"
+#include "widgets/message_boxes.h"
+#include "base/string_table.h"
 
 namespace dorvane {
 

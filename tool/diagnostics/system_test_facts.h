@@ -7,7 +7,7 @@
 
 #include "diagnostics/screen_settings_text.h"
 #include "diagnostics/system_test_values.h"
-#include "shell/run_time_error.h"
+#include "base/run_time_error.h"
 
 namespace dorvane {
 

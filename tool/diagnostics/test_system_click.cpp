@@ -10,8 +10,8 @@
 #include "diagnostics/screen_of.h"
 #include "diagnostics/system_test_facts.h"
 #include "diagnostics/trapped_error.h"
-#include "shell/busy_state.h"
-#include "shell/error_report.h"
+#include "widgets/busy_state.h"
+#include "widgets/error_report.h"
 
 namespace dorvane {
 

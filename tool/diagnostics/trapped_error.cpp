@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "shell/error_report.h"
-#include "shell/run_time_error.h"
+#include "widgets/error_report.h"
+#include "base/run_time_error.h"
 
 namespace dorvane {
 

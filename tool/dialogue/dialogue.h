@@ -9,7 +9,7 @@
 
 #include "dialogue/progress.h"
 #include "dialogue/question.h"
-#include "shell/timing_settings.h"
+#include "base/timing_settings.h"
 
 namespace dorvane {
 

@@ -6,7 +6,7 @@
 
 #include "dialogue/live_dialogue.h"
 #include "dialogue/run_values.h"
-#include "shell/run_time_error.h"
+#include "base/run_time_error.h"
 
 namespace dorvane {
 

@@ -17,9 +17,9 @@
 #include "dialogue/tcp_link.h"
 #include "platform/serial_ports.h"
 #include "platform/settings_store.h"
-#include "shell/run_time_error.h"
-#include "shell/shared_values.h"
-#include "shell/wait_clock.h"
+#include "base/run_time_error.h"
+#include "base/shared_values.h"
+#include "dialogue/wait_clock.h"
 
 namespace dorvane {
 

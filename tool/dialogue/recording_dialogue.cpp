@@ -2,7 +2,7 @@
 
 #include "dialogue/banner_scan.h"
 #include "dialogue/dialogue_steps.h"
-#include "shell/run_time_error.h"
+#include "base/run_time_error.h"
 
 namespace dorvane {
 

@@ -1,7 +1,7 @@
 #include "dialogue/subnet_host_bits.h"
 
 #include "dialogue/run_values.h"
-#include "shell/ip_address.h"
+#include "base/ip_address.h"
 
 namespace dorvane {
 

@@ -5,8 +5,8 @@
 
 #include "discovery/device_list.h"
 #include "discovery/discovery_outcome.h"
-#include "shell/error_report.h"
-#include "shell/result_colours.h"
+#include "widgets/error_report.h"
+#include "widgets/result_colours.h"
 #include "ui_discovery_listing_window.h"
 
 namespace dorvane {

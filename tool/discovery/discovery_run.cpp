@@ -4,7 +4,7 @@
 #include <QUdpSocket>
 #include <QVariant>
 
-#include "shell/wait_clock.h"
+#include "dialogue/wait_clock.h"
 
 namespace dorvane {
 

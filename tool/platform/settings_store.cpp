@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "shell/timing_settings.h"
+#include "base/timing_settings.h"
 
 namespace dorvane::platform {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "shell/main_window.h"
-#include "shell/shared_values.h"
+#include "base/shared_values.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -5,7 +5,7 @@
 #include "diagnostics/dhcp_leases.h"
 #include "platform/dhcp_state.h"
 #include "platform/linux/interfaces_linux.h"
-#include "shell/run_time_error.h"
+#include "base/run_time_error.h"
 
 namespace dorvane::platform {
 
