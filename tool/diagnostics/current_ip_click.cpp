@@ -5,7 +5,7 @@
 
 #include "diagnostics/current_ip_facts.h"
 #include "diagnostics/off_thread_call.h"
-#include "diagnostics/trapped_error.h"
+#include "widgets/error_report.h"
 #include "widgets/busy_state.h"
 
 namespace dorvane {

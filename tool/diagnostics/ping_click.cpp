@@ -8,7 +8,7 @@
 #include "diagnostics/label_value.h"
 #include "diagnostics/off_thread_call.h"
 #include "diagnostics/ping_runner.h"
-#include "diagnostics/trapped_error.h"
+#include "widgets/error_report.h"
 #include "widgets/busy_state.h"
 #include "base/ip_address.h"
 #include "widgets/message_boxes.h"

@@ -9,7 +9,6 @@
 #include "diagnostics/off_thread_call.h"
 #include "diagnostics/screen_of.h"
 #include "diagnostics/system_test_facts.h"
-#include "diagnostics/trapped_error.h"
 #include "widgets/busy_state.h"
 #include "widgets/error_report.h"
 

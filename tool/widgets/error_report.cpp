@@ -2,12 +2,19 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <exception>
 
 #include "base/error_report_text.h"
 #include "widgets/message_boxes.h"
 #include "base/run_time_error.h"
 
 namespace dorvane {
+
+namespace {
+
+constexpr int kInvalidProcedureCall = 5;
+
+}  // namespace
 
 void ShowErrorReport(const QString& label, int number, const QString& description) {
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
@@ -19,6 +26,18 @@ void ShowErrorReport(const QString& label, int number, const QString& descriptio
 
 void ShowErrorReport(const QString& label, const RunTimeError& error) {
   ShowErrorReport(label, error.Number(), QString::fromStdString(error.Description()));
+}
+
+void ReportTrappedError(const QString& label) {
+  try {
+    throw;
+  } catch (const RunTimeError& error) {
+    ShowErrorReport(label, error);
+  } catch (const std::exception& error) {
+    ShowErrorReport(label, kInvalidProcedureCall, QString::fromUtf8(error.what()));
+  } catch (...) {
+    ShowErrorReport(label, kInvalidProcedureCall, "Unknown error");
+  }
 }
 
 }  // namespace dorvane

@@ -14,4 +14,9 @@ class RunTimeError;
 void ShowErrorReport(const QString& label, int number, const QString& description);
 void ShowErrorReport(const QString& label, const RunTimeError& error);
 
+// Call from a catch block: reports the exception being handled with the
+// handler's fixed label, RunTimeError with its own number and description,
+// anything else as error 5.
+void ReportTrappedError(const QString& label);
+
 }  // namespace dorvane
