@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <QElapsedTimer>
 
-#include "base/midnight_deadline.h"
 #include "dialogue/wait_clock.h"
 
 using namespace dorvane;
@@ -10,22 +9,27 @@ class TestPause : public QObject {
   Q_OBJECT
 
  private slots:
-  // Readings of the seconds-since-midnight timer during one 8-second pause.
+  // Readings of the clock during one 8-second pause. Pauses started in the
+  // last seconds of a day must end on time; the clock goes on past 86400
+  // where the time of day would wrap.
   void acrossMidnight_data() {
     QTest::addColumn<double>("start");
     QTest::addColumn<QList<double>>("readings");
     QTest::addColumn<QList<double>>("remaining");
     QTest::newRow("daytime") << 3600.0 << QList<double>{3600.0, 3604.0, 3608.0} << QList<double>{8.0, 4.0, 0.0};
-    QTest::newRow("started 23:59:58") << 86398.0 << QList<double>{86398.0, 86399.5, 0.5, 5.9, 6.0}
+    QTest::newRow("started 23:59:58") << 86398.0 << QList<double>{86398.0, 86399.5, 86400.5, 86405.9, 86406.0}
                                       << QList<double>{8.0, 6.5, 5.5, 0.1, 0.0};
-    QTest::newRow("first reading after midnight") << 86398.0 << QList<double>{2.0, 6.0}
+    QTest::newRow("first reading after midnight") << 86398.0 << QList<double>{86402.0, 86406.0}
                                                   << QList<double>{4.0, 0.0};
+    // Due at 23:59:59.9, the timer wakes at 00:00:00.05: over, not a day away.
+    QTest::newRow("due before midnight, woken after") << 86391.9 << QList<double>{86399.0, 86400.05}
+                                                      << QList<double>{0.9, 0.0};
   }
   void acrossMidnight() {
     QFETCH(double, start);
     QFETCH(QList<double>, readings);
     QFETCH(QList<double>, remaining);
-    MidnightDeadline deadline(start, 8.0);
+    const PauseDeadline deadline(start, 8.0);
     for (int i = 0; i < readings.size(); ++i) {
       QVERIFY2(qAbs(deadline.Remaining(readings[i]) - remaining[i]) < 1e-9, qPrintable(QString::number(i)));
     }

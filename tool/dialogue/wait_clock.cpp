@@ -1,12 +1,10 @@
 #include "dialogue/wait_clock.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTime>
 #include <QTimer>
 #include <QtGlobal>
 #include <cmath>
-
-#include "base/midnight_deadline.h"
 
 namespace dorvane {
 
@@ -17,7 +15,14 @@ double TimeScale() {
   return scale;
 }
 
-double SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double MonotonicSeconds() {
+  static const QElapsedTimer start = [] {
+    QElapsedTimer timer;
+    timer.start();
+    return timer;
+  }();
+  return start.nsecsElapsed() / 1e9;
+}
 
 void WaitOnTimer(double realSeconds) {
   if (realSeconds <= 0.0) return;
@@ -31,7 +36,7 @@ void WaitOnTimer(double realSeconds) {
 }
 
 void Pause(double seconds, const std::function<double()>& clock) {
-  MidnightDeadline deadline(clock(), seconds * TimeScale());
+  PauseDeadline deadline(clock(), seconds * TimeScale());
   // A timer wakes the loop once per remaining stretch; the clock is asked
   // again only then, so nothing spins while the window idles.
   for (double left = deadline.Remaining(clock()); left > 0.0; left = deadline.Remaining(clock())) {
