@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "base/program_paths.h"
-#include "base/trim_null_char.h"
+#include "base/text_trim.h"
 
 using namespace dorvane;
 
@@ -32,6 +32,26 @@ class TestShellHelpers : public QObject {
   void trimNullChar() {
     QFETCH(QByteArray, field);
     QTEST(QByteArray::fromStdString(TrimNullChar(std::string_view(field.constData(), field.size()))), "text");
+  }
+
+  void trimBlanks_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("blanks");  // null: the default, the blank alone
+    QTest::addColumn<QByteArray>("trimmed");
+    QTest::newRow("both ends") << QByteArray("  10.1.1.1 ") << QByteArray() << QByteArray("10.1.1.1");
+    QTest::newRow("inner blanks stay") << QByteArray(" a b ") << QByteArray() << QByteArray("a b");
+    QTest::newRow("only blanks") << QByteArray("   ") << QByteArray() << QByteArray("");
+    QTest::newRow("empty") << QByteArray("") << QByteArray() << QByteArray("");
+    QTest::newRow("a tab is no blank by default") << QByteArray("\t1 ") << QByteArray() << QByteArray("\t1");
+    QTest::newRow("tabs when asked") << QByteArray("\t 1\t") << QByteArray(" \t") << QByteArray("1");
+    QTest::newRow("one character") << QByteArray(" x") << QByteArray() << QByteArray("x");
+  }
+  void trimBlanks() {
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, blanks);
+    std::string_view view(text.constData(), static_cast<std::size_t>(text.size()));
+    std::string_view trimmed = blanks.isNull() ? TrimBlanks(view) : TrimBlanks(view, blanks.toStdString());
+    QTEST(QByteArray(trimmed.data(), static_cast<qsizetype>(trimmed.size())), "trimmed");
   }
 };
 

@@ -1,13 +1,8 @@
 #include <QtTest>
 
-#include "diagnostics/free_space_text.h"
-#include "diagnostics/operating_system_text.h"
-#include "diagnostics/screen_settings_text.h"
-#include "diagnostics/system_test_values.h"
+#include "diagnostics/host_fact_texts.h"
 
 using namespace dorvane;
-
-Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
@@ -89,46 +84,6 @@ class TestHostFactTexts : public QObject {
     QCOMPARE(text, QString("1.50 GB"));
   }
 
-  void windowsNames_data() {
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<int>("build");
-    QTest::addColumn<QString>("name");  // null: not known by name
-    QTest::newRow("2000") << 5 << 0 << 2195 << "Windows 2000";
-    QTest::newRow("XP") << 5 << 1 << 2600 << "Windows XP";
-    QTest::newRow("2003") << 5 << 2 << 3790 << "Windows Server 2003";
-    QTest::newRow("Vista") << 6 << 0 << 6002 << "Windows Vista or Server 2008";
-    QTest::newRow("7") << 6 << 1 << 7601 << "Windows 7 or Server 2008 R2";
-    QTest::newRow("8") << 6 << 2 << 9200 << "Windows 8 or Server 2012";
-    QTest::newRow("8.1 is not in the table") << 6 << 3 << 9600 << QString();
-    QTest::newRow("10 22H2") << 10 << 0 << 19045 << "Windows 10 or Server 2016 to 2022";
-    QTest::newRow("Server 2022") << 10 << 0 << 20348 << "Windows 10 or Server 2016 to 2022";
-    QTest::newRow("11 first build") << 10 << 0 << 22000 << "Windows 11 or Server 2025";
-    QTest::newRow("11 24H2") << 10 << 0 << 26100 << "Windows 11 or Server 2025";
-    QTest::newRow("NT 4") << 4 << 0 << 1381 << QString();
-  }
-  void windowsNames() {
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(int, build);
-    QFETCH(QString, name);
-    std::optional<std::string> known = WindowsName(major, minor, build);
-    QCOMPARE(known.has_value(), !name.isNull());
-    if (known) QCOMPARE(QString::fromStdString(*known), name);
-  }
-
-  void versionText_data() {
-    QTest::addColumn<std::string>("servicePack");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("service pack") << std::string("Service Pack 1") << "6.1 Service Pack 1";
-    QTest::newRow("none keeps the blank") << std::string() << "6.1 ";
-    QTest::newRow("NUL padded field") << std::string("Service Pack 2\0\0junk", 20) << "6.1 Service Pack 2";
-  }
-  void versionText() {
-    QFETCH(std::string, servicePack);
-    QTEST(QString::fromStdString(WindowsVersionText(6, 1, servicePack)), "text");
-  }
-
   void operatingSystemValues_data() {
     QTest::addColumn<int>("platform");
     QTest::addColumn<bool>("administrator");
@@ -148,7 +103,8 @@ class TestHostFactTexts : public QObject {
     QFETCH(int, platform);
     QFETCH(bool, administrator);
     QFETCH(bool, named);
-    OperatingSystemFacts facts{platform, named ? std::optional<std::string>("Windows 7") : std::nullopt, "4.10 A"};
+    dorvane::platform::OperatingSystemFacts facts{
+        platform, named ? std::optional<std::string>("Windows 7") : std::nullopt, "4.10 A"};
     OperatingSystemValues values = OperatingSystemLabelValues(facts, administrator);
     QTEST((QStringList{Shown(values.admin), Shown(values.name), Shown(values.version)}), "shown");
   }

@@ -1,20 +1,12 @@
 #include <QtTest>
 
-#include "diagnostics/arp_table_text.h"
-#include "diagnostics/icmp_error_status.h"
-#include "diagnostics/ip_status_text.h"
-#include "diagnostics/mac_address_text.h"
 #include "diagnostics/ping_report.h"
 
 using namespace dorvane;
 
-Q_DECLARE_METATYPE(std::errc)
 Q_DECLARE_METATYPE(dorvane::PingReport)
-Q_DECLARE_METATYPE(std::vector<std::uint8_t>)
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 PingReport Report(std::int32_t status, std::uint32_t roundTrip, const std::string& data) {
   PingReport report;
@@ -28,14 +20,6 @@ PingReport WithMac(PingReport report, std::optional<std::string> mac) {
   report.mac = std::move(mac);
   return report;
 }
-
-const char kArpTable[] =
-    "IP address       HW type     Flags       HW address            Mask     Device\n"
-    "10.1.1.1         0x1         0x2         00:20:4a:0a:0b:0c     *        eth0\n"
-    "10.1.1.2         0x1         0x0         00:00:00:00:00:00     *        eth0\n"
-    "10.1.1.3         0x1         0x0         00:00:00:00:00:00     *        eth0\n"
-    "10.1.1.3         0x1         0x6         5e:c3:f1:31:41:e7     *        eth1\n"
-    "10.1.1.40        0x1         0x2         02:fc:00:00:00:05     *        eth0\n";
 
 }  // namespace
 
@@ -72,81 +56,6 @@ class TestPingTables : public QObject {
   void statusTexts() {
     QFETCH(int, code);
     QTEST(QString::fromStdString(GetIPStatusText(code)), "text");
-  }
-
-  void icmpErrors_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("status");
-    QTest::newRow("net unreachable") << 3 << 0 << 11002;
-    QTest::newRow("host unreachable") << 3 << 1 << 11003;
-    QTest::newRow("protocol unreachable") << 3 << 2 << 11004;
-    QTest::newRow("port unreachable") << 3 << 3 << 11005;
-    QTest::newRow("fragmentation needed") << 3 << 4 << 11009;
-    QTest::newRow("source route failed") << 3 << 5 << 11012;
-    QTest::newRow("network unknown") << 3 << 6 << 11002;
-    QTest::newRow("host unknown") << 3 << 7 << 11003;
-    QTest::newRow("network prohibited") << 3 << 9 << 11002;
-    QTest::newRow("host prohibited") << 3 << 10 << 11003;
-    QTest::newRow("communication prohibited") << 3 << 13 << 11003;
-    QTest::newRow("source quench") << 4 << 0 << 11016;
-    QTest::newRow("ttl expired in transit") << 11 << 0 << 11013;
-    QTest::newRow("ttl expired in reassembly") << 11 << 1 << 11014;
-    QTest::newRow("parameter problem") << 12 << 0 << 11015;
-    QTest::newRow("redirect is no answer") << 5 << 0 << 11050;
-  }
-  void icmpErrors() {
-    QFETCH(int, type);
-    QFETCH(int, code);
-    QTEST(StatusForIcmpError(type, code), "status");
-  }
-
-  void socketErrors_data() {
-    QTest::addColumn<std::errc>("error");
-    QTest::addColumn<int>("status");
-    QTest::newRow("no route") << std::errc::network_unreachable << 11002;
-    QTest::newRow("unreachable route") << std::errc::host_unreachable << 11003;
-    QTest::newRow("broadcast refused") << std::errc::permission_denied << 11018;
-    QTest::newRow("blackhole route") << std::errc::invalid_argument << 11012;
-    QTest::newRow("too big") << std::errc::message_size << 11009;
-    QTest::newRow("no buffers") << std::errc::no_buffer_space << 11006;
-    QTest::newRow("anything else") << std::errc::io_error << 11050;
-  }
-  void socketErrors() {
-    QFETCH(std::errc, error);
-    QTEST(StatusForSocketError(error), "status");
-  }
-
-  void macAddressText_data() {
-    QTest::addColumn<Bytes>("bytes");
-    QTest::addColumn<QString>("text");  // null: no address
-    QTest::newRow("six bytes") << Bytes{0x00, 0x20, 0x4a, 0x0a, 0x0b, 0x0c} << "00-20-4A-0A-0B-0C";
-    QTest::newRow("upper case") << Bytes{0x5e, 0xc3, 0xf1, 0x31, 0x41, 0xe7} << "5E-C3-F1-31-41-E7";
-    QTest::newRow("none returned") << Bytes{} << QString();
-    QTest::newRow("unresolved entry") << Bytes(6, 0) << QString();
-    QTest::newRow("first four zero") << Bytes{0, 0, 0, 0, 0x0b, 0x0c} << QString();
-    QTest::newRow("fourth byte set") << Bytes{0, 0, 0, 1, 0, 0} << "00-00-00-01-00-00";
-  }
-  void macAddressText() {
-    QFETCH(Bytes, bytes);
-    QFETCH(QString, text);
-    std::optional<std::string> mac = MacAddressText(bytes);
-    QCOMPARE(mac.has_value(), !text.isNull());
-    if (mac) QCOMPARE(QString::fromStdString(*mac), text);
-  }
-
-  void arpTable_data() {
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<Bytes>("bytes");
-    QTest::newRow("complete entry") << "10.1.1.1" << Bytes{0x00, 0x20, 0x4a, 0x0a, 0x0b, 0x0c};
-    QTest::newRow("incomplete entry") << "10.1.1.2" << Bytes{};
-    QTest::newRow("complete on another device") << "10.1.1.3" << Bytes{0x5e, 0xc3, 0xf1, 0x31, 0x41, 0xe7};
-    QTest::newRow("no entry") << "10.1.1.9" << Bytes{};
-    QTest::newRow("not a prefix match") << "10.1.1.4" << Bytes{};
-  }
-  void arpTable() {
-    QFETCH(QString, address);
-    QTEST(HardwareAddressFromArpTable(kArpTable, address.toStdString()), "bytes");
   }
 
   void pingLabelValues_data() {

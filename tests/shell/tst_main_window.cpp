@@ -65,7 +65,7 @@ class TestMainWindow : public QObject {
     QTest::newRow("es_ES stays English") << QByteArray("es_ES.UTF-8")
                                          << "  Dorvane PELLAR Utility - Version " + Version() + " (Spain)"
                                          << " Host Computer Name" << "Get Current IP"
-                                         << "Short Date Format: DD/MM/YYYY" << true;
+                                         << "Short Date Format: D/M/YYYY" << true;
     QTest::newRow("es_MX stays English") << QByteArray("es_MX.UTF-8")
                                          << "  Dorvane PELLAR Utility - Version " + Version() + " (Mexico)"
                                          << " Host Computer Name" << "Get Current IP"

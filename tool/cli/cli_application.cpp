@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "diagnostics/screen_of.h"
+#include "platform/system.h"
 
 namespace dorvane::cli {
 
@@ -15,25 +16,16 @@ bool ScreenlessPlatform(const QString& platform) { return platform == "offscreen
 bool WindowSystemPresent() {
   QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
   if (!chosen.isEmpty()) return !ScreenlessPlatform(chosen);
-#ifdef Q_OS_WIN
-  return true;
-#else
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#endif
+  return platform::WindowSystemConfigured();
 }
 
 }  // namespace
 
 std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char** argv, bool usesScreen) {
   if (!usesScreen || !WindowSystemPresent()) return std::make_unique<QCoreApplication>(argc, argv);
-#ifndef Q_OS_WIN
   // A display that cannot be reached must not end the program: Qt then
   // falls back to its offscreen platform, which reports no screen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM",
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb;offscreen" : "wayland;xcb;offscreen");
-  }
-#endif
+  platform::AllowOffscreenFallback();
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "diagnostics/screen_settings_text.h"
+#include "diagnostics/host_fact_texts.h"
 
 namespace dorvane::cli {
 

@@ -8,9 +8,8 @@
 #include "cli/command_options.h"
 #include "cli/command_table.h"
 #include "cli/report_lines.h"
-#include "diagnostics/current_ip_facts.h"
-#include "diagnostics/system_test_facts.h"
-#include "platform/drives.h"
+#include "diagnostics/host_fact_sources.h"
+#include "platform/system.h"
 #include "base/error_report_text.h"
 
 namespace dorvane::cli {

@@ -7,7 +7,7 @@
 
 #include "cli/cli_application.h"
 #include "cli/command_table.h"
-#include "platform/locale_info.h"
+#include "platform/system.h"
 #include "base/shared_values.h"
 
 namespace {

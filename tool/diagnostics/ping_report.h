@@ -2,19 +2,24 @@
 // What one ping found out, and the texts the ping box shows for it. The
 // window and pellarctl both show these values.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
-#include "diagnostics/echo_reply.h"
 #include "diagnostics/value_colour.h"
+#include "platform/network.h"
 
 namespace dorvane {
+
+// The documented text of a ping status code (platform::IpStatus); "Unkown
+// Error" for any other code.
+std::string GetIPStatusText(std::int32_t code);
 
 struct PingReport {
   bool socketsStarted = false;       // the echo was only tried when they were
   bool socketCleanupFailed = false;  // Windows Sockets refused to close down
   std::string hostName;              // reverse lookup of the address
-  EchoReply echo;
+  platform::EchoReply echo;
   bool macLookedUp = false;
   std::optional<std::string> mac;  // "00-20-4A-0A-0B-0C" when the neighbour is known
 };

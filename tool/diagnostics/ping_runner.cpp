@@ -1,9 +1,6 @@
 #include "diagnostics/ping_runner.h"
 
-#include "platform/host_name_lookup.h"
-#include "platform/icmp_echo.h"
-#include "platform/neighbour_address.h"
-#include "platform/socket_session.h"
+#include "platform/network.h"
 
 namespace dorvane {
 

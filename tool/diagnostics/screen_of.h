@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QtMath>
 
-#include "diagnostics/screen_settings_text.h"
+#include "diagnostics/host_fact_texts.h"
 
 namespace dorvane {
 

@@ -1,93 +1,118 @@
 #include "platform/locale_table.h"
 
+#include <QLocale>
+#include <QString>
 #include <array>
-#include <cctype>
+#include <utility>
+
+#include "base/shared_values.h"
+#include "base/text_trim.h"
 
 namespace dorvane::platform {
 
 namespace {
 
-// The first entry of each language is its fallback for unlisted countries.
-constexpr std::array<LocaleEntry, 52> kLocales{{
-    {"en_US", 1033, "United States", "M/d/yyyy", "h:mm:ss tt"},
-    {"en_GB", 2057, "United Kingdom", "dd/MM/yyyy", "HH:mm:ss"},
-    {"en_AU", 3081, "Australia", "d/MM/yyyy", "h:mm:ss tt"},
-    {"en_CA", 4105, "Canada", "dd/MM/yyyy", "h:mm:ss tt"},
-    {"en_NZ", 5129, "New Zealand", "d/MM/yyyy", "h:mm:ss tt"},
-    {"en_IE", 6153, "Ireland", "dd/MM/yyyy", "HH:mm:ss"},
-    {"en_ZA", 7177, "South Africa", "yyyy/MM/dd", "hh:mm:ss tt"},
-    {"en_IN", 16393, "India", "dd-MM-yyyy", "HH:mm:ss"},
-    {"fr_FR", 1036, "France", "dd/MM/yyyy", "HH:mm:ss"},
-    {"fr_BE", 2060, "Belgium", "d/MM/yyyy", "H:mm:ss"},
-    {"fr_CA", 3084, "Canada", "yyyy-MM-dd", "HH:mm:ss"},
-    {"fr_CH", 4108, "Switzerland", "dd.MM.yyyy", "HH:mm:ss"},
-    {"fr_LU", 5132, "Luxembourg", "dd/MM/yyyy", "HH:mm:ss"},
-    {"fr_MC", 6156, "Principality of Monaco", "dd/MM/yyyy", "HH:mm:ss"},
-    {"es_ES", 3082, "Spain", "dd/MM/yyyy", "H:mm:ss"},
-    {"es_MX", 2058, "Mexico", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_GT", 4106, "Guatemala", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_CR", 5130, "Costa Rica", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_PA", 6154, "Panama", "MM/dd/yyyy", "hh:mm:ss tt"},
-    {"es_DO", 7178, "Dominican Republic", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_VE", 8202, "Venezuela", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_CO", 9226, "Colombia", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_PE", 10250, "Peru", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_AR", 11274, "Argentina", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_EC", 12298, "Ecuador", "dd/MM/yyyy", "H:mm:ss"},
-    {"es_CL", 13322, "Chile", "dd-MM-yyyy", "H:mm:ss"},
-    {"es_UY", 14346, "Uruguay", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_PY", 15370, "Paraguay", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_BO", 16394, "Bolivia", "dd/MM/yyyy", "hh:mm:ss tt"},
-    {"es_US", 21514, "United States", "M/d/yyyy", "h:mm:ss tt"},
-    {"de_DE", 1031, "Germany", "dd.MM.yyyy", "HH:mm:ss"},
-    {"de_CH", 2055, "Switzerland", "dd.MM.yyyy", "HH:mm:ss"},
-    {"de_AT", 3079, "Austria", "dd.MM.yyyy", "HH:mm:ss"},
-    {"it_IT", 1040, "Italy", "dd/MM/yyyy", "HH:mm:ss"},
-    {"pt_BR", 1046, "Brazil", "dd/MM/yyyy", "HH:mm:ss"},
-    {"pt_PT", 2070, "Portugal", "dd/MM/yyyy", "HH:mm:ss"},
-    {"nl_NL", 1043, "Netherlands", "d-M-yyyy", "H:mm:ss"},
-    {"nl_BE", 2067, "Belgium", "d/MM/yyyy", "H:mm:ss"},
-    {"sv_SE", 1053, "Sweden", "yyyy-MM-dd", "HH:mm:ss"},
-    {"da_DK", 1030, "Denmark", "dd-MM-yyyy", "HH:mm:ss"},
-    {"nb_NO", 1044, "Norway", "dd.MM.yyyy", "HH:mm:ss"},
-    {"fi_FI", 1035, "Finland", "d.M.yyyy", "H:mm:ss"},
-    {"pl_PL", 1045, "Poland", "yyyy-MM-dd", "HH:mm:ss"},
-    {"cs_CZ", 1029, "Czech Republic", "dd.MM.yyyy", "H:mm:ss"},
-    {"hu_HU", 1038, "Hungary", "yyyy.MM.dd.", "H:mm:ss"},
-    {"ru_RU", 1049, "Russia", "dd.MM.yyyy", "H:mm:ss"},
-    {"tr_TR", 1055, "Turkey", "dd.MM.yyyy", "HH:mm:ss"},
-    {"el_GR", 1032, "Greece", "d/M/yyyy", "h:mm:ss tt"},
-    {"ja_JP", 1041, "Japan", "yyyy/MM/dd", "H:mm:ss"},
-    {"zh_CN", 2052, "People's Republic of China", "yyyy/M/d", "H:mm:ss"},
-    {"zh_TW", 1028, "Taiwan", "yyyy/M/d", "tt hh:mm:ss"},
-    {"ko_KR", 1042, "Korea", "yyyy-MM-dd", "tt h:mm:ss"},
+// The identifiers the language choice and the regional-settings hint look
+// at; every other locale behaves alike.
+constexpr std::array<std::pair<std::string_view, std::uint32_t>, 7> kLocaleIds{{
+    {"en_US", kUnitedStatesLocale},
+    {"fr_FR", 1036},
+    {"fr_BE", 2060},
+    {"fr_CA", 3084},
+    {"fr_CH", 4108},
+    {"fr_LU", 5132},
+    {"fr_MC", 6156},
 }};
 
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+std::uint32_t LocaleIdOf(const QString& name) {
+  for (const auto& [posixName, id] : kLocaleIds) {
+    if (name == QLatin1String(posixName.data(), static_cast<qsizetype>(posixName.size()))) return id;
   }
-  return true;
+  return kLocaleCustomUnspecified;
+}
+
+// Copies the quoted text that starts at i, quotes included, both notations
+// quote alike; returns where the format goes on.
+std::size_t CopyQuoted(const std::string& format, std::size_t i, std::string& pattern) {
+  std::size_t end = format.find('\'', i + 1);
+  end = end == std::string::npos ? format.size() : end + 1;
+  pattern += format.substr(i, end - i);
+  return end;
+}
+
+// Qt's short formats write the year in two digits; the Windows short date
+// writes it in full.
+std::string WindowsShortDate(const QString& qtFormat) {
+  std::string format = qtFormat.toStdString();
+  std::string pattern;
+  for (std::size_t i = 0; i < format.size();) {
+    if (format[i] == '\'') {
+      i = CopyQuoted(format, i, pattern);
+      continue;
+    }
+    std::size_t end = format.find_first_not_of(format[i], i);
+    std::size_t run = (end == std::string::npos ? format.size() : end) - i;
+    pattern += format[i] == 'y' && run == 2 ? std::string("yyyy") : format.substr(i, run);
+    i += run;
+  }
+  return pattern;
+}
+
+// Qt's long time format carries the time zone, which the Windows time
+// pattern does not, and writes AM/PM as "AP"; Windows writes "tt".
+std::string WindowsTime(const QString& qtFormat) {
+  std::string format = qtFormat.toStdString();
+  std::string pattern;
+  for (std::size_t i = 0; i < format.size();) {
+    char c = format[i];
+    if (c == '\'') {
+      i = CopyQuoted(format, i, pattern);
+    } else if (c == 't') {
+      while (i < format.size() && format[i] == 't') ++i;
+      // "(t)" and "[t]" go with their brackets, and the blank before them too.
+      if (!pattern.empty() && (pattern.back() == '(' || pattern.back() == '[')) {
+        pattern.pop_back();
+        if (i < format.size() && (format[i] == ')' || format[i] == ']')) ++i;
+      }
+      pattern = std::string(TrimBlanks(pattern));
+    } else if (c == 'A' || c == 'a') {
+      i += i + 1 < format.size() && (format[i + 1] == 'P' || format[i + 1] == 'p') ? 2 : 1;
+      pattern += "tt";
+    } else {
+      pattern += c;
+      ++i;
+    }
+  }
+  return std::string(TrimBlanks(pattern));
 }
 
 }  // namespace
 
-const LocaleEntry& LookupPosixLocale(std::string_view value) {
-  // "fr_CA.UTF-8@euro" -> "fr_CA"; "fr-CA" is accepted too.
-  std::size_t cut = value.find_first_of(".@");
-  std::string name(value.substr(0, cut));
-  for (char& c : name) {
-    if (c == '-') c = '_';
+LocaleFacts PosixLocaleFacts(std::string_view value) {
+  // "fr_CA.UTF-8@euro" -> "fr" and "CA"; "fr-CA" and "fr_ca" are accepted too.
+  QString name = QString::fromStdString(std::string(value.substr(0, value.find_first_of(".@")))).replace('-', '_');
+  QString language = name.section('_', 0, 0).toLower();
+  QString territoryCode = name.section('_', 1, 1).toUpper();
+  QLocale locale(territoryCode.isEmpty() ? language : language + '_' + territoryCode);
+  if (locale.language() == QLocale::C) {
+    locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    territoryCode.clear();
   }
-  for (const LocaleEntry& entry : kLocales) {
-    if (SameText(entry.posixName, name)) return entry;
+  // The country the value names, also where Qt has no data for the pair and
+  // took its language's main country; without one, the language's.
+  QLocale::Territory territory = QLocale::codeToTerritory(territoryCode);
+  QString key = language + '_' + territoryCode;
+  if (territory == QLocale::AnyTerritory) {
+    territory = locale.territory();
+    key = locale.name();
   }
-  std::string_view language = std::string_view(name).substr(0, name.find('_'));
-  for (const LocaleEntry& entry : kLocales) {
-    if (SameText(entry.posixName.substr(0, 2), language) && language.size() == 2) return entry;
-  }
-  return kLocales.front();
+
+  LocaleFacts facts;
+  facts.localeId = LocaleIdOf(key);
+  facts.country = QLocale::territoryToString(territory).toStdString();
+  facts.shortDate = WindowsShortDate(locale.dateFormat(QLocale::ShortFormat));
+  facts.timeFormat = WindowsTime(locale.timeFormat(QLocale::LongFormat));
+  return facts;
 }
 
 std::string EffectivePosixLocale(const char* lcAll, const char* lcMessages, const char* lang) {

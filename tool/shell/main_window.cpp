@@ -12,12 +12,9 @@
 #include "dialogue/run_values.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
-#include "diagnostics/current_ip_click.h"
-#include "diagnostics/ping_click.h"
-#include "diagnostics/test_system_click.h"
-#include "platform/drives.h"
-#include "platform/locale_info.h"
+#include "diagnostics/window_handlers.h"
 #include "platform/process_start.h"
+#include "platform/system.h"
 #include "widgets/apply_language.h"
 #include "widgets/clock_text.h"
 #include "widgets/busy_state.h"
@@ -128,14 +125,8 @@ void MainWindow::UpdateClockPanels() {
 void MainWindow::FillDriveList() {
   m_ui->drvList->clear();
   for (const std::string& drive : platform::DriveList()) m_ui->drvList->addItem(QString::fromStdString(drive));
-  QString system = QString::fromStdString(platform::SystemDrive());
   for (int i = 0; i < m_ui->drvList->count(); ++i) {
-#ifdef Q_OS_WIN
-    bool match = m_ui->drvList->itemText(i).left(1).compare(system.left(1), Qt::CaseInsensitive) == 0;
-#else
-    bool match = m_ui->drvList->itemText(i) == system;
-#endif
-    if (match) {
+    if (platform::IsSystemDrive(m_ui->drvList->itemText(i).toStdString())) {
       m_ui->drvList->setCurrentIndex(i);
       break;
     }

@@ -7,10 +7,7 @@
 #include <QUrl>
 
 #include "base/program_paths.h"
-
-#ifdef Q_OS_WIN
-#include "platform/win/html_help.h"
-#endif
+#include "platform/system.h"
 
 namespace dorvane {
 
@@ -26,13 +23,10 @@ QString HtmlHelpIndexPath() {
 
 void OpenHelpIndex(const QString& path, const QString& keyword) {
   try {
-#ifdef Q_OS_WIN
-    if (path.endsWith(".chm", Qt::CaseInsensitive)) {
+    if (platform::HasCompiledHelpViewer() && path.endsWith(".chm", Qt::CaseInsensitive)) {
       platform::OpenCompiledHelpIndex(path.toStdWString(), keyword.toStdWString());
       return;
     }
-#endif
-    Q_UNUSED(keyword);
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   } catch (...) {
     // The help never interrupts the installer's work.
@@ -42,12 +36,10 @@ void OpenHelpIndex(const QString& path, const QString& keyword) {
 void ShowHelp() {
   QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
   QString chm = QString::fromStdString(JoinWindowsPath(folder.toStdString(), "DorvanePellar.chm"));
-#ifdef Q_OS_WIN
-  if (QFileInfo::exists(chm)) {
+  if (platform::HasCompiledHelpViewer() && QFileInfo::exists(chm)) {
     OpenHelpIndex(chm, QString());
     return;
   }
-#endif
   QString html = HtmlHelpIndexPath();
   if (!html.isEmpty()) OpenHelpIndex(html, QString());
 }
