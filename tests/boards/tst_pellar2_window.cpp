@@ -14,14 +14,15 @@
 
 #include "boards/pellar2_window.h"
 #include "fake_arp_table.h"
+#include "fake_programming_host.h"
 #include "message_box_recorder.h"
-#include "shell/main_window.h"
 #include "base/shared_values.h"
 #include "widget_lookup.h"
 
 using namespace dorvane;
 using dorvane::testing::Child;
 using dorvane::testing::FakeArpTable;
+using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
 
 namespace {
@@ -42,20 +43,20 @@ void PressKey(QWidget* window, Qt::Key key) {
 class TestPellar2Window : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<MainWindow> m_main;
+  FakeProgrammingHost m_host;
   std::unique_ptr<MessageBoxRecorder> m_boxes;
   std::shared_ptr<FakeArpTable> m_arp;
 
   std::unique_ptr<Pellar2Window> Open() {
     DialogueRunner::Options options;
     options.arp = m_arp;
-    auto window = std::make_unique<Pellar2Window>(*m_main, nullptr, options);
+    auto window = std::make_unique<Pellar2Window>(m_host, nullptr, options);
     window->show();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
     return window;
   }
   void SetHostAddress(const QString& address) {
-    Child<QLabel>(m_main.get(), "lblCurrentIPAddress_0")->setText(address);
+    m_host.adapterAddress = address;
   }
   void OpenVraLinkFrame(Pellar2Window* window) {
     PressKey(window, Pellar2Window::kTransitRelayKey);
@@ -66,7 +67,6 @@ class TestPellar2Window : public QObject {
   void initTestCase() {
     qputenv("LANG", "en_US.UTF-8");
     qputenv("DORVANE_TIME_SCALE", "0.02");
-    m_main = std::make_unique<MainWindow>();
   }
   void init() {
     m_boxes = std::make_unique<MessageBoxRecorder>();
@@ -74,7 +74,7 @@ class TestPellar2Window : public QObject {
     LanguageOffset = kEnglishOffset;
     CommandLineText.clear();
     SetHostAddress("");
-    m_main->PingBox()->clear();
+    m_host.pingBox.clear();
   }
   void cleanup() { m_boxes.reset(); }
 
@@ -413,14 +413,14 @@ class TestPellar2Window : public QObject {
 
   void exitUnloadsAndEnablesTheMainWindow() {
     auto window = Open();
-    m_main->setEnabled(false);
-    m_main->PingBox()->setText("10.0.0.9");
+    m_host.enabled = false;
+    m_host.pingBox = "10.0.0.9";
     QSignalSpy finished(window.get(), &QDialog::finished);
     Click(window.get(), "cmdExit");
     QCOMPARE(finished.count(), 1);
     QVERIFY(!window->isVisible());
-    QVERIFY(m_main->isEnabled());
-    QCOMPARE(m_main->PingBox()->text(), QString("10.0.0.9"));
+    QVERIFY(m_host.enabled);
+    QCOMPARE(m_host.pingBox, QString("10.0.0.9"));
   }
 };
 

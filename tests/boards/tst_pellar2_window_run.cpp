@@ -12,9 +12,9 @@
 
 #include "boards/pellar2_window.h"
 #include "fake_arp_table.h"
+#include "fake_programming_host.h"
 #include "message_box_recorder.h"
-#include "widgets/close_box.h"
-#include "shell/main_window.h"
+#include "widgets/busy_state.h"
 #include "base/shared_values.h"
 #include "sim_process.h"
 #include "widget_lookup.h"
@@ -22,6 +22,7 @@
 using namespace dorvane;
 using dorvane::testing::Child;
 using dorvane::testing::FakeArpTable;
+using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
 using dorvane::testing::SimProcess;
 
@@ -41,14 +42,14 @@ void FillMacBoxes(const QWidget* window, int leaveEmpty = -1) {
 class TestPellar2WindowRun : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<MainWindow> m_main;
+  FakeProgrammingHost m_host;
   std::unique_ptr<MessageBoxRecorder> m_boxes;
   std::shared_ptr<FakeArpTable> m_arp;
 
   std::unique_ptr<Pellar2Window> Open(int port, const QString& address) {
     DialogueRunner::Options options;
     options.arp = m_arp;
-    auto window = std::make_unique<Pellar2Window>(*m_main, nullptr, options);
+    auto window = std::make_unique<Pellar2Window>(m_host, nullptr, options);
     window->show();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
     Child<QComboBox>(window.get(), "cmbPort")->setCurrentIndex(port);
@@ -60,14 +61,13 @@ class TestPellar2WindowRun : public QObject {
  private slots:
   void initTestCase() {
     qputenv("LANG", "en_US.UTF-8");
-    m_main = std::make_unique<MainWindow>();
   }
   void init() {
     qputenv("DORVANE_TIME_SCALE", "0.02");
     m_boxes = std::make_unique<MessageBoxRecorder>();
     m_arp = std::make_shared<FakeArpTable>();
-    m_main->PingBox()->setText("10.9.9.9");
-    m_main->setEnabled(false);
+    m_host.pingBox = "10.9.9.9";
+    m_host.enabled = false;
   }
   void cleanup() { m_boxes.reset(); }
 
@@ -104,8 +104,47 @@ class TestPellar2WindowRun : public QObject {
     QVERIFY(!Child<QLabel>(window.get(), "lblRequest")->isVisible());
     QVERIFY(Child<QLabel>(window.get(), "lblInfo")->text().isEmpty());
     QCOMPARE(Edit(window.get(), "txtIPAddress")->text(), QString("127.000.000.009"));
-    QCOMPARE(m_main->PingBox()->text(), QString("10.9.9.9"));
+    QCOMPARE(m_host.pingBox, QString("10.9.9.9"));
     QVERIFY((m_arp->Calls() == std::vector<std::string>{"clear", "assign 127.0.0.9 0A-0A-0A-0A-0A-0A"}));
+  }
+
+  // Nothing that a run has already read or that would hand the fields back
+  // looks usable during the run: the VRA-Link button, its frame and the MAC
+  // boxes are locked with the fields, and all come back after the run.
+  void vraLinkAndMacBoxesAreLockedDuringARun() {
+    qputenv("DORVANE_TIME_SCALE", "0.15");
+    auto window = Open(kPortViaArp, "127.0.0.9");
+    QTest::keyClick(window.get(), Pellar2Window::kTransitRelayKey);
+    QPushButton* vraLink = Button(window.get(), "cmdTransitRelay");
+    QVERIFY(vraLink->isVisible() && vraLink->isEnabled());
+    FillMacBoxes(window.get());
+    Program(window.get());
+
+    QTRY_VERIFY(Child<QLabel>(window.get(), "lblRequest")->isVisible());
+    const QList<const char*> locked = {"cmdTransitRelay", "fraTransitRelay", "txtRemoteIPAddress", "txtRemotePort",
+                                       "cmdGlobalSave",   "cmdGlobalCancel", "txtMACAddress_0",    "txtMACAddress_5"};
+    for (const char* name : locked) QVERIFY2(!Child<QWidget>(window.get(), name)->isEnabled(), name);
+    QTest::mouseClick(vraLink, Qt::LeftButton);
+    QVERIFY(!Child<QWidget>(window.get(), "fraTransitRelay")->isVisible());
+    Edit(window.get(), "txtRemoteIPAddress")->setText("10.1.2.3");
+    Button(window.get(), "cmdGlobalSave")->click();
+    Button(window.get(), "cmdGlobalCancel")->click();
+    QVERIFY(!Button(window.get(), "cmdProgramPellar2")->isEnabled());
+    QVERIFY(!Button(window.get(), "cmdExit")->isEnabled());
+    QVERIFY(!window->Inputs().vraLinkSaved);
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes->Count(), 1, 20000);
+    QCOMPARE(m_boxes->Last().title, QString("Communication Failure"));
+    for (const char* name : locked) QVERIFY2(Child<QWidget>(window.get(), name)->isEnabled(), name);
+    QVERIFY(Button(window.get(), "cmdProgramPellar2")->isEnabled());
+    QVERIFY(Button(window.get(), "cmdExit")->isEnabled());
+    // The frame works again as before the run.
+    QTest::mouseClick(vraLink, Qt::LeftButton);
+    QVERIFY(Child<QWidget>(window.get(), "fraTransitRelay")->isVisible());
+    QVERIFY(!Button(window.get(), "cmdProgramPellar2")->isEnabled());
+    QTest::mouseClick(Button(window.get(), "cmdGlobalSave"), Qt::LeftButton);
+    QVERIFY(window->Inputs().vraLinkSaved);
+    QVERIFY(Button(window.get(), "cmdProgramPellar2")->isEnabled());
   }
 
   void emptyMacBoxStopsTheRunThere_data() {
@@ -143,8 +182,8 @@ class TestPellar2WindowRun : public QObject {
     QVERIFY2(m_boxes->Last().text.startsWith("An error has occured.\r\n\tProcedure: Pellar Program\r\n\t"
                                              "Error Number: 8002\r\n\tError Description: "),
              qPrintable(m_boxes->Last().text));
-    QVERIFY(m_main->PingBox()->text().isEmpty());
-    QVERIFY(m_main->isEnabled());
+    QVERIFY(m_host.pingBox.isEmpty());
+    QVERIFY(m_host.enabled);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
 
@@ -187,8 +226,8 @@ class TestPellar2WindowRun : public QObject {
     QTEST(m_boxes->Last().text, "text");
     QCOMPARE(m_boxes->Last().icon, BoxIcon::Information);
     QFETCH(QString, pingBox);
-    QCOMPARE(m_main->PingBox()->text(), pingBox);
-    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_host.pingBox, pingBox);
+    QVERIFY(m_host.enabled);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     // Rows 1 to 11: the address as validation left it, the empty gateway,
     // the first mask; the save command last.
@@ -220,7 +259,7 @@ class TestPellar2WindowRun : public QObject {
     QVERIFY(window->isVisible());
     QVERIFY(Button(window.get(), "cmdExit")->isEnabled());
     QVERIFY(!CloseBoxRemoved(window.get()));
-    QCOMPARE(m_main->PingBox()->text(), QString("10.9.9.9"));
+    QCOMPARE(m_host.pingBox, QString("10.9.9.9"));
     QByteArray received = sim.Received();
     QVERIFY(!received.isEmpty() && received.count('x') == received.size());
   }

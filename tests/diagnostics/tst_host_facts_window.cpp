@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "widgets/close_box.h"
+#include "widgets/busy_state.h"
 #include "shell/main_window.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"

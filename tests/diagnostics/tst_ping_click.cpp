@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "private_network.h"
-#include "widgets/close_box.h"
+#include "widgets/busy_state.h"
 #include "shell/main_window.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"

@@ -14,7 +14,7 @@
 #include "discovery/discovery_run.h"
 #include "loopback_responder.h"
 #include "module_reply.h"
-#include "widgets/close_box.h"
+#include "widgets/busy_state.h"
 #include "shell/main_window.h"
 #include "widgets/message_boxes.h"
 

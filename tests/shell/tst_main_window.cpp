@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "dialogue/run_values.h"
-#include "widgets/close_box.h"
+#include "widgets/busy_state.h"
 #include "shell/main_window.h"
 #include "widgets/message_boxes.h"
 #include "base/shared_values.h"

@@ -9,7 +9,6 @@
 #include "fake_arp_table.h"
 #include "message_box_recorder.h"
 #include "widgets/run_display.h"
-#include "widgets/run_progress_bar.h"
 
 using namespace dorvane;
 using dorvane::testing::FakeArpTable;

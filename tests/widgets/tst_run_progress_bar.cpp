@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "widgets/run_progress_bar.h"
+#include "widgets/run_display.h"
 
 using namespace dorvane;
 

@@ -7,7 +7,6 @@
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
 #include "widgets/key_preview.h"
-#include "widgets/not_available.h"
 #include "base/run_time_error.h"
 #include "ui_pellar_select_window.h"
 
@@ -23,10 +22,10 @@ constexpr int kRevealMoveUp = TwipsToPixels(1110);
 
 }  // namespace
 
-PellarSelectWindow::PellarSelectWindow(MainWindow& mainWindow, QWidget* parent, DialogueRunner::Options runOptions)
+PellarSelectWindow::PellarSelectWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : QDialog(parent),
       m_ui(std::make_unique<Ui::frmPellarSelect>()),
-      m_main(mainWindow),
+      m_host(host),
       m_runOptions(std::move(runOptions)) {
   m_ui->setupUi(this);
   for (int i = 0; i < 4; ++i) {
@@ -53,7 +52,7 @@ void PellarSelectWindow::OnProgram(int index) {
     }
     hide();
     {
-      Pellar2Window window(m_main, this, m_runOptions);
+      Pellar2Window window(m_host, this, m_runOptions);
       window.exec();
     }
     accept();

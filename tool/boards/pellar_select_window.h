@@ -16,7 +16,7 @@ class frmPellarSelect;
 
 namespace dorvane {
 
-class MainWindow;
+class ProgrammingHost;
 
 class PellarSelectWindow : public QDialog {
   Q_OBJECT
@@ -25,9 +25,9 @@ class PellarSelectWindow : public QDialog {
   // Ctrl+Shift+ this key shows the wireless buttons.
   static constexpr Qt::Key kRevealKey = Qt::Key_F12;
 
-  // runOptions reach the programming window's runs (tests pass a fake ARP
-  // table; the default is the system's).
-  explicit PellarSelectWindow(MainWindow& mainWindow, QWidget* parent = nullptr,
+  // host and runOptions reach the programming window (tests pass a fake
+  // ARP table; the default is the system's).
+  explicit PellarSelectWindow(ProgrammingHost& host, QWidget* parent = nullptr,
                               DialogueRunner::Options runOptions = {});
   ~PellarSelectWindow() override;
 
@@ -38,7 +38,7 @@ class PellarSelectWindow : public QDialog {
   QPushButton* ProgramButton(int index) const;
 
   std::unique_ptr<Ui::frmPellarSelect> m_ui;
-  MainWindow& m_main;
+  ProgrammingHost& m_host;
   DialogueRunner::Options m_runOptions;
 };
 

@@ -139,7 +139,7 @@ int ProgramPellar2(const QStringList& arguments) {
   if (!parser.isSet("via")) return UsageError("--via is required");
 
   Pellar2Inputs in;
-  FieldCheck fields = CheckPellar2Fields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
+  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
   if (!fields.ok) return Refused(fields.message);
   in.deviceAddress = fields.address;
   in.gateway = fields.gateway;

@@ -18,11 +18,9 @@
 #include "widgets/apply_language.h"
 #include "widgets/clock_text.h"
 #include "widgets/busy_state.h"
-#include "widgets/close_box.h"
 #include "widgets/error_report.h"
 #include "base/locale_texts.h"
 #include "widgets/message_boxes.h"
-#include "widgets/not_available.h"
 #include "base/program_paths.h"
 #include "widgets/result_colours.h"
 #include "base/run_time_error.h"
@@ -152,6 +150,12 @@ QList<QPushButton*> MainWindow::FunctionButtons() const {
 }
 
 QLineEdit* MainWindow::PingBox() const { return m_ui->txtIPAddress; }
+
+QString MainWindow::FirstAdapterAddress() const { return CurrentIPAddress(0); }
+
+void MainWindow::SetPingBoxText(const QString& address) { PingBox()->setText(address); }
+
+void MainWindow::EnableHostWindow() { setEnabled(true); }
 
 QString MainWindow::CurrentIPAddress(int adapter) const {
   const std::array<QLabel*, 3> labels = {m_ui->lblCurrentIPAddress_0, m_ui->lblCurrentIPAddress_1,

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "widgets/programming_host.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,7 +20,7 @@ namespace dorvane {
 
 class DiscoveryRun;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ProgrammingHost {
   Q_OBJECT
 
  public:
@@ -38,6 +40,11 @@ class MainWindow : public QMainWindow {
 
   // The buttons ButtonMode switches, in their documented order.
   QList<QPushButton*> FunctionButtons() const;
+
+  // What the programming windows need of this window.
+  QString FirstAdapterAddress() const override;
+  void SetPingBoxText(const QString& address) override;
+  void EnableHostWindow() override;
 
  private:
   void Load();

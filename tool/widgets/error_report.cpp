@@ -5,8 +5,8 @@
 #include <exception>
 
 #include "base/error_report_text.h"
-#include "widgets/message_boxes.h"
 #include "base/run_time_error.h"
+#include "widgets/message_boxes.h"
 
 namespace dorvane {
 
@@ -38,6 +38,11 @@ void ReportTrappedError(const QString& label) {
   } catch (...) {
     ShowErrorReport(label, kInvalidProcedureCall, "Unknown error");
   }
+}
+
+void ShowNotAvailable(QWidget* owner, const QString& function) {
+  ShowMessage(owner, BoxIcon::Information, function.trimmed(),
+              "\"" + function.trimmed() + "\" is not available in this version of the tool.");
 }
 
 }  // namespace dorvane

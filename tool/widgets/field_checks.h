@@ -1,0 +1,72 @@
+#pragma once
+// The checks of the fields every programming window shares, and the boxes
+// they answer with: device address and gateway, the VRA-Link settings, the
+// reverse-network port and the data encryption key. Standard library only,
+// so pellarctl refuses exactly what the windows refuse, with the same words.
+
+#include <optional>
+#include <string>
+
+#include "dialogue/question.h"
+
+namespace dorvane {
+
+// A box described in the core's terms; the windows show it, pellarctl
+// prints it.
+struct Message {
+  std::string title;
+  std::string text;
+  Question::Icon icon = Question::Icon::Information;
+};
+
+// Where the focus goes after a refusal.
+enum class InputField { None, Address, Gateway, RemoteAddress, RemotePort, MacBox, ReversePort, EncryptionKey };
+
+struct FieldCheck {
+  bool ok = true;
+  InputField field = InputField::None;
+  Message message;
+  // Accepted values, written back into the boxes (the address also when
+  // only the gateway was refused).
+  std::string address;
+  std::string gateway;
+};
+
+// Device address and gateway, as every Program button checks them.
+FieldCheck CheckAddressFields(const std::string& addressText, const std::string& gatewayText);
+
+struct VraLinkCheck {
+  bool ok = true;
+  InputField field = InputField::None;
+  Message message;
+  std::string remoteAddress;  // accepted, three digits per field
+  std::string remotePort;     // "0" for an empty box
+};
+
+// The VRA-Link Save button: port first, then the remote address.
+VraLinkCheck CheckVraLink(const std::string& remoteAddressText, const std::string& remotePortText);
+
+struct ReversePortCheck {
+  bool ok = true;
+  Message message;
+  std::string port;  // "0" for an empty box, otherwise as typed
+};
+
+// The reverse-network Save button. The port's value is its leading number
+// (a text without one is 0), so a box without a key filter may hold letters
+// and still pass; highestPort is 65535, or 9999 for the XPort AR module.
+ReversePortCheck CheckReversePort(const std::string& portText, int highestPort);
+
+// The data encryption key's sizes, in the order of the window's options.
+enum class KeySize { Bits128, Bits192, Bits256 };
+
+// The hexadecimal digits a key of this size has: 32, 48 or 64.
+int KeyLength(KeySize size);
+
+// "32-Hexadecimal (0-9, A-F)": the key box's tooltip for the size.
+std::string KeyTooltip(KeySize size);
+
+// The box for a key whose trimmed length is not the size's, or nothing.
+std::optional<Message> CheckKeyLength(const std::string& key, KeySize size);
+
+}  // namespace dorvane

@@ -1,0 +1,40 @@
+#pragma once
+// How the entry boxes of the programming windows behave as the installer
+// types: address boxes select their text on focus, port boxes take digits,
+// key boxes take capital hexadecimal digits and never see the clipboard,
+// MAC boxes move on by themselves. Each is an event filter owned by its box.
+
+#include <QList>
+
+class QLineEdit;
+class QWidget;
+
+namespace dorvane {
+
+// Selects the whole text of a line edit or an editable combo box now.
+void SelectAllText(QWidget* box);
+
+// Makes the box select all of its text every time it gains focus, so typing
+// replaces it.
+void SelectAllOnFocus(QWidget* box);
+
+// A typed character other than 0 to 9 is dropped, while backspace, copy and
+// paste keep working.
+void AcceptPortNumberKeysOnly(QLineEdit* box);
+
+// Only 0 to 9, the capitals A to F and backspace are typed; everything else,
+// lower-case letters and the copy and paste keys included, is dropped. Keys
+// that type nothing (arrows, Delete, Tab) still work.
+void AcceptHexKeysOnly(QLineEdit* box);
+
+// The system clipboard is emptied whenever the box gains focus or a mouse
+// button goes down on it, so a key never leaves or enters it that way.
+void EmptyClipboardOnFocus(QLineEdit* box);
+
+// The six MAC address boxes of a PELLAR window, one byte each: when a
+// character is typed with the caret after the first character of box i
+// (0 to 4), the focus moves to box i + 1 while the character still lands in
+// box i; the last box keeps the focus. Nothing typed is filtered.
+void ChainMacAddressBoxes(const QList<QLineEdit*>& boxes);
+
+}  // namespace dorvane

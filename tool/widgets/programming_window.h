@@ -1,0 +1,145 @@
+#pragma once
+// What every programming window does, whatever board it programs: the
+// address, gateway, subnet and baud fields with their lists and checks, the
+// clock, Help, ESC, the busy state for the life of a run, the display of the
+// run and every way a run ends. A window derives from it, builds its form,
+// hands over its controls with Attach and adds only what is its own: its
+// inputs, its script, its end messages, its service keys.
+
+#include <QDialog>
+#include <QList>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "dialogue/dialogue_runner.h"
+#include "dialogue/subnet_host_bits.h"
+#include "widgets/field_checks.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace dorvane {
+
+class BusyGuard;
+class ProgrammingHost;
+class RunDisplay;
+class SettingsFrame;
+
+class ProgrammingWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  ~ProgrammingWindow() override;
+
+  // The window's documented EnableButtons: the enabled state of its entry
+  // fields and its Program and Exit buttons, each window its own list.
+  virtual void EnableButtons(bool mode) = 0;
+
+  bool RunActive() const;
+
+  // Unload: every way out of the window (Exit, the close box, the end of a
+  // run) passes here. Refused while a run is under way.
+  void done(int result) override;
+
+ protected:
+  // The controls every programming window has, by their documented names.
+  struct Controls {
+    QLineEdit* txtIPAddress = nullptr;
+    QLineEdit* txtGateway = nullptr;
+    QComboBox* cmbSubnet = nullptr;
+    QComboBox* cmbPortSpeed = nullptr;
+    QPushButton* cmdProgram = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QLabel* lblInfo = nullptr;
+    QLabel* lblChipVersion = nullptr;
+    QLabel* lblRequest = nullptr;   // progress track
+    QLabel* lblProgress = nullptr;  // progress fill
+    QLabel* lblDateTime = nullptr;
+  };
+
+  // host gives the first adapter address, takes the programmed address into
+  // its ping box and is enabled again when the window goes. runOptions reach
+  // every run (tests pass a fake ARP table; the default is the system's).
+  ProgrammingWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions);
+
+  // After setupUi: Exit unloads, Help opens the help, ESC reaches the run,
+  // the run's display and its end are wired up.
+  void Attach(const Controls& controls);
+
+  // A settings frame opened by its button: opening it disables the window's
+  // fields (EnableButtons), Save or Save Default gives them back. Button and
+  // frame are out of reach during a run.
+  void AddSettingsFrame(QPushButton* openButton, SettingsFrame* frame);
+
+  // Controls a run reads when it starts and EnableButtons leaves alone: they
+  // are disabled for the life of a run, so none looks usable while it is not.
+  void LockDuringRun(const QList<QWidget*>& controls);
+
+  // Load, in the documented order of each window.
+  void FillSubnetList();
+  // The baud list from the lowest rate up, with one rate selected.
+  void FillPortSpeedList(std::string_view lowest = kBaudRates.front(), std::string_view selected = kDefaultBaudRate);
+  // The Ethernet connection types, strings 1102 to 1106, the first selected.
+  static void FillEthernetList(QComboBox* list);
+  // The program's command line into the address box, untrimmed, unless it is
+  // blank.
+  void PrefillAddressFromCommandLine();
+  // lblRequest's caption with " (Press ESC to Cancel)" after it.
+  void AddEscapeHint();
+  // lblDateTime shows the date and time now and every half second until the
+  // window goes.
+  void StartClock();
+
+  // The Program button's check of address and gateway: the accepted values
+  // go back into the boxes; a refusal shows its box, gives the fields back
+  // (EnableButtons) and puts the focus on the field. True when both passed.
+  bool CheckAddressFields();
+
+  // Starts the script on the runner's thread; the window is busy until the
+  // runner's Finished, whatever the ending. False when it did not start.
+  bool StartRun(DialogueRunner::Script script);
+
+  // Runs a handler of the run: a failure in it ends the run as a run-time
+  // error does.
+  void TrapRunError(const std::function<void()>& handler);
+
+  // What differs between the windows at the end of a run.
+  virtual Message EndMessage(const RunOutcome& outcome) const = 0;
+  // The procedure label of the run's error report ("Pellar Program").
+  virtual QString RunErrorLabel() const = 0;
+  // After the end message of a run that did not complete (the window stays).
+  virtual void AfterUnfinishedRun(const RunOutcome& outcome);
+  // Keys other than ESC the window sees before its controls (the service
+  // keys); true when the key was the window's.
+  virtual bool OnServiceKey(const QKeyEvent& key);
+
+  ProgrammingHost& Host() const { return m_host; }
+  // Exit, the close box and Program stay refused while the unload pause
+  // runs.
+  bool Unloading() const { return m_unloading; }
+
+ private:
+  void SetRunMode(bool running);
+  void OnRunFinished(const RunOutcome& outcome);
+  void EndWithRunTimeError(int number, const std::string& description);
+  void ShowDateTime();
+
+  ProgrammingHost& m_host;
+  DialogueRunner::Options m_runOptions;
+  DialogueRunner* m_runner;
+  QTimer* m_dateTimeTimer;
+  Controls m_controls;
+  RunDisplay* m_display = nullptr;
+  QList<QWidget*> m_lockedDuringRun;
+  std::unique_ptr<BusyGuard> m_busy;
+  bool m_unloading = false;
+};
+
+}  // namespace dorvane
