@@ -1,17 +1,13 @@
-#include "cli/hostinfo_command.h"
-
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTextStream>
 
+#include "base/error_report_text.h"
 #include "cli/cli_application.h"
-#include "cli/command_options.h"
-#include "cli/command_table.h"
-#include "cli/report_lines.h"
+#include "cli/subcommands.h"
 #include "diagnostics/current_ip_facts.h"
 #include "diagnostics/system_test_facts.h"
 #include "platform/drives.h"
-#include "base/error_report_text.h"
 
 namespace dorvane::cli {
 
