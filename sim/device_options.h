@@ -1,13 +1,28 @@
 #pragma once
-// Everything the command line decides about the simulated module.
+// Everything the command line decides about the simulated module, and the
+// command line itself. The option names are a contract: the tool's tests and
+// demo start the simulator with them.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
-#include "sim/failure_modes.h"
-
 namespace dorvane::sim {
+
+// Faults the simulated module can be told to show, so the tool's handling of a
+// misbehaving board can be exercised.
+struct FailureModes {
+  bool noBanner = false;          // never greets: no wake-up banner, no greeting on connect
+  bool refuseSetupPort = false;   // nothing listens on the setup port
+  std::optional<int> closeAfter;  // the link dies after this many answers past setup entry
+  bool garbage = false;           // noise bytes between the lines the module sends
+  double slow = 0.0;              // module seconds added before every reply
+};
+
+// Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).
+// False with a reason when the value names no mode or carries a bad number.
+bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot);
 
 // Which firmware the module runs. Only the boards' numbered setup menu exists
 // so far; the controllers' command line and record loader would join here.
@@ -36,6 +51,9 @@ struct DeviceOptions {
 
   double resetAfter = 0.0;           // module seconds from start to the board's reset
   std::optional<double> wakeWindow;  // module seconds the module listens for "x"; 0 = until the banner
+  // The board is power-cycled whenever the tool's wake-up finds it deaf, as
+  // the installer does when the tool asks for it (serial link).
+  bool powerCycleWhenAsked = false;
 
   QString logPath;  // empty: no log; "-": standard error
   FailureModes fail;
@@ -46,8 +64,22 @@ struct DeviceOptions {
   // Real milliseconds of the wake-up window; 0 when it stays open until the
   // module has greeted.
   int WakeWindowMilliseconds() const;
+  // Real milliseconds without input after which the next "x" is the start
+  // of a new wake-up (with powerCycleWhenAsked).
+  int QuietLineMilliseconds() const;
   // The MAC as the banner writes it (00204A123456).
   QByteArray MacText() const;
 };
+
+struct ParsedOptions {
+  enum class Outcome { kRun, kShowHelp, kInvalid };
+  Outcome outcome = Outcome::kInvalid;
+  DeviceOptions options;
+  QString text;  // the help text, or why the command line was refused
+};
+
+// Parses the arguments (the program name first). The time scale falls back
+// to DORVANE_TIME_SCALE, the variable that scales the tool's own waits.
+ParsedOptions ParseDeviceOptions(const QStringList& arguments);
 
 }  // namespace dorvane::sim

@@ -1,6 +1,75 @@
 #include "sim/module_session.h"
 
+#include <algorithm>
+
+#include "sim/setup_menu.h"
+
 namespace dorvane::sim {
+
+namespace {
+
+std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkKind link) {
+  switch (options.kind) {
+    case ModuleKind::kBoardSetupMenu: return std::make_unique<SetupMenu>(options, link);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+GarbageMixer::GarbageMixer(quint32 seed) : m_random(seed) {}
+
+char GarbageMixer::NoiseByte() {
+  // CR and LF would change the line structure the tool's transcript relies on.
+  for (;;) {
+    const auto byte = static_cast<unsigned char>(m_random.bounded(256));
+    const bool printable = byte >= 0x20 && byte < 0x7F;
+    if (!printable && byte != '\r' && byte != '\n') return static_cast<char>(byte);
+  }
+}
+
+QByteArray GarbageMixer::Mix(const QByteArray& output) {
+  QByteArray mixed;
+  for (const char byte : output) {
+    if (m_atLineStart) {
+      const int count = 1 + static_cast<int>(m_random.bounded(3));
+      for (int i = 0; i < count; ++i) mixed += NoiseByte();
+      m_atLineStart = false;
+    }
+    mixed += byte;
+    if (byte == '\n') m_atLineStart = true;
+  }
+  return mixed;
+}
+
+OutputQueue::OutputQueue(int delayMs, QObject* parent) : QObject(parent), m_delayMs(delayMs) {
+  m_clock.start();
+  m_timer.setSingleShot(true);
+  m_timer.setTimerType(Qt::PreciseTimer);
+  connect(&m_timer, &QTimer::timeout, this, &OutputQueue::DeliverDue);
+}
+
+void OutputQueue::Push(const QByteArray& bytes, bool hangUp) {
+  if (bytes.isEmpty() && !hangUp) return;
+  if (m_delayMs <= 0 && m_items.empty()) {
+    emit Deliver(bytes, hangUp);
+    return;
+  }
+  qint64 due = m_clock.elapsed() + m_delayMs;
+  if (!m_items.empty()) due = std::max(due, m_items.back().due);
+  m_items.push_back({due, bytes, hangUp});
+  if (!m_timer.isActive())
+    m_timer.start(static_cast<int>(std::max<qint64>(0, m_items.front().due - m_clock.elapsed())));
+}
+
+void OutputQueue::DeliverDue() {
+  while (!m_items.empty() && m_items.front().due <= m_clock.elapsed()) {
+    const Item item = m_items.front();
+    m_items.pop_front();
+    emit Deliver(item.bytes, item.hangUp);
+  }
+  if (!m_items.empty()) m_timer.start(static_cast<int>(std::max<qint64>(0, m_items.front().due - m_clock.elapsed())));
+}
 
 ModuleSession::ModuleSession(const DeviceOptions& options, LinkKind link, int localPort, ReceiveLog& log,
                              QObject* parent)
@@ -9,7 +78,9 @@ ModuleSession::ModuleSession(const DeviceOptions& options, LinkKind link, int lo
       m_link(link),
       m_port(localPort),
       m_log(log),
-      m_queue(options.RealMilliseconds(options.fail.slow)) {
+      m_queue(options.RealMilliseconds(options.fail.slow)),
+      m_quietLineMs(options.QuietLineMilliseconds()) {
+  m_sinceInput.start();
   if (options.fail.garbage) m_garbage.emplace();
   m_timer.setSingleShot(true);
   m_timer.setTimerType(Qt::PreciseTimer);
@@ -25,6 +96,9 @@ void ModuleSession::PowerOn() { Carry(m_firmware->PowerOn()); }
 void ModuleSession::Connect() { Carry(m_firmware->Connect()); }
 
 void ModuleSession::Receive(const QByteArray& bytes) {
+  if (bytes.isEmpty()) return;
+  if (m_sinceInput.elapsed() >= m_quietLineMs) m_firmware->LineWasQuiet();
+  m_sinceInput.restart();
   // One log line per answer past setup entry, so a test can line the log up
   // with the tool's script even when answers arrive back to back.
   QByteArray pending;

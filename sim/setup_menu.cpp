@@ -1,5 +1,7 @@
 #include "sim/setup_menu.h"
 
+#include <utility>
+
 namespace dorvane::sim {
 
 namespace {
@@ -72,7 +74,23 @@ ModuleReply SetupMenu::Greet() {
   return reply;
 }
 
+void SetupMenu::LineWasQuiet() { m_afterQuiet = true; }
+
+ModuleReply SetupMenu::PowerCycle() {
+  ModuleReply reply;
+  reply.events << "power-cycle";
+  reply.Append(PowerOn());
+  return reply;
+}
+
 ModuleReply SetupMenu::Receive(char byte) {
+  const bool afterQuiet = std::exchange(m_afterQuiet, false);
+  if (byte == 'x' && m_options.powerCycleWhenAsked && m_link == LinkKind::kSerial && m_state != State::kListening) {
+    // Off or asleep the board is deaf to any x; past its greeting only a
+    // quiet line tells a new run from the rest of the current one.
+    const bool deaf = m_state == State::kOff || m_state == State::kAsleep;
+    if (deaf || afterQuiet) return PowerCycle();
+  }
   switch (m_state) {
     case State::kListening:
       // A module that stays silent keeps listening, so the tool's wake-up loop

@@ -19,10 +19,16 @@
 // - after saving (or leaving) the serial module restarts one second later
 //   and listens for "x" again; a TCP connection is closed instead;
 // - close-after:N kills the link on the Nth answer past setup entry, before
-//   acting on it.
+//   acting on it;
+// - with --power-cycle-when-asked the board is power-cycled (a "power-cycle"
+//   event, then the reset) by an "x" while it is off or asleep, and by the
+//   first "x" after a quiet line once it has greeted: a new run that found
+//   an earlier one's dialogue unfinished. That "x" is lost in the reset; the
+//   next one wakes the module, as on a board the installer has just powered.
 
 #include <QByteArray>
 
+#include "sim/device_options.h"
 #include "sim/module_firmware.h"
 
 namespace dorvane::sim {
@@ -34,6 +40,7 @@ class SetupMenu : public ModuleFirmware {
   ModuleReply PowerOn() override;
   ModuleReply Connect() override;
   ModuleReply Receive(char byte) override;
+  void LineWasQuiet() override;
   ModuleReply TimerExpired() override;
 
   // The greeting, always sent as one piece: the tool reads the prompt and the
@@ -44,6 +51,7 @@ class SetupMenu : public ModuleFirmware {
   enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kLeaving, kDead };
 
   ModuleReply Greet();
+  ModuleReply PowerCycle();
   ModuleReply EnterSetup();
   ModuleReply CompleteAnswer(const QByteArray& text, bool singleKey);
   ModuleReply MainMenuChoice(const QByteArray& text);
@@ -57,6 +65,7 @@ class SetupMenu : public ModuleFirmware {
   State m_state = State::kOff;
   QByteArray m_answer;
   int m_answers = 0;
+  bool m_afterQuiet = false;
 };
 
 }  // namespace dorvane::sim

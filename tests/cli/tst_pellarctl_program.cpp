@@ -2,12 +2,12 @@
 // both run inside a namespace of the test's own, so the run's ARP clear never
 // touches the machine's table.
 
-#include <QtTest>
 #include <QProcess>
-#include <csignal>
+#include <QtTest>
 
 #include "net_namespace.h"
 #include "sim_process.h"
+#include "test_process.h"
 
 using dorvane::testing::NetNamespace;
 using dorvane::testing::SimProcess;
@@ -27,12 +27,6 @@ const QByteArray kSerialAnswers = QByteArray("\r") + "0\r" + "192\r168\r001\r010
 #define REQUIRE_SIM() \
   if (!QFile::exists(SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
 
-struct Result {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
 }  // namespace
 
 class TestPellarctlProgram : public QObject {
@@ -42,23 +36,16 @@ class TestPellarctlProgram : public QObject {
 
   QStringList Prefix() const { return m_namespace ? m_namespace->Exec() : QStringList(); }
 
-  static QString Pellarctl() { return QDir(qEnvironmentVariable("PELLAR_BUILD_DIR")).filePath("pellarctl"); }
-
-  Result Run(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {}) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DORVANE_TIME_SCALE", kScale);
-    env.insert("LANG", "en_US.UTF-8");
-    env.remove("LC_ALL");
-    env.remove("LC_MESSAGES");
-    process.setProcessEnvironment(env);
-    QStringList command = Prefix() + QStringList{Pellarctl(), "program", "pellar2"} + arguments;
-    process.start(command.first(), command.mid(1));
-    if (!process.waitForStarted(10000)) return {};
-    if (whileRunning) whileRunning(process);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+  ProcessResult Run(const QStringList& arguments, const WhileRunning& whileRunning = {}) {
+    PellarctlRun run;
+    run.launcher = Prefix();
+    run.timeScale = kScale;
+    run.environment.insert("LANG", "en_US.UTF-8");
+    run.environment.remove("LC_ALL");
+    run.environment.remove("LC_MESSAGES");
+    run.timeoutMs = 120000;
+    run.whileRunning = whileRunning;
+    return RunPellarctl(QStringList{"program", "pellar2"} + arguments, run);
   }
 
   void StartSim(SimProcess& sim, const QStringList& arguments) {
@@ -83,11 +70,12 @@ class TestPellarctlProgram : public QObject {
     SimProcess sim;
     QString link = QDir::temp().filePath(QString("pellar-cli-com-%1").arg(QCoreApplication::applicationPid()));
     StartSim(sim, {"--pty", link, "--reset-after", "1"});
-    Result r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link});
+    ProcessResult r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link});
     QCOMPARE(r.exitCode, 0);
-    QVERIFY2(r.out.contains("Program PELLAR Device via Serial Connection: Your PELLAR Device has been configured"),
-             qPrintable(r.out + r.err));
-    QVERIFY(r.out.contains("Waiting for PELLAR Reset or Power Cycle"));
+    QVERIFY2(
+        r.OutText().contains("Program PELLAR Device via Serial Connection: Your PELLAR Device has been configured"),
+        qPrintable(r.OutText() + r.ErrText()));
+    QVERIFY(r.OutText().contains("Waiting for PELLAR Reset or Power Cycle"));
     QByteArray received = sim.Received();
     int firstAnswer = received.lastIndexOf('x') + 1;
     QVERIFY(firstAnswer > 0);
@@ -110,10 +98,10 @@ class TestPellarctlProgram : public QObject {
     QFETCH(QStringList, simArguments);
     SimProcess sim;
     StartSim(sim, QStringList{"--tcp", "127.0.0.52", "--assign-port", "0"} + simArguments);
-    Result r = Run({"--ip", "10.1.1.5", "--via", "net:127.0.0.52", "--server-only"});
+    ProcessResult r = Run({"--ip", "10.1.1.5", "--via", "net:127.0.0.52", "--server-only"});
     QTEST(r.exitCode, "exitCode");
     QFETCH(QString, message);
-    QVERIFY2((r.out + r.err).contains(message), qPrintable(r.out + r.err));
+    QVERIFY2((r.OutText() + r.ErrText()).contains(message), qPrintable(r.OutText() + r.ErrText()));
   }
 
   void interruptDuringWakeUpCancels() {
@@ -121,14 +109,16 @@ class TestPellarctlProgram : public QObject {
     SimProcess sim;
     QString link = QDir::temp().filePath(QString("pellar-cli-esc-%1").arg(QCoreApplication::applicationPid()));
     StartSim(sim, {"--pty", link, "--fail", "no-banner"});
-    Result r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link}, [](QProcess& process) {
-      QTest::qWait(500);
-      // Through "ip netns exec" the signal must reach pellarctl itself.
-      QProcess::execute("pkill", {"-INT", "-f", "pellarctl program pellar2"});
-      Q_UNUSED(process);
+    ProcessResult r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link}, [](QProcess& process) {
+      // "ip netns exec" replaces itself with pellarctl, so the signal reaches
+      // pellarctl itself, and this run's only.
+      QTimer::singleShot(500, &process, [&process] {
+        QProcess::execute("kill", {"-INT", QString::number(process.processId())});
+      });
     });
     QCOMPARE(r.exitCode, 4);
-    QVERIFY2(r.err.contains("Cancel Pellar Program: Cancelled Pellar Programming"), qPrintable(r.out + r.err));
+    QVERIFY2(r.ErrText().contains("Cancel Pellar Program: Cancelled Pellar Programming"),
+             qPrintable(r.OutText() + r.ErrText()));
   }
 
   // The ARP path for real: the tool's namespace and a module's namespace
@@ -164,7 +154,7 @@ class TestPellarctlProgram : public QObject {
     SimProcess sim;
     sim.SetLauncher(module.Exec());
     QVERIFY2(sim.Start({"--tcp", "10.232.0.2", "--assign-port", "0", "--time-scale", kScale}), qPrintable(sim.Error()));
-    Result r = Run({"--ip", "10.232.0.2", "--via", "arp", "--mac", mac, "--server-only"});
+    ProcessResult r = Run({"--ip", "10.232.0.2", "--via", "arp", "--mac", mac, "--server-only"});
     QTEST(r.exitCode, "exitCode");
 
     QProcess neigh;
@@ -197,10 +187,10 @@ class TestPellarctlProgram : public QObject {
   }
   void refusedInput() {
     QFETCH(QStringList, arguments);
-    Result r = Run(arguments);
+    ProcessResult r = Run(arguments);
     QTEST(r.exitCode, "exitCode");
     QFETCH(QString, message);
-    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY2(r.ErrText().contains(message), qPrintable(r.ErrText()));
   }
 };
 

@@ -7,12 +7,10 @@
 
 #include "loopback_responder.h"
 #include "module_reply.h"
-#include "pellarctl_run.h"
+#include "test_process.h"
 
 using dorvane::testing::LoopbackResponder;
 using dorvane::testing::ModuleReply;
-using dorvane::testing::PellarctlResult;
-using dorvane::testing::RunPellarctl;
 
 namespace {
 
@@ -57,20 +55,20 @@ class TestDiscoverCommand : public QObject {
                                  {Reply("X5", 0x02), QHostAddress("127.0.0.3")},
                                  {Reply("X1", 0x09).left(29)},
                                  {Reply("q7", 0x03)}});
-    PellarctlResult result = RunPellarctl(AtLoopback(responder, options));
+    ProcessResult result = RunPellarctl(AtLoopback(responder, options));
     QCOMPARE(result.exitCode, 0);
-    QTEST(result.out, "out");
-    QCOMPARE(result.err, QString());
+    QTEST(result.OutText(), "out");
+    QCOMPARE(result.ErrText(), QString());
     QCOMPARE(responder.QueriesSeen(), 1);
     QCOMPARE(responder.LastQuery(), QByteArray("\x00\x00\x00\xF6", 4));
   }
 
   void nothingAnsweredIsSuccess() {
     LoopbackResponder silent;
-    PellarctlResult result = RunPellarctl(AtLoopback(silent, {"--format", "json"}));
+    ProcessResult result = RunPellarctl(AtLoopback(silent, {"--format", "json"}));
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, QString("[]\n"));
-    QCOMPARE(result.err, QString());
+    QCOMPARE(result.OutText(), QString("[]\n"));
+    QCOMPARE(result.ErrText(), QString());
     QCOMPARE(silent.QueriesSeen(), 1);
   }
 
@@ -78,26 +76,28 @@ class TestDiscoverCommand : public QObject {
     QList<LoopbackResponder::Reply> replies;
     for (int i = 0; i < 257; ++i) replies << LoopbackResponder::Reply{Reply("X4", static_cast<unsigned char>(i))};
     LoopbackResponder responder(replies);
-    PellarctlResult result = RunPellarctl(AtLoopback(responder, {"--format", "csv"}));
+    ProcessResult result = RunPellarctl(AtLoopback(responder, {"--format", "csv"}));
     QCOMPARE(result.exitCode, 0);
-    const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = result.OutText().split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 256);
     QCOMPARE(lines.last(), QString("00.20.4A.AB.CD.FF,127.0.0.1,PELLAR - X4 - XPort 04"));
-    QCOMPARE(result.err, QString("pellarctl discover: 256 devices answered. The list holds 256 devices; 1 further "
-                                 "reply was dropped.\n"));
+    QCOMPARE(result.ErrText(),
+             QString("pellarctl discover: 256 devices answered. The list holds 256 devices; 1 further "
+                     "reply was dropped.\n"));
   }
 
   void portHeldByAnotherProgram() {
     QUdpSocket holder;
     QVERIFY(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
     LoopbackResponder responder({{Reply("X1", 0x01)}});
-    PellarctlResult result = RunPellarctl({"discover", "--target", QString("127.0.0.1:%1").arg(responder.Port()),
-                                           "--local-port", QString::number(holder.localPort())});
+    ProcessResult result = RunPellarctl({"discover", "--target", QString("127.0.0.1:%1").arg(responder.Port()),
+                                         "--local-port", QString::number(holder.localPort())});
     QCOMPARE(result.exitCode, 3);
-    QCOMPARE(result.out, QString("MAC Address  IP Address  Device Type\n"));
-    QCOMPARE(result.err, QString("pellarctl discover: Could not look for devices: UDP port %1 is in use by another "
-                                 "program, so no query was sent.\n")
-                             .arg(holder.localPort()));
+    QCOMPARE(result.OutText(), QString("MAC Address  IP Address  Device Type\n"));
+    QCOMPARE(result.ErrText(),
+             QString("pellarctl discover: Could not look for devices: UDP port %1 is in use by another "
+                     "program, so no query was sent.\n")
+                 .arg(holder.localPort()));
     QCOMPARE(responder.QueriesSeen(), 0);
   }
 
@@ -127,10 +127,10 @@ class TestDiscoverCommand : public QObject {
   void badOptions() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    PellarctlResult result = RunPellarctl(QStringList{"discover"} + arguments);
+    ProcessResult result = RunPellarctl(QStringList{"discover"} + arguments);
     QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.out, QString());
-    QCOMPARE(result.err, "pellarctl discover: " + message + "\nTry \"pellarctl discover --help\".\n");
+    QCOMPARE(result.OutText(), QString());
+    QCOMPARE(result.ErrText(), "pellarctl discover: " + message + "\nTry \"pellarctl discover --help\".\n");
   }
 };
 

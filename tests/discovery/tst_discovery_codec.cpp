@@ -4,9 +4,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include "discovery/device_list.h"
-#include "discovery/device_types.h"
 #include "discovery/discovery_codec.h"
+#include "discovery/discovery_result.h"
 #include "module_reply.h"
 
 using namespace dorvane;

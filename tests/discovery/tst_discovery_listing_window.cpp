@@ -7,9 +7,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "discovery/device_list.h"
 #include "discovery/discovery_listing_window.h"
-#include "discovery/discovery_outcome.h"
+#include "discovery/discovery_result.h"
 #include "widgets/result_colours.h"
 
 using namespace dorvane;

@@ -12,12 +12,10 @@
 #include <memory>
 
 #include "net_namespace.h"
-#include "pellarctl_run.h"
 #include "sim_process.h"
+#include "test_process.h"
 
 using dorvane::testing::NetNamespace;
-using dorvane::testing::PellarctlResult;
-using dorvane::testing::RunPellarctl;
 using dorvane::testing::SimProcess;
 
 namespace {
@@ -110,10 +108,10 @@ class TestDiscoveryNamespaces : public QObject {
     QVERIFY2(StartModule(second, 1, {"--product-code", "X6", "--mac", "00-20-4A-AB-CD-0A"}),
              qPrintable(second.Error()));
 
-    PellarctlResult result = RunPellarctl({"discover", "--format", "json"}, m_tool->Exec());
+    ProcessResult result = RunPellarctl({"discover", "--format", "json"}, {m_tool->Exec()});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.err, QString());
-    const QJsonArray rows = QJsonDocument::fromJson(result.out.toUtf8()).array();
+    QCOMPARE(result.ErrText(), QString());
+    const QJsonArray rows = QJsonDocument::fromJson(result.out).array();
     QMap<QString, QStringList> byMac;
     QStringList order;
     for (const QJsonValue& row : rows) {
@@ -134,20 +132,21 @@ class TestDiscoveryNamespaces : public QObject {
     SimProcess crowd;
     QVERIFY2(StartModule(crowd, 0, {"--product-code", "X4", "--mac", "00-20-4A-00-00-00", "--modules", "257"}),
              qPrintable(crowd.Error()));
-    PellarctlResult result = RunPellarctl({"discover", "--format", "csv"}, m_tool->Exec());
+    ProcessResult result = RunPellarctl({"discover", "--format", "csv"}, {m_tool->Exec()});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out.split('\n', Qt::SkipEmptyParts).size(), 1 + 256);
-    QCOMPARE(result.err, QString("pellarctl discover: 256 devices answered. The list holds 256 devices; 1 further "
-                                 "reply was dropped.\n"));
+    QCOMPARE(result.OutText().split('\n', Qt::SkipEmptyParts).size(), 1 + 256);
+    QCOMPARE(result.ErrText(),
+             QString("pellarctl discover: 256 devices answered. The list holds 256 devices; 1 further "
+                     "reply was dropped.\n"));
   }
 
   void portHeldExclusively() {
     PortHolder holder;
     QVERIFY2(holder.Start(m_tool->Exec(), false), qPrintable(holder.Error()));
-    PellarctlResult result = RunPellarctl({"discover"}, m_tool->Exec());
+    ProcessResult result = RunPellarctl({"discover"}, {m_tool->Exec()});
     QCOMPARE(result.exitCode, 3);
-    QCOMPARE(result.out, QString("MAC Address  IP Address  Device Type\n"));
-    QCOMPARE(result.err, QString(kPortInUse));
+    QCOMPARE(result.OutText(), QString("MAC Address  IP Address  Device Type\n"));
+    QCOMPARE(result.ErrText(), QString(kPortInUse));
   }
 
   void portSharedWithAnotherProgram() {
@@ -157,23 +156,24 @@ class TestDiscoveryNamespaces : public QObject {
     SimProcess module;
     QVERIFY2(StartModule(module, 1, {"--product-code", "X9", "--mac", "00-20-4A-01-02-03"}),
              qPrintable(module.Error()));
-    PellarctlResult result = RunPellarctl({"discover", "--format", "csv"}, m_tool->Exec());
+    ProcessResult result = RunPellarctl({"discover", "--format", "csv"}, {m_tool->Exec()});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, QString("MAC Address,IP Address,Device Type\n"
-                                 "00.20.4A.01.02.03,10.231.0.3,PELLAR - X9 - XPort 05\n"));
+    QCOMPARE(result.OutText(), QString("MAC Address,IP Address,Device Type\n"
+                                       "00.20.4A.01.02.03,10.231.0.3,PELLAR - X9 - XPort 05\n"));
   }
 
   // A computer with no network at all: only loopback, no route for the query.
   void noNetwork() {
     NetNamespace isolated("disc-alone");
     QVERIFY2(isolated.Create(), qPrintable(isolated.Error()));
-    PellarctlResult result = RunPellarctl({"discover"}, isolated.Exec());
+    ProcessResult result = RunPellarctl({"discover"}, {isolated.Exec()});
     QCOMPARE(result.exitCode, 3);
-    QCOMPARE(result.out, QString("MAC Address  IP Address  Device Type\n"));
-    QVERIFY2(result.err.startsWith("pellarctl discover: Could not look for devices: the discovery query could not "
-                                   "be sent ("),
-             qPrintable(result.err));
-    QVERIFY(result.err.endsWith("Check that the computer is connected to a network.\n"));
+    QCOMPARE(result.OutText(), QString("MAC Address  IP Address  Device Type\n"));
+    QVERIFY2(
+        result.ErrText().startsWith("pellarctl discover: Could not look for devices: the discovery query could not "
+                                    "be sent ("),
+        qPrintable(result.ErrText()));
+    QVERIFY(result.ErrText().endsWith("Check that the computer is connected to a network.\n"));
   }
 };
 

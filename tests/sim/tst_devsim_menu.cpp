@@ -25,8 +25,8 @@ DeviceOptions Options(const QStringList& failModes = {}) {
 
 LinkKind Link(const QString& name) { return name == "serial" ? LinkKind::kSerial : LinkKind::kTcp; }
 
-// Steps: "power", "connect", "timer" (the pending timer runs out), or ">bytes"
-// received one at a time. The whole output and every event are collected.
+// Steps: "power", "connect", "timer" (the pending timer runs out), "quiet"
+// (the line has been quiet), or ">bytes" received one at a time. The whole output and every event are collected.
 Transcript Run(ModuleFirmware& firmware, const QStringList& steps) {
   Transcript t;
   auto take = [&t](const ModuleReply& reply) {
@@ -42,6 +42,8 @@ Transcript Run(ModuleFirmware& firmware, const QStringList& steps) {
       take(firmware.Connect());
     } else if (step == "timer") {
       take(firmware.TimerExpired());
+    } else if (step == "quiet") {
+      firmware.LineWasQuiet();
     } else {
       for (const char byte : step.mid(1).toLatin1()) take(firmware.Receive(byte));
     }
@@ -242,6 +244,49 @@ class TestDevsimMenu : public QObject {
       QVERIFY2(t.output.endsWith(endsWith), t.output.right(60).constData());
     }
     QCOMPARE(t.hangUp, hangUp);
+  }
+
+  // The demo's board (--power-cycle-when-asked): the tool's wake-up always
+  // finds it answering, one "x" after the power cycle; a run under way is
+  // never cut short.
+  void powerCycleWhenAsked_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QByteArray>("endsWith");
+    using L = QStringList;
+    const QByteArray banner = "Setup Mode\r\n";
+    QTest::newRow("asleep after its window")
+        << "serial" << L{"power", "timer", ">x", ">x"} << L{"reset", "power-cycle", "reset", "banner"} << banner;
+    QTest::newRow("still off before its first reset")
+        << "serial" << L{">x", ">x"} << L{"power-cycle", "reset", "banner"} << banner;
+    QTest::newRow("listening: the x wakes it at once")
+        << "serial" << L{"power", "quiet", ">x"} << L{"reset", "banner"} << banner;
+    QTest::newRow("a dialogue left unfinished, then a new run")
+        << "serial" << L{"power", ">x\r0\r", "quiet", ">x", ">x"}
+        << L{"reset", "banner", "setup", "power-cycle", "reset", "banner"} << banner;
+    QTest::newRow("the rest of a wake-up cycle after the banner")
+        << "serial" << L{"power", ">x", ">x", ">x", ">\r"} << L{"reset", "banner", "setup"}
+        << QByteArray("Your choice ? ");
+    QTest::newRow("an answer after a long pause is no wake-up")
+        << "serial" << L{"power", ">x\r", "quiet", ">0\r"} << L{"reset", "banner", "setup"}
+        << QByteArray("Server\r\n? ");
+    QTest::newRow("quiet only counts for the first byte")
+        << "serial" << L{"power", ">x\r", "quiet", ">0", ">x"} << L{"reset", "banner", "setup"}
+        << QByteArray("Your choice ? ");
+    QTest::newRow("tcp has no power to cycle")
+        << "tcp" << L{"connect", ">\r", "quiet", ">x"} << L{"banner", "setup"} << QByteArray("Your choice ? ");
+  }
+  void powerCycleWhenAsked() {
+    QFETCH(QString, link);
+    QFETCH(QStringList, steps);
+    QFETCH(QByteArray, endsWith);
+    DeviceOptions options = Options();
+    options.powerCycleWhenAsked = true;
+    SetupMenu menu(options, Link(link));
+    const Transcript t = Run(menu, steps);
+    QTEST(t.events, "events");
+    QVERIFY2(t.output.endsWith(endsWith), t.output.right(60).constData());
   }
 
   // The menu model is coarse; the whole PELLAR2 script must still end in

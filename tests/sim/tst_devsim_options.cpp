@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "sim/device_options_parser.h"
+#include "sim/device_options.h"
 
 using namespace dorvane::sim;
 
@@ -31,6 +31,7 @@ class TestDevsimOptions : public QObject {
     QCOMPARE(o.banner, BannerStyle::kNew);
     QCOMPARE(o.modules, 1);
     QVERIFY(!o.pty);
+    QVERIFY(!o.powerCycleWhenAsked);
   }
 
   void everyOption() {
@@ -93,6 +94,14 @@ class TestDevsimOptions : public QObject {
     QCOMPARE(parsed.options.banner, BannerStyle::kOld);
   }
 
+  // The demo's board; a flag, and a power cycle on demand leaves no room
+  // for a reset scheduled later.
+  void powerCycleWhenAsked() {
+    const ParsedOptions parsed = Parse({"--pty", "--power-cycle-when-asked", "--reset-after", "0"});
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    QVERIFY(parsed.options.powerCycleWhenAsked);
+  }
+
   void refused_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no link") << QStringList{"--banner", "new"};
@@ -110,6 +119,9 @@ class TestDevsimOptions : public QObject {
     QTest::newRow("close-after without count") << QStringList{"--pty", "--fail", "close-after"};
     QTest::newRow("negative slow") << QStringList{"--pty", "--fail", "slow:-2"};
     QTest::newRow("no-banner with value") << QStringList{"--pty", "--fail", "no-banner:1"};
+    QTest::newRow("power cycle with a later reset")
+        << QStringList{"--pty", "--power-cycle-when-asked", "--reset-after", "8"};
+    QTest::newRow("power cycle with a value") << QStringList{"--pty", "--power-cycle-when-asked=yes"};
   }
   void refused() {
     QFETCH(QStringList, arguments);
@@ -125,11 +137,15 @@ class TestDevsimOptions : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("oneSecondMs");
     QTest::addColumn<int>("defaultWakeWindowMs");
-    QTest::newRow("unset") << QByteArray() << QStringList{} << 1000 << 5000;
-    QTest::newRow("environment") << QByteArray("0.5") << QStringList{} << 500 << 2500;
-    QTest::newRow("junk environment") << QByteArray("fast") << QStringList{} << 1000 << 5000;
-    QTest::newRow("option beats environment") << QByteArray("0.5") << QStringList{"--time-scale", "2"} << 2000 << 10000;
-    QTest::newRow("wake window keeps two real seconds") << QByteArray("0.05") << QStringList{} << 50 << 2000;
+    QTest::addColumn<int>("quietLineMs");
+    QTest::newRow("unset") << QByteArray() << QStringList{} << 1000 << 5000 << 3000;
+    QTest::newRow("environment") << QByteArray("0.5") << QStringList{} << 500 << 2500 << 1500;
+    QTest::newRow("junk environment") << QByteArray("fast") << QStringList{} << 1000 << 5000 << 3000;
+    QTest::newRow("option beats environment")
+        << QByteArray("0.5") << QStringList{"--time-scale", "2"} << 2000 << 10000 << 6000;
+    // A loaded machine's late keystroke must not pass for a quiet line.
+    QTest::newRow("wake window keeps two real seconds, a quiet line one")
+        << QByteArray("0.05") << QStringList{} << 50 << 2000 << 1000;
   }
   void timeScale() {
     QFETCH(QByteArray, environment);
@@ -139,6 +155,7 @@ class TestDevsimOptions : public QObject {
     QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
     QTEST(parsed.options.RealMilliseconds(1.0), "oneSecondMs");
     QTEST(parsed.options.WakeWindowMilliseconds(), "defaultWakeWindowMs");
+    QTEST(parsed.options.QuietLineMilliseconds(), "quietLineMs");
   }
 };
 

@@ -1,10 +1,8 @@
-#include "cli/discover_command.h"
-
 #include <QCommandLineParser>
 #include <QTextStream>
 #include <cmath>
 
-#include "cli/command_table.h"
+#include "cli/subcommands.h"
 #include "discovery/discovery_run.h"
 #include "discovery/listing_formats.h"
 

@@ -1,16 +1,12 @@
-#include "cli/hostinfo_command.h"
-
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTextStream>
 
+#include "base/error_report_text.h"
 #include "cli/cli_application.h"
-#include "cli/command_options.h"
-#include "cli/command_table.h"
-#include "cli/report_lines.h"
+#include "cli/subcommands.h"
 #include "diagnostics/host_fact_sources.h"
 #include "platform/system.h"
-#include "base/error_report_text.h"
 
 namespace dorvane::cli {
 

@@ -4,15 +4,35 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <functional>
+#include <vector>
 
-#include "cli/cli_application.h"
-#include "cli/command_table.h"
-#include "platform/system.h"
 #include "base/shared_values.h"
+#include "cli/cli_application.h"
+#include "cli/subcommands.h"
+#include "platform/system.h"
 
 namespace {
 
-using dorvane::cli::Commands;
+struct Command {
+  const char* name;
+  const char* synopsis;  // one line for --help
+  std::function<int(const QStringList& arguments)> run;
+  // The command reads the screen: pellarctl then starts as a GUI application
+  // when a window system is there (it still opens no window).
+  bool usesScreen = false;
+};
+
+const std::vector<Command>& Commands() {
+  using namespace dorvane::cli;
+  static const std::vector<Command> commands = {
+      {"discover", kDiscoverSynopsis, RunDiscover},
+      {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},
+      {"ping", kPingSynopsis, RunPingCommand},
+      {"program", "Configure a board: program pellar2 ... (program --help)", RunProgramCommand},
+  };
+  return commands;
+}
 
 QString Usage() {
   QString text =

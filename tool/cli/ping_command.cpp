@@ -1,16 +1,12 @@
-#include "cli/ping_command.h"
-
 #include <QJsonObject>
 #include <QTextStream>
 
-#include "cli/command_options.h"
-#include "cli/command_table.h"
-#include "cli/report_lines.h"
-#include "diagnostics/ping_runner.h"
 #include "base/error_report_text.h"
 #include "base/ip_address.h"
 #include "base/run_time_error.h"
 #include "base/string_table.h"
+#include "cli/subcommands.h"
+#include "diagnostics/ping_runner.h"
 
 namespace dorvane::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/program_command.h"
+#include "cli/subcommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -7,7 +7,6 @@
 
 #include "boards/pellar2_checks.h"
 #include "boards/pellar2_script.h"
-#include "cli/command_table.h"
 #include "cli/run_console.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/run_values.h"

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/subcommands.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/progress.h"
 
@@ -76,10 +77,12 @@ void RunConsole::OnQuestion(const QString& title, const QString& text, int, int 
   Question::Answer answer = Question::Answer::Ok;
   if (static_cast<Question::Buttons>(buttons) != Question::Buttons::Ok) {
     answer = Question::Answer::Yes;
-    if (!m_answerYes) {
+    if (m_answerYes) {
+      qCInfo(lcCli) << "answered yes (--yes):" << title;
+    } else {
       std::cout << "[y/N] " << std::flush;
       std::string reply;
-      std::getline(std::cin, reply);
+      if (!std::getline(std::cin, reply)) qCInfo(lcCli) << "no answer on standard input, taken as no:" << title;
       bool yes = !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y');
       answer = yes ? Question::Answer::Yes : Question::Answer::No;
       if (static_cast<Question::Buttons>(buttons) == Question::Buttons::OkCancel) {

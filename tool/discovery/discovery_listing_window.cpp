@@ -3,11 +3,10 @@
 #include <QHeaderView>
 #include <QTreeWidgetItem>
 
-#include "discovery/device_list.h"
-#include "discovery/discovery_outcome.h"
+#include "discovery/discovery_result.h"
+#include "ui_discovery_listing_window.h"
 #include "widgets/error_report.h"
 #include "widgets/result_colours.h"
-#include "ui_discovery_listing_window.h"
 
 namespace dorvane {
 

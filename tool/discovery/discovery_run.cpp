@@ -8,6 +8,8 @@
 
 namespace dorvane {
 
+Q_LOGGING_CATEGORY(lcDiscovery, "dorvane.discovery", QtWarningMsg)
+
 namespace {
 
 // Every module on the segment answers within the same few milliseconds; a
@@ -42,6 +44,8 @@ void DiscoveryRun::Start() {
     m_outcome.detail = m_socket->errorString().toStdString();
     // Sending from an unbound socket would bind some other port, where no
     // reply is expected.
+    qCInfo(lcDiscovery) << "no query sent: UDP port" << m_addresses.localPort
+                        << "not bound:" << m_socket->errorString();
     return;
   }
   m_socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(kReceiveBufferBytes));
@@ -51,6 +55,7 @@ void DiscoveryRun::Start() {
   if (m_socket->writeDatagram(bytes, m_addresses.target, m_addresses.targetPort) != bytes.size()) {
     m_outcome.failure = DiscoveryOutcome::Failure::SendFailed;
     m_outcome.detail = m_socket->errorString().toStdString();
+    qCInfo(lcDiscovery) << "query not sent to" << m_addresses.target.toString() << ":" << m_socket->errorString();
   }
 }
 
@@ -61,11 +66,19 @@ void DiscoveryRun::ReadReplies() {
     const QByteArray data = datagram.data();
     bool isIPv4 = false;
     const quint32 source = datagram.senderAddress().toIPv4Address(&isIPv4);
-    if (!isIPv4) continue;
+    if (!isIPv4) {
+      qCDebug(lcDiscovery) << "ignored a datagram from" << datagram.senderAddress().toString() << "(not IPv4)";
+      continue;
+    }
     std::optional<DiscoveredDevice> device =
         DecodeReply(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
                     QHostAddress(source).toString().toStdString());
-    if (device) m_devices.Add(std::move(*device));
+    if (!device) {
+      qCDebug(lcDiscovery) << "ignored" << data.size() << "bytes from" << datagram.senderAddress().toString()
+                           << "(no module reply)";
+    } else if (!m_devices.Add(std::move(*device))) {
+      qCDebug(lcDiscovery) << "dropped a reply from" << datagram.senderAddress().toString() << "(list full)";
+    }
   }
 }
 

@@ -5,15 +5,18 @@
 // are still stored (never shown); the next discovery closes and re-binds it.
 
 #include <QHostAddress>
+#include <QLoggingCategory>
 #include <QObject>
 
-#include "discovery/device_list.h"
-#include "discovery/discovery_codec.h"
-#include "discovery/discovery_outcome.h"
+#include "discovery/discovery_result.h"
 
 class QUdpSocket;
 
 namespace dorvane {
+
+// What discovery leaves out or could not do, for QT_LOGGING_RULES
+// "dorvane.discovery.debug=true"; the installer sees the outcome itself.
+Q_DECLARE_LOGGING_CATEGORY(lcDiscovery)
 
 class DiscoveryRun : public QObject {
   Q_OBJECT

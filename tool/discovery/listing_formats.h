@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "discovery/discovered_device.h"
+#include "discovery/discovery_codec.h"
 
 namespace dorvane {
 

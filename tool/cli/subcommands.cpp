@@ -1,6 +1,13 @@
-#include "cli/command_options.h"
+#include "cli/subcommands.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include "base/string_table.h"
 
 namespace dorvane::cli {
+
+Q_LOGGING_CATEGORY(lcCli, "dorvane.cli", QtWarningMsg)
 
 std::optional<CommandOptions> ParseCommandOptions(const QStringList& arguments, const QStringList& valueOptions,
                                                   const QStringList& flagOptions, QString& error) {
@@ -35,6 +42,21 @@ std::optional<OutputFormat> FormatOption(const CommandOptions& options, QString&
   if (format == "json") return OutputFormat::kJson;
   error = QString("unknown format \"%1\" (text or json)").arg(format);
   return std::nullopt;
+}
+
+QString PlainValue(const std::string& value) {
+  QString text = QString::fromStdString(value);
+  return text.startsWith(' ') ? text.mid(1) : text;
+}
+
+QString LabelLine(int labelTextId, const std::string& value) {
+  QString plain = PlainValue(value);
+  QString label = QString::fromStdString(LoadText(labelTextId)) + ":";
+  return plain.isEmpty() ? label : label + " " + plain;
+}
+
+void PrintJson(QTextStream& out, const QJsonObject& object) {
+  out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
 }  // namespace dorvane::cli
