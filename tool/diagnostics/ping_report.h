@@ -7,7 +7,7 @@
 #include <string>
 
 #include "diagnostics/value_colour.h"
-#include "platform/network.h"
+#include "platform/icmp_codec.h"
 
 namespace dorvane {
 

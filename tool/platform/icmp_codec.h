@@ -43,6 +43,13 @@ enum IpStatus : std::int32_t {
   kIpPending = 11255,
 };
 
+// The answer to one echo request, as the platform's ICMP service gives it.
+struct EchoReply {
+  std::int32_t status = kIpGeneralFailure;
+  std::uint32_t roundTripMs = 0;
+  std::string data;  // the echoed bytes; their count is the data byte count
+};
+
 // The ones' complement sum of RFC 1071 over the bytes.
 std::uint16_t InternetChecksum(std::string_view bytes);
 

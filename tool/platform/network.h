@@ -54,13 +54,6 @@ class SocketSession {
   bool m_open = false;
 };
 
-// The answer to one echo request, as the platform's ICMP service gives it.
-struct EchoReply {
-  std::int32_t status = kIpGeneralFailure;
-  std::uint32_t roundTripMs = 0;
-  std::string data;  // the echoed bytes; their count is the data byte count
-};
-
 // Sends the data to a dotted IPv4 address and waits up to timeoutMs for the
 // answer; one request, no retries. Status kBadIpFormat when the text is no
 // address, kIpGeneralFailure when no ICMP handle or socket can be opened.
