@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "base/shared_values.h"
 #include "base/string_table.h"
 #include "boards/pellar2_checks.h"
 #include "dialogue/run_values.h"
@@ -124,7 +123,7 @@ void Pellar2Window::OnProgram() {
     values.ProgressActive = false;
     values.Pellar2RunActive = true;
     EnableButtons(false);
-    if (CheckAddressFields()) StartPellar2Run();
+    if (CheckAddressAndGateway()) StartPellar2Run();
   });
 }
 

@@ -120,8 +120,8 @@ void ProgrammingWindow::StartClock() {
 
 void ProgrammingWindow::ShowDateTime() { m_controls.lblDateTime->setText(DateTimeText(QDateTime::currentDateTime())); }
 
-bool ProgrammingWindow::CheckAddressFields() {
-  FieldCheck check = dorvane::CheckAddressFields(Std(m_controls.txtIPAddress), Std(m_controls.txtGateway));
+bool ProgrammingWindow::CheckAddressAndGateway() {
+  FieldCheck check = CheckAddressFields(Std(m_controls.txtIPAddress), Std(m_controls.txtGateway));
   if (!check.address.empty()) m_controls.txtIPAddress->setText(QString::fromStdString(check.address));
   if (!check.ok) {
     ShowRunMessage(this, check.message.icon, check.message.title, check.message.text);

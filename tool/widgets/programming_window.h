@@ -100,7 +100,7 @@ class ProgrammingWindow : public QDialog {
   // The Program button's check of address and gateway: the accepted values
   // go back into the boxes; a refusal shows its box, gives the fields back
   // (EnableButtons) and puts the focus on the field. True when both passed.
-  bool CheckAddressFields();
+  bool CheckAddressAndGateway();
 
   // Starts the script on the runner's thread; the window is busy until the
   // runner's Finished, whatever the ending. False when it did not start.
