@@ -30,6 +30,16 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.closeAfter = count;
     return true;
   }
+  if (name == "split-banner") {
+    bool ok = false;
+    const int count = value.toInt(&ok);
+    if (!ok || count < 1) {
+      whyNot = QString("split-banner needs the length of the first segment (1 or more), not \"%1\"").arg(value);
+      return false;
+    }
+    modes.splitBanner = count;
+    return true;
+  }
   if (name == "slow") {
     bool ok = false;
     const double seconds = value.toDouble(&ok);
@@ -40,7 +50,8 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.slow = seconds;
     return true;
   }
-  whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS)")
+  whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
+                       "split-banner:N)")
                .arg(mode);
   return false;
 }

@@ -9,7 +9,9 @@ ModuleSession::ModuleSession(const DeviceOptions& options, LinkKind link, int lo
       m_link(link),
       m_port(localPort),
       m_log(log),
-      m_queue(options.RealMilliseconds(options.fail.slow)) {
+      m_queue(options.RealMilliseconds(options.fail.slow)),
+      m_splitBanner(link == LinkKind::kTcp ? options.fail.splitBanner : 0),
+      m_splitPauseMs(options.RealMilliseconds(1.0)) {
   if (options.fail.garbage) m_garbage.emplace();
   m_timer.setSingleShot(true);
   m_timer.setTimerType(Qt::PreciseTimer);
@@ -49,6 +51,12 @@ void ModuleSession::Carry(const ModuleReply& reply) {
   }
   if (reply.timerMs >= 0) m_timer.start(reply.timerMs);
   const QByteArray output = m_garbage ? m_garbage->Mix(reply.output) : reply.output;
+  if (m_splitBanner > 0 && reply.events.contains("banner") && output.size() > m_splitBanner) {
+    // Two segments the tool reads apart: the rest follows after a pause.
+    m_queue.Push(output.left(m_splitBanner), false);
+    m_queue.Push(output.mid(m_splitBanner), reply.hangUp, m_splitPauseMs);
+    return;
+  }
   m_queue.Push(output, reply.hangUp);
 }
 

@@ -44,6 +44,8 @@ class ModuleSession : public QObject {
   ReceiveLog& m_log;
   OutputQueue m_queue;
   std::optional<GarbageMixer> m_garbage;
+  int m_splitBanner;  // bytes of the TCP greeting's first segment; 0: one segment
+  int m_splitPauseMs;
   QTimer m_timer;
 };
 

@@ -11,13 +11,13 @@ OutputQueue::OutputQueue(int delayMs, QObject* parent) : QObject(parent), m_dela
   connect(&m_timer, &QTimer::timeout, this, &OutputQueue::DeliverDue);
 }
 
-void OutputQueue::Push(const QByteArray& bytes, bool hangUp) {
+void OutputQueue::Push(const QByteArray& bytes, bool hangUp, int extraMs) {
   if (bytes.isEmpty() && !hangUp) return;
-  if (m_delayMs <= 0 && m_items.empty()) {
+  if (m_delayMs <= 0 && extraMs <= 0 && m_items.empty()) {
     emit Deliver(bytes, hangUp);
     return;
   }
-  qint64 due = m_clock.elapsed() + m_delayMs;
+  qint64 due = m_clock.elapsed() + m_delayMs + std::max(extraMs, 0);
   if (!m_items.empty()) due = std::max(due, m_items.back().due);
   m_items.push_back({due, bytes, hangUp});
   if (!m_timer.isActive())

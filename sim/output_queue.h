@@ -16,8 +16,9 @@ class OutputQueue : public QObject {
  public:
   explicit OutputQueue(int delayMs, QObject* parent = nullptr);
 
-  // Delivers at once when there is no delay and nothing waits.
-  void Push(const QByteArray& bytes, bool hangUp);
+  // Delivers at once when there is no delay and nothing waits; extraMs holds
+  // these bytes (and everything after them) back a little longer.
+  void Push(const QByteArray& bytes, bool hangUp, int extraMs = 0);
 
  signals:
   void Deliver(const QByteArray& bytes, bool hangUp);

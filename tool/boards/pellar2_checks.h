@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "dialogue/question.h"
-#include "dialogue/run_outcome.h"
+#include "dialogue/dialogue.h"
 
 namespace dorvane {
 

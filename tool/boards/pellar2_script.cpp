@@ -2,7 +2,6 @@
 
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
-#include "dialogue/subnet_host_bits.h"
 #include "base/ip_address.h"
 #include "base/string_table.h"
 
@@ -70,7 +69,7 @@ class Pellar2Script {
 
   RunOutcome EnterBySerial() {
     d.ClearPromptSeen();
-    d.OpenSerialLink(in.portIndex);
+    d.OpenSerialLink(in.portIndex, in.serialDevice);
     if (AwaitSetupPrompt(d, !in.defaultOnly) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
     }

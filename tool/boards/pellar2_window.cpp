@@ -7,8 +7,7 @@
 
 #include "boards/mac_address_boxes.h"
 #include "boards/pellar2_checks.h"
-#include "dialogue/run_values.h"
-#include "dialogue/subnet_host_bits.h"
+#include "dialogue/dialogue_steps.h"
 #include "platform/serial_ports.h"
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
@@ -85,8 +84,6 @@ void Pellar2Window::Load() {
   try {
     ApplyLanguage(this);
     m_vraLinkSaved = false;
-    SharedRunValues().SetChipVersion({});
-    SharedRunValues().StopWaiting = false;
     FillLists();
     QString commandLine = QString::fromStdString(CommandLineText);
     if (!commandLine.trimmed().isEmpty()) m_ui->txtIPAddress->setText(commandLine);
@@ -169,9 +166,6 @@ void Pellar2Window::OnProgram() {
   // the unload pause keeps the window on screen for a moment.
   if (m_runner->IsRunning() || m_unloading) return;
   try {
-    RunValues& values = SharedRunValues();
-    values.ProgressActive = false;
-    values.Pellar2RunActive = true;
     EnableButtons(false);
     FieldCheck check = CheckPellar2Fields(Std(m_ui->txtIPAddress), Std(m_ui->txtGateway));
     if (!check.address.empty()) m_ui->txtIPAddress->setText(QString::fromStdString(check.address));
@@ -199,7 +193,9 @@ void Pellar2Window::StartRun() {
     EnableButtons(on);
   });
   auto script = [inputs = m_runInputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); };
-  if (!m_runner->Start(script, m_runOptions)) m_busy.reset();
+  DialogueRunner::Options options = m_runOptions;
+  options.languageOffset = LanguageOffset.load();
+  if (!m_runner->Start(script, options)) m_busy.reset();
 }
 
 void Pellar2Window::OnRunFinished(const RunOutcome& outcome) {

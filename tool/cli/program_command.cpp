@@ -10,8 +10,7 @@
 #include "cli/command_table.h"
 #include "cli/run_console.h"
 #include "dialogue/dialogue_runner.h"
-#include "dialogue/run_values.h"
-#include "dialogue/subnet_host_bits.h"
+#include "dialogue/dialogue_steps.h"
 #include "base/ip_address.h"
 #include "base/error_report_text.h"
 #include "base/shared_values.h"
@@ -61,9 +60,9 @@ bool ParsePort(const QString& via, Pellar2Inputs& in, QString& why) {
       why = "serial: needs a device path";
       return false;
     }
-    // The path becomes COM entry 1, the way DORVANE_COM1 maps it.
-    qputenv("DORVANE_COM1", path.toLocal8Bit());
+    // COM entry 1, opening this device instead of the one the entry maps to.
     in.portIndex = 1;
+    in.serialDevice = path.toStdString();
     return true;
   }
   if (via.startsWith("net:")) {
@@ -171,7 +170,6 @@ int ProgramPellar2(const QStringList& arguments) {
     in.remotePortText = vra.remotePort;
   }
 
-  SharedRunValues().StopWaiting = false;
   DialogueRunner runner;
   RunConsole console(runner, parser.isSet("yes"));
   RunOutcome outcome;
@@ -179,6 +177,7 @@ int ProgramPellar2(const QStringList& arguments) {
   DialogueRunner::Options options;
   options.transcriptPath = parser.value("transcript");
   options.showSecrets = parser.isSet("show-keys");
+  options.languageOffset = LanguageOffset.load();
   runner.Start([in](Dialogue& d) { return RunPellar2(d, in); }, options);
   runner.WaitForEnd();
   console.Finish();

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "dialogue/question.h"
+#include "dialogue/dialogue.h"
 #include "widgets/message_boxes.h"
 
 class QWidget;
