@@ -317,20 +317,6 @@ class TestPellar2Script : public QObject {
     }
   }
 
-  // A module programmed earlier must not lend its firmware to the next.
-  void flagsOfAnEarlierModuleDoNotCarryOver() {
-    RecordingDialogue d;
-    d.Values().RaiseAllFirmwareFlags();
-    d.ArriveNetwork(5.5, Banner("V6.10.0.", false).toStdString());
-    Pellar2Inputs in;
-    in.portIndex = 17;
-    in.deviceAddress = "192.168.001.010";
-    RunPellar2(d, in);
-    QVERIFY(!d.Values().AtLeastV6_6());
-    QVERIFY(!d.Sent().empty());
-    QVERIFY(QString::fromStdString(d.Sent()).contains("8\rN\r"));  // row 13 straight after row 11, then row 16
-  }
-
   void droppedConnectionIsNoSuccess() {
     RecordingDialogue d;
     d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
+#include <array>
 
 #include "boards/pellar2_script.h"
 #include "dialogue/dialogue_runner.h"
@@ -191,6 +192,42 @@ class TestLiveDialogue : public QObject {
         },
         options, &runner);
     QVERIFY(secondStartedClean);
+  }
+
+  // A module programmed earlier must not lend its firmware to the next: the
+  // second one greets with the old prompt, so no version is read from it,
+  // and it gets the answers of old firmware.
+  void flagsOfAnEarlierModuleDoNotCarryOver() {
+    qputenv("DORVANE_TIME_SCALE", "0.002");
+    Pellar2Inputs in;
+    in.portIndex = kFirstServicePort;
+    in.deviceAddress = "192.168.001.010";
+    DialogueRunner runner;
+    std::array<QByteArray, 2> written;
+    std::array<bool, 2> atLeast66 = {false, false};
+    for (int i = 0; i < 2; ++i) {
+      FakeModule module;
+      module.greeting = {QByteArray("MAC address 00204A123456\r\nSoftware version V6.10.0. (260101)\r\n\r\n") +
+                         (i == 0 ? "Press Enter for Setup Mode" : "Press Enter to go into Setup Mode") + "\r\n"};
+      FakeLinks links([module](const LinkTarget& target) { return target.port == kSetupPort ? module : FakeModule{}; });
+      DialogueRunner::Options options = TestOptions();
+      options.makeLink = links.Factory();
+      RunOutcome outcome = Run(
+          [in, &atLeast66, i](Dialogue& d) {
+            RunOutcome ended = RunPellar2(d, in);
+            atLeast66[static_cast<std::size_t>(i)] = d.Values().AtLeastV6_6();
+            return ended;
+          },
+          options, &runner);
+      QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
+      written[static_cast<std::size_t>(i)] = links.Written();
+    }
+    qputenv("DORVANE_TIME_SCALE", "0.05");
+    QVERIFY(atLeast66[0]);
+    QVERIFY(written[0].contains("8\rNNN\r"));
+    QVERIFY(!atLeast66[1]);
+    QVERIFY(!written[1].isEmpty());
+    QVERIFY(written[1].contains("8\rN\r"));  // row 13 straight after row 11, then row 16
   }
 
   // The pauses are read in the language the run was started in: the French

@@ -27,10 +27,6 @@ class Pellar2Script {
   RunOutcome Run() {
     v.ProgressActive = false;
     v.Pellar2RunActive = true;
-    // A module programmed earlier in the same session must not lend its
-    // firmware flags to this one: only this module's banner counts.
-    v.NewSetupPrompt = false;
-    for (auto& flag : v.AtLeast) flag = false;
     SubnetHostBits(v, in.subnetIndex);
     ClearArpCache(d);
     network = IsNetworkPort(in.portIndex);
