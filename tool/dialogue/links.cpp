@@ -1,5 +1,7 @@
 #include "dialogue/links.h"
 
+#include <QMetaEnum>
+
 namespace dorvane {
 
 Q_LOGGING_CATEGORY(lcDialogue, "dorvane.dialogue")
@@ -40,7 +42,9 @@ bool SerialLink::Open(QString& error) {
 void SerialLink::OnError(QSerialPort::SerialPortError error) {
   // Before the port is open every error is the open's, which Open returns.
   if (error == QSerialPort::NoError || !m_opened) return;
-  const QString why = m_port.errorString();
+  const QString why = QString("%1: %2")
+                          .arg(QMetaEnum::fromType<QSerialPort::SerialPortError>().valueToKey(error))
+                          .arg(m_port.errorString());
   bool warn = true;
   switch (error) {
     case QSerialPort::ResourceError:        // the device went away: adapter unplugged, pty closed

@@ -40,12 +40,17 @@ bool LiveDialogue::Attach(std::unique_ptr<Link> link, bool serial, QString& erro
   m_linkLost = false;
   m_lostWhy.clear();
   m_networkScan.Restart();
-  m_log.Event(Elapsed(), serial ? "open" : "connect", link->Describe().toStdString());
   m_link = std::move(link);
-  if (m_link->Open(error)) return true;
-  m_link->disconnect(this);
-  m_link.reset();
-  return false;
+  // The transcript shows a connection attempt, but only a serial port that
+  // did open.
+  if (!serial) m_log.Event(Elapsed(), "connect", m_link->Describe().toStdString());
+  if (!m_link->Open(error)) {
+    m_link->disconnect(this);
+    m_link.reset();
+    return false;
+  }
+  if (serial) m_log.Event(Elapsed(), "open", m_link->Describe().toStdString());
+  return true;
 }
 
 void LiveDialogue::OpenSerialLink(int comPort, const std::string& device) {
