@@ -52,7 +52,9 @@ const char kHelp[] =
     "                          sleeps, or by the first \"x\" after 3 quiet seconds (at least 1\n"
     "                          real second) once it has greeted; that \"x\" is lost in the reset\n"
     "  --fail MODE             no-banner | refuse-setup-port | close-after:N | garbage |\n"
-    "                          slow:SECONDS; may repeat\n"
+    "                          slow:SECONDS | split-banner:N (TCP greeting in two\n"
+    "                          segments, the rest a module second after the first N bytes);\n"
+    "                          may repeat\n"
     "  --time-scale F          factor on every module delay and every SECONDS above\n"
     "                          (default DORVANE_TIME_SCALE, else 1)\n"
     "  --log FILE              JSON lines of what arrives and what happens; - = stderr\n"
@@ -155,6 +157,16 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.closeAfter = count;
     return true;
   }
+  if (name == "split-banner") {
+    bool ok = false;
+    const int count = value.toInt(&ok);
+    if (!ok || count < 1) {
+      whyNot = QString("split-banner needs the length of the first segment (1 or more), not \"%1\"").arg(value);
+      return false;
+    }
+    modes.splitBanner = count;
+    return true;
+  }
   if (name == "slow") {
     bool ok = false;
     const double seconds = value.toDouble(&ok);
@@ -165,7 +177,8 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.slow = seconds;
     return true;
   }
-  whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS)")
+  whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
+                       "split-banner:N)")
                .arg(mode);
   return false;
 }

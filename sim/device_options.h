@@ -18,6 +18,7 @@ struct FailureModes {
   std::optional<int> closeAfter;  // the link dies after this many answers past setup entry
   bool garbage = false;           // noise bytes between the lines the module sends
   double slow = 0.0;              // module seconds added before every reply
+  int splitBanner = 0;            // TCP: the greeting goes out in two segments, cut after this many bytes
 };
 
 // Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).

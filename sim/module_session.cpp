@@ -49,13 +49,13 @@ OutputQueue::OutputQueue(int delayMs, QObject* parent) : QObject(parent), m_dela
   connect(&m_timer, &QTimer::timeout, this, &OutputQueue::DeliverDue);
 }
 
-void OutputQueue::Push(const QByteArray& bytes, bool hangUp) {
+void OutputQueue::Push(const QByteArray& bytes, bool hangUp, int extraMs) {
   if (bytes.isEmpty() && !hangUp) return;
-  if (m_delayMs <= 0 && m_items.empty()) {
+  if (m_delayMs <= 0 && extraMs <= 0 && m_items.empty()) {
     emit Deliver(bytes, hangUp);
     return;
   }
-  qint64 due = m_clock.elapsed() + m_delayMs;
+  qint64 due = m_clock.elapsed() + m_delayMs + std::max(extraMs, 0);
   if (!m_items.empty()) due = std::max(due, m_items.back().due);
   m_items.push_back({due, bytes, hangUp});
   if (!m_timer.isActive())
@@ -79,6 +79,8 @@ ModuleSession::ModuleSession(const DeviceOptions& options, LinkKind link, int lo
       m_port(localPort),
       m_log(log),
       m_queue(options.RealMilliseconds(options.fail.slow)),
+      m_splitBanner(link == LinkKind::kTcp ? options.fail.splitBanner : 0),
+      m_splitPauseMs(options.RealMilliseconds(1.0)),
       m_quietLineMs(options.QuietLineMilliseconds()) {
   m_sinceInput.start();
   if (options.fail.garbage) m_garbage.emplace();
@@ -123,6 +125,12 @@ void ModuleSession::Carry(const ModuleReply& reply) {
   }
   if (reply.timerMs >= 0) m_timer.start(reply.timerMs);
   const QByteArray output = m_garbage ? m_garbage->Mix(reply.output) : reply.output;
+  if (m_splitBanner > 0 && reply.events.contains("banner") && output.size() > m_splitBanner) {
+    // Two segments the tool reads apart: the rest follows after a pause.
+    m_queue.Push(output.left(m_splitBanner), false);
+    m_queue.Push(output.mid(m_splitBanner), reply.hangUp, m_splitPauseMs);
+    return;
+  }
   m_queue.Push(output, reply.hangUp);
 }
 

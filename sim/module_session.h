@@ -45,8 +45,9 @@ class OutputQueue : public QObject {
  public:
   explicit OutputQueue(int delayMs, QObject* parent = nullptr);
 
-  // Delivers at once when there is no delay and nothing waits.
-  void Push(const QByteArray& bytes, bool hangUp);
+  // Delivers at once when there is no delay and nothing waits; extraMs holds
+  // these bytes (and everything after them) back a little longer.
+  void Push(const QByteArray& bytes, bool hangUp, int extraMs = 0);
 
  signals:
   void Deliver(const QByteArray& bytes, bool hangUp);
@@ -91,6 +92,8 @@ class ModuleSession : public QObject {
   ReceiveLog& m_log;
   OutputQueue m_queue;
   std::optional<GarbageMixer> m_garbage;
+  int m_splitBanner;  // bytes of the TCP greeting's first segment; 0: one segment
+  int m_splitPauseMs;
   QTimer m_timer;
   int m_quietLineMs;
   QElapsedTimer m_sinceInput;

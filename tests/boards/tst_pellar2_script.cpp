@@ -100,11 +100,7 @@ void SaveRows(Seq& s) { s.Menu().Send("9\r"); }
 class TestPellar2Script : public QObject {
   Q_OBJECT
 
-  RunValues m_values;
-
  private slots:
-  void init() { m_values.Reset(); }
-
   void variants_data() {
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("banner");
@@ -260,7 +256,7 @@ class TestPellar2Script : public QObject {
     in.remoteAddress = "010.020.030.040";
     in.remotePortText = "10001";
     in.ethernetIndex = ethernet;
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     std::string bytes = banner.toStdString();
     if (IsNetworkPort(port)) {
       d.ArriveNetwork(5.5, bytes);
@@ -272,11 +268,11 @@ class TestPellar2Script : public QObject {
     RunOutcome outcome = RunPellar2(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
     QTEST(Actual(d), "expected");
-    QVERIFY(!m_values.Pellar2RunActive);
+    QVERIFY(!d.Values().Pellar2RunActive);
   }
 
   void serviceAddressNeedsNoArpButTheClear() {
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     Pellar2Inputs in;
     in.portIndex = 17;
     RunPellar2(d, in);
@@ -302,7 +298,7 @@ class TestPellar2Script : public QObject {
   void arpPath() {
     QFETCH(QStringList, boxes);
     QFETCH(bool, arpWorks);
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     d.assignArp = {arpWorks, {}};
     Pellar2Inputs in;
     in.portIndex = 0;
@@ -321,22 +317,8 @@ class TestPellar2Script : public QObject {
     }
   }
 
-  // A module programmed earlier must not lend its firmware to the next.
-  void flagsOfAnEarlierModuleDoNotCarryOver() {
-    m_values.RaiseAllFirmwareFlags();
-    RecordingDialogue d(m_values);
-    d.ArriveNetwork(5.5, Banner("V6.10.0.", false).toStdString());
-    Pellar2Inputs in;
-    in.portIndex = 17;
-    in.deviceAddress = "192.168.001.010";
-    RunPellar2(d, in);
-    QVERIFY(!m_values.AtLeastV6_6());
-    QVERIFY(!d.Sent().empty());
-    QVERIFY(QString::fromStdString(d.Sent()).contains("8\rN\r"));  // row 13 straight after row 11, then row 16
-  }
-
   void droppedConnectionIsNoSuccess() {
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
     d.linkLostAt = 30;
     Pellar2Inputs in;

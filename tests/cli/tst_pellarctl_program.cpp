@@ -70,7 +70,10 @@ class TestPellarctlProgram : public QObject {
     SimProcess sim;
     QString link = QDir::temp().filePath(QString("pellar-cli-com-%1").arg(QCoreApplication::applicationPid()));
     StartSim(sim, {"--pty", link, "--reset-after", "1"});
+    // The path is the device the run opens, whatever COM entry 1 maps to.
+    qputenv("DORVANE_COM1", "/nonexistent/pellar-com1");
     ProcessResult r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link});
+    qunsetenv("DORVANE_COM1");
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(
         r.OutText().contains("Program PELLAR Device via Serial Connection: Your PELLAR Device has been configured"),

@@ -13,7 +13,6 @@
 
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
-#include "dialogue/run_values.h"
 #include "fake_arp_table.h"
 #include "sim_process.h"
 
@@ -45,7 +44,6 @@ int main(int argc, char* argv[]) {
     std::printf("FAIL: %s\n", qPrintable(sim.Error()));
     return 1;
   }
-  SharedRunValues().Reset();
 
   // Mandated waits: 5 s after port 1, 3 s after port 9999, 5 s after the CR,
   // then one answer pause per answer.

@@ -86,34 +86,88 @@ class TestBannerScan : public QObject {
     QVERIFY(!result.chipVersionLabel.empty());
   }
 
-  void networkChunks_data() {
+  // Arrivals on one connection, scanned together; a banner that arrives
+  // whole reads as it always did.
+  void networkArrivals_data() {
     QTest::addColumn<QStringList>("chunks");
     QTest::addColumn<QString>("start");
     QTest::addColumn<bool>("newPrompt");
     QTest::addColumn<QString>("flags");
     QTest::addColumn<bool>("stopWaiting");
-    QTest::newRow("whole banner") << QStringList{"Software version V6.8.0. (x)\r\nPress Enter for Setup Mode\r\n"}
-                                  << "000000" << true << "111100" << false;
+    QTest::addColumn<QString>("chip");
+    const QString banner = "Software version V6.8.0. (260101)\r\nPress Enter for Setup Mode\r\n";
+    QTest::newRow("whole banner") << QStringList{banner} << "000000" << true << "111100" << false
+                                  << "Software version V6.8.0. (";
     QTest::newRow("prompt split over two chunks") << QStringList{"Press Enter for Se", "tup Mode\r\n"} << "000000"
-                                                  << false
-                                                  << "000000" << false;
-    QTest::newRow("version in an earlier chunk") << QStringList{"Software version V6.8.0.\r\n",
-                                                                "Press Enter for Setup Mode"}
-                                                 << "111111" << true << "011111" << false;
-    QTest::newRow("parameters stored") << QStringList{"Parameters stored ...\r\n"} << "000000" << false << "000000" << true;
+                                                  << true << "000000" << false << "";
+    QTest::newRow("version in an earlier chunk")
+        << QStringList{"Software version V6.8.0. (260101)\r\n", "Press Enter for Setup Mode"} << "000000" << true
+        << "111100" << false << "Software version V6.8.0. (";
+    QTest::newRow("version split inside its text")
+        << QStringList{"MAC address 00204A123456\r\nSoftware version V6.1", "0.0. (260101)\r\nPress Enter for Setup Mode"}
+        << "000000" << true << "111111" << false << "Software version V6.10.0. ";
+    QTest::newRow("cut inside \"Software version\"")
+        << QStringList{"MAC address 00204A123456\r\nSoftware versi", "on V6.7.0. (260101)\r\nPress Enter for Setup Mode"}
+        << "000000" << true << "111000" << false << "Software version V6.7.0. (";
+    QTest::newRow("old prompt split") << QStringList{"Software version V6.10.0. (260101)\r\nPress Enter to go",
+                                                     " into Setup Mode\r\n"}
+                                      << "000000" << false << "000000" << false << "Software version V6.10.0. ";
+    QTest::newRow("parameters stored") << QStringList{"Parameters stored ...\r\n"} << "000000" << false << "000000"
+                                       << true << "";
+    QTest::newRow("stored after the prompt arrived")
+        << QStringList{banner, "0\r\n? ", "9\r\n\r\nParameters stored ...\r\n"} << "000000" << true << "111100"
+        << true << "Software version V6.8.0. (";
+    QTest::newRow("stored split after the prompt")
+        << QStringList{banner, "9\r\n\r\nParameters st", "ored ...\r\n"} << "000000" << true << "111100" << true
+        << "Software version V6.8.0. (";
     QTest::newRow("stored beside a prompt is not looked at")
-        << QStringList{"Press Enter for Setup Mode Software version V6.5.0. Parameters stored"} << "000000" << true << "100000"
-        << false;
+        << QStringList{"Press Enter for Setup Mode Software version V6.5.0. Parameters stored"} << "000000" << true
+        << "100000" << false << "Software version V6.5.0. P";
   }
-  void networkChunks() {
+  void networkArrivals() {
     QFETCH(QStringList, chunks);
     QFETCH(QString, start);
     RunValues values;
     for (int i = 0; i < kVersionFlagCount; ++i) values.AtLeast[i] = start[i] == '1';
-    for (const QString& chunk : chunks) ScanNetworkChunk(chunk.toStdString(), values);
+    NetworkBannerScan scan;
+    for (const QString& chunk : chunks) scan.Arrived(chunk.toStdString(), values);
     QTEST(values.NewSetupPrompt.load(), "newPrompt");
     QTEST(Flags(values), "flags");
     QTEST(values.StopWaiting.load(), "stopWaiting");
+    QTEST(QString::fromStdString(values.ChipVersion()), "chip");
+  }
+
+  // Each text counts in the arrival that completes it, and only there: the
+  // text already read stays in the scan without being read again.
+  void networkTextsCountOnce() {
+    RunValues values;
+    NetworkBannerScan scan;
+    BannerScanResult first = scan.Arrived("Software version V6.7.0. (260101)\r\nPress Enter for Setup Mode\r\n", values);
+    QVERIFY(first.promptSeen && first.chipVersionFound);
+    // The script's "Program Server Address Settings Only" box raises every
+    // flag after the banner; later arrivals must not take that back.
+    values.RaiseAllFirmwareFlags();
+    BannerScanResult later = scan.Arrived("\r\nDorvane device server setup\r\nYour choice ? ", values);
+    QVERIFY(!later.promptSeen && !later.chipVersionFound && !later.parametersStored);
+    QCOMPARE(Flags(values), QString("111111"));
+    QVERIFY(values.NewSetupPrompt);
+
+    BannerScanResult stored = scan.Arrived("9\r\n\r\nParameters stored ...\r\n", values);
+    QVERIFY(stored.parametersStored);
+    values.StopWaiting = false;
+    QVERIFY(!scan.Arrived("\r\n", values).parametersStored);
+    QVERIFY(!values.StopWaiting);
+  }
+
+  // A new connection starts a new text: half a prompt from the last one
+  // does not join up with what comes next.
+  void restartForgetsTheEarlierConnection() {
+    RunValues values;
+    NetworkBannerScan scan;
+    scan.Arrived("Press Enter for Se", values);
+    scan.Restart();
+    QVERIFY(!scan.Arrived("tup Mode\r\n", values).promptSeen);
+    QVERIFY(!values.NewSetupPrompt);
   }
 };
 

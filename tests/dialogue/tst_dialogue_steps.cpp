@@ -3,7 +3,6 @@
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/recording_dialogue.h"
 #include "dialogue/run_values.h"
-#include "dialogue/subnet_host_bits.h"
 #include "base/run_time_error.h"
 
 using namespace dorvane;
@@ -38,11 +37,7 @@ QStringList Lines(const RecordingDialogue& d, std::initializer_list<Kind> kinds)
 class TestDialogueSteps : public QObject {
   Q_OBJECT
 
-  RunValues m_values;
-
  private slots:
-  void init() { m_values.Reset(); }
-
   void subnetHostBits_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("answer");
@@ -53,8 +48,9 @@ class TestDialogueSteps : public QObject {
   }
   void subnetHostBits() {
     QFETCH(int, index);
-    SubnetHostBits(m_values, index);
-    QTEST(QString::fromStdString(m_values.HostBitsText()), "answer");
+    RunValues values;
+    SubnetHostBits(values, index);
+    QTEST(QString::fromStdString(values.HostBitsText()), "answer");
   }
 
   void subnetMaskIndex_data() {
@@ -90,29 +86,30 @@ class TestDialogueSteps : public QObject {
   }
 
   void progressDivisorFollowsTheFirstRunFlag() {
-    QCOMPARE(ProgressDivisor(m_values), 0);
-    m_values.QM270XPicoRunActive = true;
-    QCOMPARE(ProgressDivisor(m_values), 90);
-    m_values.Pellar2RunActive = true;
-    QCOMPARE(ProgressDivisor(m_values), 60);
+    RunValues values;
+    QCOMPARE(ProgressDivisor(values), 0);
+    values.QM270XPicoRunActive = true;
+    QCOMPARE(ProgressDivisor(values), 90);
+    values.Pellar2RunActive = true;
+    QCOMPARE(ProgressDivisor(values), 60);
   }
 
   void waitAdvancesProgressOnlyDuringTheDialogue() {
-    RecordingDialogue d(m_values);
-    m_values.Pellar2RunActive = true;
+    RecordingDialogue d;
+    d.Values().Pellar2RunActive = true;
     d.WaitSeconds(1);
     QVERIFY(d.RecordsOf(Kind::Progress).empty());
-    m_values.ProgressActive = true;
+    d.Values().ProgressActive = true;
     d.WaitSeconds(1);
     QCOMPARE(d.RecordsOf(Kind::Progress).size(), std::size_t(1));
     QCOMPARE(d.RecordsOf(Kind::Progress)[0].step.divisor, 60);
-    m_values.Pellar2RunActive = false;
+    d.Values().Pellar2RunActive = false;
     d.WaitSeconds(1);
     QCOMPARE(d.RecordsOf(Kind::Progress).size(), std::size_t(1));
   }
 
   void waitEndsEarlyOnParametersStored() {
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     d.listeningPorts = {9999};
     d.ConnectTcp("10.0.0.5", 9999);
     d.ArriveNetwork(2.5, "Parameters stored\r\n");
@@ -148,33 +145,35 @@ class TestDialogueSteps : public QObject {
     QFETCH(bool, thresholdRule);
     QFETCH(double, escapeAt);
     QFETCH(QString, stored);
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     d.escapeAt = escapeAt;
     if (!stored.isNull()) {
-      d.settings = [stored](std::string_view name) -> std::optional<std::string> {
-        if (name == "ProgramWait") return stored.toStdString();
-        return std::nullopt;
-      };
+      d.SetTiming(
+          [stored](std::string_view name) -> std::optional<std::string> {
+            if (name == "ProgramWait") return stored.toStdString();
+            return std::nullopt;
+          },
+          kEnglishOffset);
     }
     // The board comes out of reset at 1.8 s and answers the next "x".
     d.onSend = [](RecordingDialogue& module, std::string_view sent) {
       if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, kBanner);
     };
-    d.OpenSerialLink(1);
+    d.OpenSerialLink(1, {});
     WakeOutcome outcome = AwaitSetupPrompt(d, thresholdRule);
     QTEST(int(outcome), "outcome");
     QTEST(Lines(d, {Kind::Send, Kind::Wait, Kind::Status, Kind::Threshold}), "expected");
     if (outcome == WakeOutcome::PromptSeen) {
-      QVERIFY(m_values.NewSetupPrompt);
-      QVERIFY(m_values.AtLeastV6_10());
+      QVERIFY(d.Values().NewSetupPrompt);
+      QVERIFY(d.Values().AtLeastV6_10());
       QCOMPARE(QString::fromStdString(d.ChipVersionLabel()), QString("Software version V6.10.0. "));
     }
   }
 
   void storedPauseThatIsNoNumberFailsTheRun() {
-    RecordingDialogue d(m_values);
-    d.settings = [](std::string_view) { return std::optional<std::string>("half a second"); };
-    d.OpenSerialLink(1);
+    RecordingDialogue d;
+    d.SetTiming([](std::string_view) { return std::optional<std::string>("half a second"); }, kEnglishOffset);
+    d.OpenSerialLink(1, {});
     try {
       AwaitSetupPrompt(d, false);
       QFAIL("the run went on");
@@ -194,14 +193,14 @@ class TestDialogueSteps : public QObject {
   }
   void connectSetupPort() {
     QFETCH(bool, listening);
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     if (!listening) d.listeningPorts.clear();
     QCOMPARE(ConnectSetupPort(d, "10.0.0.5"), listening);
     QTEST(Lines(d, {Kind::Send, Kind::Wait, Kind::Status, Kind::ConnectTcp, Kind::Close}), "expected");
   }
 
   void droppedLinkFailsTheNextSend() {
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     QVERIFY(ConnectSetupPort(d, "10.0.0.5"));
     d.linkLostAt = d.Now() + 1;
     SendAnswer(d, "0\r", 1);
@@ -209,7 +208,7 @@ class TestDialogueSteps : public QObject {
   }
 
   void arpSteps() {
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     d.clearArp = {false, "needs root"};
     ClearArpCache(d);
     QCOMPARE(Lines(d, {Kind::Status}),
@@ -229,7 +228,7 @@ class TestDialogueSteps : public QObject {
   void transcriptMasksSecrets() {
     QFETCH(bool, showSecrets);
     QStringList lines;
-    RecordingDialogue d(m_values);
+    RecordingDialogue d;
     d.log = TranscriptLog([&lines](const std::string& line) { lines << QString::fromStdString(line); }, showSecrets);
     QVERIFY(ConnectSetupPort(d, "10.0.0.5"));
     lines.clear();

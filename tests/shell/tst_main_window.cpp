@@ -6,7 +6,6 @@
 #include <QStatusBar>
 #include <memory>
 
-#include "dialogue/run_values.h"
 #include "widgets/busy_state.h"
 #include "shell/main_window.h"
 #include "widgets/message_boxes.h"
@@ -148,8 +147,6 @@ class TestMainWindow : public QObject {
     auto window = OpenWithLocale("en_US.UTF-8");
     window->PingBox()->setText("192.168.1.10");
     Child<QLabel>(window.get(), "lblStatus_0")->setText("IP Success");
-    SharedRunValues().Pellar2RunActive = true;
-    SharedRunValues().PellarEncryptedRunActive = true;
     QString opened;
     bool mainEnabled = true;
     QTimer::singleShot(0, [&] {
@@ -165,7 +162,6 @@ class TestMainWindow : public QObject {
     QVERIFY(window->isEnabled());
     QVERIFY(window->PingBox()->text().isEmpty());
     QVERIFY(Child<QLabel>(window.get(), "lblStatus_0")->text().isEmpty());
-    QVERIFY(!SharedRunValues().Pellar2RunActive && !SharedRunValues().PellarEncryptedRunActive);
     QCOMPARE(m_boxes->Count(), 0);
   }
 

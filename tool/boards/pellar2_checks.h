@@ -3,7 +3,9 @@
 // so both say exactly the same. The field checks are those every
 // programming window shares (widgets/field_checks.h).
 
-#include "dialogue/run_outcome.h"
+#include <string>
+
+#include "dialogue/dialogue.h"
 #include "widgets/field_checks.h"
 
 namespace dorvane {

@@ -2,7 +2,6 @@
 
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
-#include "dialogue/subnet_host_bits.h"
 #include "base/ip_address.h"
 #include "base/string_table.h"
 
@@ -28,10 +27,6 @@ class Pellar2Script {
   RunOutcome Run() {
     v.ProgressActive = false;
     v.Pellar2RunActive = true;
-    // A module programmed earlier in the same session must not lend its
-    // firmware flags to this one: only this module's banner counts.
-    v.NewSetupPrompt = false;
-    for (auto& flag : v.AtLeast) flag = false;
     SubnetHostBits(v, in.subnetIndex);
     ClearArpCache(d);
     network = IsNetworkPort(in.portIndex);
@@ -70,7 +65,7 @@ class Pellar2Script {
 
   RunOutcome EnterBySerial() {
     d.ClearPromptSeen();
-    d.OpenSerialLink(in.portIndex);
+    d.OpenSerialLink(in.portIndex, in.serialDevice);
     if (AwaitSetupPrompt(d, !in.defaultOnly) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
     }

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "dialogue/dialogue.h"
-#include "dialogue/run_outcome.h"
 
 namespace dorvane {
 
@@ -24,6 +23,9 @@ struct Pellar2Inputs {
   std::string gateway = "000.000.000.000";        // three digits per field
   int subnetIndex = 0;
   int portIndex = 1;
+  // The device a COM entry opens instead of the one the platform maps it to
+  // (pellarctl's serial:PATH); empty: the mapped one.
+  std::string serialDevice;
   std::array<std::string, 6> macBoxes;
   std::string baudText = "57600";
   int ethernetIndex = 0;

@@ -4,7 +4,7 @@
 
 #include "base/string_table.h"
 #include "boards/pellar2_checks.h"
-#include "dialogue/run_values.h"
+#include "dialogue/dialogue_steps.h"
 #include "platform/serial_ports.h"
 #include "ui_pellar2_window.h"
 #include "widgets/apply_language.h"
@@ -47,8 +47,6 @@ Pellar2Window::~Pellar2Window() = default;
 void Pellar2Window::Load() {
   try {
     ApplyLanguage(this);
-    SharedRunValues().SetChipVersion({});
-    SharedRunValues().StopWaiting = false;
     FillLists();
     PrefillAddressFromCommandLine();
     AddEscapeHint();
@@ -119,9 +117,6 @@ void Pellar2Window::OnProgram() {
   // The unload pause keeps the window on screen for a moment.
   if (RunActive() || Unloading()) return;
   TrapRunError([this] {
-    RunValues& values = SharedRunValues();
-    values.ProgressActive = false;
-    values.Pellar2RunActive = true;
     EnableButtons(false);
     if (CheckAddressAndGateway()) StartPellar2Run();
   });

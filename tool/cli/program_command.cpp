@@ -9,8 +9,7 @@
 #include "boards/pellar2_script.h"
 #include "cli/run_console.h"
 #include "dialogue/dialogue_runner.h"
-#include "dialogue/run_values.h"
-#include "dialogue/subnet_host_bits.h"
+#include "dialogue/dialogue_steps.h"
 #include "base/ip_address.h"
 #include "base/error_report_text.h"
 #include "base/shared_values.h"
@@ -60,9 +59,9 @@ bool ParsePort(const QString& via, Pellar2Inputs& in, QString& why) {
       why = "serial: needs a device path";
       return false;
     }
-    // The path becomes COM entry 1, the way DORVANE_COM1 maps it.
-    qputenv("DORVANE_COM1", path.toLocal8Bit());
+    // COM entry 1, opening this device instead of the one the entry maps to.
     in.portIndex = 1;
+    in.serialDevice = path.toStdString();
     return true;
   }
   if (via.startsWith("net:")) {
@@ -153,8 +152,9 @@ int ProgramPellar2(const QStringList& arguments) {
     if (!ParseMac(parser.value("mac"), in)) return UsageError("a MAC address has six parts: 00-20-4A-12-34-56");
   }
 
-  static const QStringList kRates = {"1200", "2400", "9600", "19200", "38400", "57600", "115200"};
-  if (!kRates.contains(parser.value("baud"))) return UsageError("--baud takes one of " + kRates.join(", "));
+  QStringList rates;
+  for (const char* rate : kBaudRates) rates << rate;
+  if (!rates.contains(parser.value("baud"))) return UsageError("--baud takes one of " + rates.join(", "));
   in.baudText = parser.value("baud").toStdString();
   bool ok = false;
   in.ethernetIndex = parser.value("ethernet").toInt(&ok);
@@ -170,7 +170,6 @@ int ProgramPellar2(const QStringList& arguments) {
     in.remotePortText = vra.remotePort;
   }
 
-  SharedRunValues().StopWaiting = false;
   DialogueRunner runner;
   RunConsole console(runner, parser.isSet("yes"));
   RunOutcome outcome;
@@ -178,6 +177,7 @@ int ProgramPellar2(const QStringList& arguments) {
   DialogueRunner::Options options;
   options.transcriptPath = parser.value("transcript");
   options.showSecrets = parser.isSet("show-keys");
+  options.languageOffset = LanguageOffset.load();
   runner.Start([in](Dialogue& d) { return RunPellar2(d, in); }, options);
   runner.WaitForEnd();
   console.Finish();

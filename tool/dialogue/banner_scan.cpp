@@ -10,6 +10,12 @@ namespace {
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
+// Whether part occurs in text with its end past `from`: it was completed by
+// the bytes from there on.
+bool CompletedAfter(std::string_view text, std::size_t from, std::string_view part) {
+  return text.find(part, from >= part.size() ? from - part.size() + 1 : 0) != std::string_view::npos;
+}
+
 // The first version of the ladder found raises its flag and every lower
 // one; none of them lowers only AtLeastV6_5.
 void ApplyVersionLadder(std::string_view text, RunValues& values) {
@@ -25,8 +31,10 @@ void ApplyVersionLadder(std::string_view text, RunValues& values) {
   values.AtLeastV6_5() = false;
 }
 
-void ScanChipVersion(std::string_view text, RunValues& values, BannerScanResult& result) {
-  std::size_t at = text.find(kSoftwareVersion);
+// The first "Software version" whose 26 characters reach past `from`: an
+// earlier one whose text was already complete was read before.
+void ScanChipVersion(std::string_view text, std::size_t from, RunValues& values, BannerScanResult& result) {
+  std::size_t at = text.find(kSoftwareVersion, from >= kChipVersionLength ? from - kChipVersionLength + 1 : 0);
   if (at == std::string_view::npos) return;
   std::string chip(text.substr(at, kChipVersionLength));
   values.SetChipVersion(chip);
@@ -47,24 +55,27 @@ BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& va
     values.NewSetupPrompt = true;
     ApplyVersionLadder(transcript, values);
   }
-  ScanChipVersion(transcript, values, result);
+  ScanChipVersion(transcript, 0, values, result);
   return result;
 }
 
-BannerScanResult ScanNetworkChunk(std::string_view chunk, RunValues& values) {
+BannerScanResult NetworkBannerScan::Arrived(std::string_view chunk, RunValues& values) {
+  const std::size_t fresh = m_received.size();
+  m_received += chunk;
+  const std::string_view text = m_received;
   BannerScanResult result;
-  if (Contains(chunk, kOldSetupPrompt)) {
+  if (CompletedAfter(text, fresh, kOldSetupPrompt)) {
     result.promptSeen = true;
     values.NewSetupPrompt = false;
-  } else if (Contains(chunk, kNewSetupPrompt)) {
+  } else if (CompletedAfter(text, fresh, kNewSetupPrompt)) {
     result.promptSeen = true;
     values.NewSetupPrompt = true;
-    ApplyVersionLadder(chunk, values);
-  } else if (Contains(chunk, kParametersStored)) {
+    ApplyVersionLadder(text, values);
+  } else if (CompletedAfter(text, fresh, kParametersStored)) {
     result.parametersStored = true;
     values.StopWaiting = true;
   }
-  ScanChipVersion(chunk, values, result);
+  ScanChipVersion(text, fresh, values, result);
   return result;
 }
 

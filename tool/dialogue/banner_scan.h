@@ -25,9 +25,20 @@ struct BannerScanResult {
 // Serial receive handler: tests the whole transcript received so far.
 BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values);
 
-// Network data handler: tests one arrived chunk on its own (a prompt split
-// between two chunks is not recognised). Sets StopWaiting on
-// "Parameters stored".
-BannerScanResult ScanNetworkChunk(std::string_view chunk, RunValues& values);
+// Network data handler. TCP hands the banner over in whatever segments the
+// network made of it, so each arrival is tested together with everything
+// that arrived before it on the same connection. A text counts once, in the
+// arrival that completes it: a banner that arrives whole is read as it
+// always was, and the prompt still in the text does not hide the later
+// "Parameters stored", which sets StopWaiting.
+class NetworkBannerScan {
+ public:
+  // A new connection (or none): what arrived before it no longer counts.
+  void Restart() { m_received.clear(); }
+  BannerScanResult Arrived(std::string_view chunk, RunValues& values);
+
+ private:
+  std::string m_received;
+};
 
 }  // namespace dorvane

@@ -1,19 +1,52 @@
 #pragma once
 // One run's view of the device and the window. Scripts see nothing else:
 // the production runner backs it with a real link on a worker thread, the
-// recording runner with a virtual clock for tests.
+// recording runner with a virtual clock for tests. Beside it, the values a
+// run hands across: the questions it puts and how it ended.
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "dialogue/progress.h"
-#include "dialogue/question.h"
+#include "base/shared_values.h"
 #include "base/timing_settings.h"
+#include "dialogue/progress.h"
+#include "platform/command_outcome.h"
 
 namespace dorvane {
 
 class RunValues;
+
+// A question or instruction a run puts to the installer mid-run (the
+// window shows a message box, pellarctl prints it).
+struct Question {
+  enum class Icon { Information, Question, Critical, Exclamation };
+  enum class Buttons { Ok, YesNo, OkCancel };
+  enum class Answer { Ok, Yes, No, Cancel };
+
+  std::string title;
+  std::string text;
+  Icon icon = Icon::Information;
+  Buttons buttons = Buttons::Ok;
+};
+
+// How a programming run ended.
+struct RunOutcome {
+  enum class Kind {
+    Completed,             // the script ran to its end
+    Cancelled,             // ESC during the wake-up loop
+    ArpFailure,            // the ARP entry could not be set
+    CommunicationFailure,  // no connection, or the link dropped mid-run
+    RunTimeError,          // number and description for the error report
+    InputRejected,         // a field the run found unusable; errorNumber says which
+  };
+  Kind kind = Kind::Completed;
+  int errorNumber = 0;
+  std::string description;  // run-time error description, or why the link dropped
+
+  static RunOutcome Ended(Kind kind) { return {kind, 0, {}}; }
+};
 
 // The link dropped (module closed or reset the connection, port unplugged)
 // before the run was done: the run ends as a communication failure, never
@@ -21,12 +54,6 @@ class RunValues;
 class CommunicationLost : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
-};
-
-// Whether an ARP command did its job; detail says why not (for the log).
-struct ArpOutcome {
-  bool ok = false;
-  std::string detail;
 };
 
 // Secret answers (encryption keys) are masked in transcripts.
@@ -37,9 +64,11 @@ class Dialogue {
   virtual ~Dialogue() = default;
 
   // --- link ---
-  // Closes any open link, opens COM entry comPort at "9600,n,8,1".
-  // Raises RunTimeError when the port cannot be opened.
-  virtual void OpenSerialLink(int comPort) = 0;
+  // Closes any open link, opens COM entry comPort at "9600,n,8,1": the
+  // device the platform maps the entry to, or `device` when it is not empty
+  // (pellarctl's serial:PATH). Raises RunTimeError when the port cannot be
+  // opened.
+  virtual void OpenSerialLink(int comPort, const std::string& device) = 0;
   // Closes the socket and starts a connection to address:port (local port
   // any); the outcome is read later with TcpConnected.
   virtual void ConnectTcp(const std::string& address, int port) = 0;
@@ -78,12 +107,28 @@ class Dialogue {
   virtual Question::Answer Ask(const Question& question) = 0;
 
   // --- settings and platform ---
-  virtual double KeystrokePause() = 0;
-  virtual double AnswerPause(LinkKind link) = 0;
-  virtual ArpOutcome ClearArpTable() = 0;
-  virtual ArpOutcome AssignArpAddress(const std::string& address, const std::string& mac) = 0;
+  // The stored timing values are read anew at every use, in the language
+  // the run was started in, so a value that is not a number fails the run
+  // at the step that reads it.
+  double KeystrokePause() const { return dorvane::KeystrokePause(m_settings, m_languageOffset); }
+  double AnswerPause(LinkKind link) const { return dorvane::AnswerPause(m_settings, m_languageOffset, link); }
+  virtual platform::CommandOutcome ClearArpTable() = 0;
+  virtual platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) = 0;
 
   virtual RunValues& Values() = 0;
+
+ protected:
+  Dialogue() = default;
+  Dialogue(SettingReader settings, int languageOffset)
+      : m_settings(std::move(settings)), m_languageOffset(languageOffset) {}
+  void SetTiming(SettingReader settings, int languageOffset) {
+    m_settings = std::move(settings);
+    m_languageOffset = languageOffset;
+  }
+
+ private:
+  SettingReader m_settings;  // none: every pause at its default
+  int m_languageOffset = kEnglishOffset;
 };
 
 }  // namespace dorvane

@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QThread>
 
+#include "base/run_time_error.h"
 #include "dialogue/live_dialogue.h"
 #include "dialogue/run_values.h"
-#include "base/run_time_error.h"
+#include "platform/settings_store.h"
 
 namespace dorvane {
 
@@ -29,6 +30,10 @@ TranscriptLog OpenTranscript(const QString& path, bool showSecrets) {
       showSecrets);
 }
 
+SettingReader StoreReader() {
+  return [](std::string_view name) { return platform::ReadSetting(name); };
+}
+
 }  // namespace
 
 DialogueRunner::DialogueRunner(QObject* parent) : QObject(parent) { qRegisterMetaType<RunOutcome>(); }
@@ -47,9 +52,10 @@ bool DialogueRunner::Start(Script script, Options options) {
   if (!options.arp) options.arp = platform::SystemArpTable();
   m_thread = QThread::create([this, script = std::move(script), options] {
     RunOutcome outcome;
+    RunValues values;
     try {
-      LiveDialogue dialogue(SharedRunValues(), options.arp, OpenTranscript(options.transcriptPath, options.showSecrets),
-                            m_escape);
+      LiveDialogue dialogue(values, options.makeLink, options.arp, StoreReader(), options.languageOffset,
+                            OpenTranscript(options.transcriptPath, options.showSecrets), m_escape);
       connect(&dialogue, &LiveDialogue::StatusChanged, this, &DialogueRunner::StatusChanged);
       connect(&dialogue, &LiveDialogue::ProgressStepped, this, &DialogueRunner::ProgressStepped);
       connect(&dialogue, &LiveDialogue::ChipVersionChanged, this, &DialogueRunner::ChipVersionChanged);

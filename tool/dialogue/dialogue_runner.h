@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "base/shared_values.h"
 #include "dialogue/dialogue.h"
-#include "dialogue/question.h"
-#include "dialogue/run_outcome.h"
+#include "dialogue/links.h"
 #include "platform/arp_table.h"
 
 class QThread;
@@ -31,6 +31,8 @@ class DialogueRunner : public QObject {
 
   struct Options {
     std::shared_ptr<platform::ArpTable> arp;  // the system's when empty
+    LinkFactory makeLink;                     // the serial and TCP links when empty
+    int languageOffset = kEnglishOffset;      // the language the run's pauses are read in
     QString transcriptPath;                   // JSON lines; none when empty
     bool showSecrets = false;                 // keys unmasked in the transcript
   };
@@ -38,7 +40,8 @@ class DialogueRunner : public QObject {
   explicit DialogueRunner(QObject* parent = nullptr);
   ~DialogueRunner() override;
 
-  // Starts the run; false when one is already running.
+  // Starts the run with a fresh set of run values of its own; false when
+  // one is already running.
   bool Start(Script script, Options options);
   bool IsRunning() const { return m_thread != nullptr; }
   // ESC: acted on by the wake-up loop at the end of its cycle.

@@ -1,5 +1,6 @@
 #include "dialogue/dialogue_steps.h"
 
+#include "base/ip_address.h"
 #include "dialogue/run_values.h"
 
 namespace dorvane {
@@ -29,7 +30,7 @@ WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule) {
 void ClearArpCache(Dialogue& dialogue) {
   dialogue.Status("Clearing ARP Address");
   dialogue.Yield();
-  ArpOutcome outcome = dialogue.ClearArpTable();
+  platform::CommandOutcome outcome = dialogue.ClearArpTable();
   dialogue.Status(outcome.ok ? "Clearing ARP Address Completed" : "Clearing ARP Address Failed");
   dialogue.Yield();
 }
@@ -82,12 +83,21 @@ void SendAnswer(Dialogue& dialogue, std::string_view answer, double pause, Secre
   dialogue.WaitSeconds(pause);
 }
 
-bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step) {
-  if (!values.ProgressActive) return false;
-  int divisor = ProgressDivisor(values);
-  if (divisor == 0) return false;
-  step = {ProgressKind::Advance, divisor};
-  return true;
+std::string HostBitsForIndex(int index) {
+  static constexpr std::array<int, 17> kHostBits = {8, 16, 24, 23, 11, 10, 9, 7, 6, 5, 4, 3, 2, 12, 13, 14, 15};
+  if (index < 0 || index >= static_cast<int>(kHostBits.size())) return "0";
+  return std::to_string(kHostBits[static_cast<std::size_t>(index)]);
+}
+
+void SubnetHostBits(RunValues& values, int index) { values.SetHostBitsText(HostBitsForIndex(index)); }
+
+int SubnetMaskIndex(const std::string& mask) {
+  std::optional<std::string> normalized = NormalizeIPAddress(mask);
+  if (!normalized) return -1;
+  for (std::size_t i = 0; i < kSubnetMasks.size(); ++i) {
+    if (*normalized == kSubnetMasks[i]) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 }  // namespace dorvane

@@ -1,6 +1,7 @@
 #pragma once
 // The link and dialogue steps every programming window runs, in the order
-// the modules expect them, written against the Dialogue interface.
+// the modules expect them, written against the Dialogue interface, and the
+// subnet-mask answer they give.
 
 #include <array>
 #include <string>
@@ -43,8 +44,26 @@ bool ConnectSetupPort(Dialogue& dialogue, const std::string& address);
 // One answer exactly as built, then the pause.
 void SendAnswer(Dialogue& dialogue, std::string_view answer, double pause, Secrecy secrecy = Secrecy::Plain);
 
-// The progress step a wait ends with, if any: none while ProgressActive is
-// false or no run flag is set.
-bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step);
+// The subnet-mask and baud-rate lists every programming window offers, and
+// the module's answer for a mask: the number of host bits.
+inline constexpr std::array<const char*, 17> kSubnetMasks = {
+    "255.255.255.000", "255.255.000.000", "255.000.000.000", "255.128.000.000", "255.255.248.000",
+    "255.255.252.000", "255.255.254.000", "255.255.255.128", "255.255.255.192", "255.255.255.224",
+    "255.255.255.240", "255.255.255.248", "255.255.255.252", "255.255.240.000", "255.255.224.000",
+    "255.255.192.000", "255.255.128.000"};
+
+// The serial rates of a board's channel. Windows that offer fewer start
+// their list further down; the last rates are always there.
+inline constexpr std::array<const char*, 7> kBaudRates = {"1200", "2400", "9600", "19200", "38400", "57600", "115200"};
+inline constexpr const char* kDefaultBaudRate = "57600";
+
+// "8" for index 0 ... "15" for index 16; "0" for any other index.
+std::string HostBitsForIndex(int index);
+
+// Sets HostBitsText of the run values from the list index.
+void SubnetHostBits(RunValues& values, int index);
+
+// The list index of a mask written with or without leading zeros, or -1.
+int SubnetMaskIndex(const std::string& mask);
 
 }  // namespace dorvane

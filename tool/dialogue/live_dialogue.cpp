@@ -10,30 +10,21 @@
 #include <chrono>
 #include <cmath>
 
-#include "dialogue/banner_scan.h"
-#include "dialogue/dialogue_steps.h"
-#include "dialogue/run_values.h"
-#include "dialogue/serial_link.h"
-#include "dialogue/tcp_link.h"
-#include "platform/serial_ports.h"
-#include "platform/settings_store.h"
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
+#include "dialogue/run_values.h"
 #include "dialogue/wait_clock.h"
+#include "platform/serial_ports.h"
 
 namespace dorvane {
 
-namespace {
-
-SettingReader StoreReader() {
-  return [](std::string_view name) { return platform::ReadSetting(name); };
-}
-
-}  // namespace
-
-LiveDialogue::LiveDialogue(RunValues& values, std::shared_ptr<platform::ArpTable> arp, TranscriptLog log,
-                           std::atomic<bool>& escape)
-    : m_values(values), m_arp(std::move(arp)), m_log(std::move(log)), m_escape(escape),
+LiveDialogue::LiveDialogue(RunValues& values, LinkFactory makeLink, std::shared_ptr<platform::ArpTable> arp,
+                           SettingReader settings, int languageOffset, TranscriptLog log, std::atomic<bool>& escape)
+    : Dialogue(std::move(settings), languageOffset),
+      m_values(values),
+      m_makeLink(makeLink ? std::move(makeLink) : LinkFactory(MakeLink)),
+      m_arp(std::move(arp)),
+      m_log(std::move(log)),
+      m_escape(escape),
       m_clock(std::make_unique<QElapsedTimer>()) {
   m_clock->start();
 }
@@ -42,36 +33,51 @@ LiveDialogue::~LiveDialogue() { CloseLink(); }
 
 double LiveDialogue::Elapsed() const { return m_clock->nsecsElapsed() / 1e9; }
 
-void LiveDialogue::OpenSerialLink(int comPort) {
-  CloseLink();
-  std::string device = platform::ComPortDevice(comPort);
-  if (device.empty()) {
-    throw RunTimeError(8002, "Invalid port number (COM" + std::to_string(comPort) + " reaches no serial device)");
-  }
-  auto link = std::make_unique<SerialLink>(comPort, QString::fromStdString(device));
-  QString error;
-  if (!link->Open(error)) {
-    throw RunTimeError(8002, "Invalid port number (COM" + std::to_string(comPort) + " " + device + ": " +
-                                 error.toStdString() + ")");
-  }
+bool LiveDialogue::Attach(std::unique_ptr<Link> link, bool serial, QString& error) {
   connect(link.get(), &Link::BytesArrived, this, &LiveDialogue::OnBytesArrived);
   connect(link.get(), &Link::Dropped, this, &LiveDialogue::OnDropped);
-  m_log.Event(Elapsed(), "open", link->Describe().toStdString());
-  m_link = std::move(link);
-  m_serial = true;
+  m_serial = serial;
   m_linkLost = false;
+  m_lostWhy.clear();
+  m_networkScan.Restart();
+  m_link = std::move(link);
+  // The transcript shows a connection attempt, but only a serial port that
+  // did open.
+  if (!serial) m_log.Event(Elapsed(), "connect", m_link->Describe().toStdString());
+  if (!m_link->Open(error)) {
+    m_link->disconnect(this);
+    m_link.reset();
+    return false;
+  }
+  if (serial) m_log.Event(Elapsed(), "open", m_link->Describe().toStdString());
+  return true;
+}
+
+void LiveDialogue::OpenSerialLink(int comPort, const std::string& device) {
+  CloseLink();
+  const std::string entry = "COM" + std::to_string(comPort);
+  std::string path = device.empty() ? platform::ComPortDevice(comPort) : device;
+  if (path.empty()) throw RunTimeError(8002, "Invalid port number (" + entry + " reaches no serial device)");
+  LinkTarget target;
+  target.kind = LinkTarget::Kind::Serial;
+  target.comPort = comPort;
+  target.device = QString::fromStdString(path);
+  QString error;
+  if (!Attach(m_makeLink(target), true, error)) {
+    throw RunTimeError(8002, "Invalid port number (" + entry + " " + path + ": " + error.toStdString() + ")");
+  }
 }
 
 void LiveDialogue::ConnectTcp(const std::string& address, int port) {
   CloseLink();
-  auto link = std::make_unique<TcpLink>(QString::fromStdString(address), static_cast<quint16>(port));
-  connect(link.get(), &Link::BytesArrived, this, &LiveDialogue::OnBytesArrived);
-  connect(link.get(), &Link::Dropped, this, &LiveDialogue::OnDropped);
-  m_log.Event(Elapsed(), "connect", link->Describe().toStdString());
-  link->Connect();
-  m_link = std::move(link);
-  m_serial = false;
-  m_linkLost = false;
+  LinkTarget target;
+  target.kind = LinkTarget::Kind::Tcp;
+  target.address = QString::fromStdString(address);
+  target.port = static_cast<quint16>(port);
+  QString error;
+  // A connection that cannot even be started is one that never came about:
+  // TcpConnected says so.
+  if (!Attach(m_makeLink(target), false, error)) m_log.Event(Elapsed(), "connect-failed", error.toStdString());
 }
 
 bool LiveDialogue::TcpConnected() { return !m_serial && m_link && m_link->IsOpen(); }
@@ -82,6 +88,7 @@ void LiveDialogue::CloseLink() {
   m_link->Close();
   m_log.Event(Elapsed(), "close", m_link->Describe().toStdString());
   m_link.reset();
+  m_networkScan.Restart();
 }
 
 void LiveDialogue::SetReceiveThreshold(int characters) {
@@ -138,24 +145,18 @@ void LiveDialogue::Status(std::string_view text) {
 
 void LiveDialogue::Progress(ProgressStep step) { emit ProgressStepped(static_cast<int>(step.kind), step.divisor); }
 
-double LiveDialogue::KeystrokePause() { return dorvane::KeystrokePause(StoreReader(), LanguageOffset.load()); }
-
-double LiveDialogue::AnswerPause(LinkKind link) {
-  return dorvane::AnswerPause(StoreReader(), LanguageOffset.load(), link);
-}
-
-ArpOutcome LiveDialogue::Logged(const platform::CommandOutcome& outcome) {
+platform::CommandOutcome LiveDialogue::Logged(platform::CommandOutcome outcome) {
   m_log.Event(Elapsed(), outcome.ok ? "arp" : "arp-failed", outcome.detail);
   // The status line only says "Failed"; the log says why (rights, no route).
-  if (!outcome.ok) qWarning("ARP table: %s", outcome.detail.c_str());
-  return {outcome.ok, outcome.detail};
+  if (!outcome.ok) qCWarning(lcDialogue, "ARP table: %s", outcome.detail.c_str());
+  return outcome;
 }
 
-ArpOutcome LiveDialogue::ClearArpTable() {
+platform::CommandOutcome LiveDialogue::ClearArpTable() {
   return Logged(m_arp ? m_arp->Clear() : platform::CommandOutcome{false, "no ARP table"});
 }
 
-ArpOutcome LiveDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
+platform::CommandOutcome LiveDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
   return Logged(m_arp ? m_arp->Assign(address, mac) : platform::CommandOutcome{false, "no ARP table"});
 }
 
@@ -168,7 +169,7 @@ void LiveDialogue::OnBytesArrived() {
   QByteArray chunk = m_link->ReadAll();
   std::string text = chunk.toStdString();
   m_log.Received(Elapsed(), text);
-  BannerScanResult scan = ScanNetworkChunk(text, m_values);
+  BannerScanResult scan = m_networkScan.Arrived(text, m_values);
   if (scan.chipVersionFound) emit ChipVersionChanged(QString::fromLatin1(scan.chipVersionLabel.c_str()));
   if (m_values.StopWaiting) QuitWait();
 }

@@ -8,8 +8,9 @@
 #include <atomic>
 #include <memory>
 
+#include "dialogue/banner_scan.h"
 #include "dialogue/dialogue.h"
-#include "dialogue/question.h"
+#include "dialogue/links.h"
 #include "dialogue/transcript_log.h"
 #include "platform/arp_table.h"
 
@@ -18,17 +19,17 @@ class QElapsedTimer;
 
 namespace dorvane {
 
-class Link;
-
 class LiveDialogue : public QObject, public Dialogue {
   Q_OBJECT
 
  public:
-  LiveDialogue(RunValues& values, std::shared_ptr<platform::ArpTable> arp, TranscriptLog log,
-               std::atomic<bool>& escape);
+  // Links come from makeLink; the pauses read settings in the run's
+  // language.
+  LiveDialogue(RunValues& values, LinkFactory makeLink, std::shared_ptr<platform::ArpTable> arp, SettingReader settings,
+               int languageOffset, TranscriptLog log, std::atomic<bool>& escape);
   ~LiveDialogue() override;
 
-  void OpenSerialLink(int comPort) override;
+  void OpenSerialLink(int comPort, const std::string& device) override;
   void ConnectTcp(const std::string& address, int port) override;
   bool TcpConnected() override;
   void CloseLink() override;
@@ -44,10 +45,8 @@ class LiveDialogue : public QObject, public Dialogue {
   void ClearPromptSeen() override { m_promptSeen = false; }
   std::string Transcript() override { return m_transcript; }
   void ClearTranscript() override { m_transcript.clear(); }
-  double KeystrokePause() override;
-  double AnswerPause(LinkKind link) override;
-  ArpOutcome ClearArpTable() override;
-  ArpOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
+  platform::CommandOutcome ClearArpTable() override;
+  platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
   RunValues& Values() override { return m_values; }
 
   // Blocks the run (not the window) until the installer has answered.
@@ -67,13 +66,16 @@ class LiveDialogue : public QObject, public Dialogue {
   void AnswerGiven();
 
  private:
+  // Connects the link's events, then opens it; false with the reason.
+  bool Attach(std::unique_ptr<Link> link, bool serial, QString& error);
   void OnBytesArrived();
   void ReadSerial();
   void OnDropped(const QString& why);
   void QuitWait();
-  ArpOutcome Logged(const platform::CommandOutcome& outcome);
+  platform::CommandOutcome Logged(platform::CommandOutcome outcome);
 
   RunValues& m_values;
+  LinkFactory m_makeLink;
   std::shared_ptr<platform::ArpTable> m_arp;
   TranscriptLog m_log;
   std::atomic<bool>& m_escape;
@@ -84,6 +86,7 @@ class LiveDialogue : public QObject, public Dialogue {
   bool m_promptSeen = false;
   int m_threshold = 1;
   std::string m_transcript;
+  NetworkBannerScan m_networkScan;
   QEventLoop* m_waitLoop = nullptr;
   std::unique_ptr<QElapsedTimer> m_clock;
   std::atomic<int> m_answer{-1};

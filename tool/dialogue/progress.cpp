@@ -28,4 +28,12 @@ int ProgressWidthAfter(const ProgressStep& step, int width, int track) {
   return width;
 }
 
+bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step) {
+  if (!values.ProgressActive) return false;
+  int divisor = ProgressDivisor(values);
+  if (divisor == 0) return false;
+  step = {ProgressKind::Advance, divisor};
+  return true;
+}
+
 }  // namespace dorvane

@@ -32,4 +32,8 @@ int AdvancedProgressWidth(int width, int track, int divisor);
 // The fill's width after any step.
 int ProgressWidthAfter(const ProgressStep& step, int width, int track);
 
+// The progress step a wait ends with, if any: none while ProgressActive is
+// false or no run flag is set.
+bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step);
+
 }  // namespace dorvane

@@ -1,12 +1,8 @@
 #include "dialogue/recording_dialogue.h"
 
-#include "dialogue/banner_scan.h"
-#include "dialogue/dialogue_steps.h"
 #include "base/run_time_error.h"
 
 namespace dorvane {
-
-RecordingDialogue::RecordingDialogue(RunValues& values) : m_values(values) {}
 
 void RecordingDialogue::Add(Kind kind, std::string text, double seconds, ProgressStep step) {
   m_records.push_back({m_now, kind, std::move(text), seconds, step});
@@ -53,7 +49,7 @@ double RecordingDialogue::DeliverUntil(double until) {
       if (m_serialOpen) DeliverSerial(node.mapped().bytes);
     } else if (m_connected) {
       log.Received(m_now, node.mapped().bytes);
-      BannerScanResult scan = ScanNetworkChunk(node.mapped().bytes, m_values);
+      BannerScanResult scan = m_networkScan.Arrived(node.mapped().bytes, m_values);
       if (scan.chipVersionFound) m_chipVersionLabel = scan.chipVersionLabel;
     }
     if (m_values.StopWaiting) return m_now;
@@ -61,14 +57,15 @@ double RecordingDialogue::DeliverUntil(double until) {
   return -1;
 }
 
-void RecordingDialogue::OpenSerialLink(int comPort) {
-  Add(Kind::OpenSerial, "COM" + std::to_string(comPort) + " 9600,n,8,1");
+void RecordingDialogue::OpenSerialLink(int comPort, const std::string& device) {
+  Add(Kind::OpenSerial, "COM" + std::to_string(comPort) + (device.empty() ? "" : " " + device) + " 9600,n,8,1");
   if (serialOpenFails) throw RunTimeError(8002, "Invalid port number");
   m_serialOpen = true;
 }
 
 void RecordingDialogue::ConnectTcp(const std::string& address, int port) {
   Add(Kind::ConnectTcp, address + ":" + std::to_string(port));
+  m_networkScan.Restart();
   m_connected = listeningPorts.count(port) > 0 && !(linkLostAt >= 0 && m_now >= linkLostAt);
 }
 
@@ -76,6 +73,7 @@ bool RecordingDialogue::TcpConnected() { return m_connected; }
 
 void RecordingDialogue::CloseLink() {
   Add(Kind::Close, {});
+  m_networkScan.Restart();
   m_connected = false;
   m_serialOpen = false;
 }
@@ -117,16 +115,12 @@ bool RecordingDialogue::EscapePressed() { return !m_escapeCleared && escapeAt >=
 
 void RecordingDialogue::ClearEscape() { m_escapeCleared = true; }
 
-double RecordingDialogue::KeystrokePause() { return dorvane::KeystrokePause(settings, languageOffset); }
-
-double RecordingDialogue::AnswerPause(LinkKind link) { return dorvane::AnswerPause(settings, languageOffset, link); }
-
-ArpOutcome RecordingDialogue::ClearArpTable() {
+platform::CommandOutcome RecordingDialogue::ClearArpTable() {
   Add(Kind::ClearArp, {});
   return clearArp;
 }
 
-ArpOutcome RecordingDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
+platform::CommandOutcome RecordingDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
   Add(Kind::AssignArp, address + " " + mac);
   return assignArp;
 }

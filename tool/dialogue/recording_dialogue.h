@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogue/banner_scan.h"
 #include "dialogue/dialogue.h"
 #include "dialogue/run_values.h"
 #include "dialogue/transcript_log.h"
@@ -27,7 +28,9 @@ class RecordingDialogue : public Dialogue {
     ProgressStep step{};  // Progress
   };
 
-  explicit RecordingDialogue(RunValues& values);
+  // A run of its own: fresh run values, the pauses at their defaults in
+  // English until SetTiming says otherwise.
+  RecordingDialogue() = default;
 
   // --- what the simulated module and the host do ---
   // Bytes from the module over the serial link or the socket, at a
@@ -40,11 +43,11 @@ class RecordingDialogue : public Dialogue {
   std::set<int> listeningPorts = {9999};
   double escapeAt = -1;          // ESC pressed at this time (-1: never)
   double linkLostAt = -1;        // the link drops at this time
-  ArpOutcome clearArp{true, {}};
-  ArpOutcome assignArp{true, {}};
-  SettingReader settings;        // stored timing values (none by default)
-  int languageOffset = 0;
+  platform::CommandOutcome clearArp{true, {}};
+  platform::CommandOutcome assignArp{true, {}};
   bool serialOpenFails = false;
+  // Stored timing values and the language the run's pauses are read in.
+  using Dialogue::SetTiming;
   // Answers to the run's questions, in order; Ok/Yes when they run out.
   std::vector<Question::Answer> answers;
   std::vector<Question> questions;  // every question asked
@@ -57,7 +60,7 @@ class RecordingDialogue : public Dialogue {
   TranscriptLog log;
 
   // Dialogue
-  void OpenSerialLink(int comPort) override;
+  void OpenSerialLink(int comPort, const std::string& device) override;
   void ConnectTcp(const std::string& address, int port) override;
   bool TcpConnected() override;
   void CloseLink() override;
@@ -74,10 +77,8 @@ class RecordingDialogue : public Dialogue {
   std::string Transcript() override { return m_transcript; }
   void ClearTranscript() override { m_transcript.clear(); }
   Question::Answer Ask(const Question& question) override;
-  double KeystrokePause() override;
-  double AnswerPause(LinkKind link) override;
-  ArpOutcome ClearArpTable() override;
-  ArpOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
+  platform::CommandOutcome ClearArpTable() override;
+  platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
   RunValues& Values() override { return m_values; }
 
   std::string ChipVersionLabel() const { return m_chipVersionLabel; }
@@ -93,7 +94,7 @@ class RecordingDialogue : public Dialogue {
   double DeliverUntil(double until);
   void DeliverSerial(const std::string& bytes);
 
-  RunValues& m_values;
+  RunValues m_values;
   std::vector<Record> m_records;
   std::multimap<double, Arrival> m_arrivals;
   double m_now = 0;
@@ -104,6 +105,7 @@ class RecordingDialogue : public Dialogue {
   int m_threshold = 1;
   std::string m_pendingSerial;
   std::string m_transcript;
+  NetworkBannerScan m_networkScan;
   std::string m_chipVersionLabel;
 };
 

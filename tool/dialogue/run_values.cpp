@@ -27,19 +27,4 @@ void RunValues::RaiseAllFirmwareFlags() {
   for (auto& flag : AtLeast) flag = true;
 }
 
-void RunValues::Reset() {
-  for (std::atomic<bool>* flag : {&StopWaiting, &ProgressActive, &Pellar2RunActive, &PellarEncryptedRunActive,
-                                  &QM270RunActive, &QM270XPicoRunActive, &NewSetupPrompt}) {
-    *flag = false;
-  }
-  for (auto& flag : AtLeast) flag = false;
-  SetChipVersion({});
-  SetHostBitsText({});
-}
-
-RunValues& SharedRunValues() {
-  static RunValues values;
-  return values;
-}
-
 }  // namespace dorvane

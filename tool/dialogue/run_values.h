@@ -1,7 +1,8 @@
 #pragma once
-// The run values one programming run shares with the window and with the
-// receive handlers: firmware flags from the banner, the wait's stop flag,
-// the progress flags and texts. One set for the whole program; flags are
+// The run values one programming run shares with its receive handlers:
+// firmware flags from the banner, the wait's stop flag, the progress flags
+// and texts. Each run starts with a fresh set (the runner makes it), so a
+// module programmed earlier cannot lend its flags to the next; flags are
 // atomic and texts guarded, because the run lives on its own thread.
 
 #include <array>
@@ -41,16 +42,11 @@ class RunValues {
   // The "server settings only" box: the run answers as for the newest
   // firmware without having seen a banner.
   void RaiseAllFirmwareFlags();
-  // Everything back to its start state (false, empty).
-  void Reset();
 
  private:
   mutable std::mutex m_textMutex;
   std::string m_chipVersion;
   std::string m_hostBitsText;
 };
-
-// The program's one set.
-RunValues& SharedRunValues();
 
 }  // namespace dorvane

@@ -5,12 +5,9 @@
 #include <memory>
 #include <string>
 
-namespace dorvane::platform {
+#include "platform/command_outcome.h"
 
-struct CommandOutcome {
-  bool ok = false;
-  std::string detail;  // what ran and why it failed, for the transcript and log
-};
+namespace dorvane::platform {
 
 class ArpTable {
  public:

@@ -9,7 +9,6 @@
 #include <array>
 
 #include "boards/pellar_select_window.h"
-#include "dialogue/run_values.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
 #include "diagnostics/window_handlers.h"
@@ -176,8 +175,6 @@ void MainWindow::ClearPingResults() {
 void MainWindow::OnProgramPellar() {
   try {
     ClearPingResults();
-    SharedRunValues().Pellar2RunActive = false;
-    SharedRunValues().PellarEncryptedRunActive = false;
     setEnabled(false);
     {
       PellarSelectWindow select(*this, this);

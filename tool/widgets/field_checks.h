@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogue/question.h"
+#include "dialogue/dialogue.h"
 
 namespace dorvane {
 

@@ -135,7 +135,9 @@ bool ProgrammingWindow::CheckAddressAndGateway() {
 
 bool ProgrammingWindow::StartRun(DialogueRunner::Script script) {
   m_busy = std::make_unique<BusyGuard>([this](bool enabled) { SetRunMode(!enabled); });
-  if (m_runner->Start(std::move(script), m_runOptions)) return true;
+  DialogueRunner::Options options = m_runOptions;
+  options.languageOffset = LanguageOffset.load();
+  if (m_runner->Start(std::move(script), options)) return true;
   m_busy.reset();
   return false;
 }

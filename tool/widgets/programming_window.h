@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "dialogue/dialogue_runner.h"
-#include "dialogue/subnet_host_bits.h"
+#include "dialogue/dialogue_steps.h"
 #include "widgets/field_checks.h"
 
 class QComboBox;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dialogue/progress.h"
-#include "dialogue/question.h"
+#include "dialogue/dialogue.h"
 #include "widgets/message_boxes.h"
 
 class QLabel;
