@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "base/program_paths.h"
+#include "base/program_start.h"
 #include "base/text_trim.h"
 
 using namespace dorvane;

@@ -1,8 +1,7 @@
 #include <QtTest>
 
+#include "base/localised_text.h"
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
-#include "base/string_table.h"
 
 using namespace dorvane;
 

@@ -1,10 +1,10 @@
-#include <QtTest>
 #include <QSettings>
+#include <QtTest>
 
-#include "platform/settings_store.h"
+#include "base/localised_text.h"
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
 #include "base/timing_settings.h"
+#include "platform/settings_store.h"
 
 using namespace dorvane;
 

@@ -12,11 +12,12 @@
 #include <QtTest>
 #include <memory>
 
+#include "base/localised_text.h"
+#include "base/program_start.h"
 #include "boards/pellar2_window.h"
 #include "fake_arp_table.h"
 #include "fake_programming_host.h"
 #include "message_box_recorder.h"
-#include "base/shared_values.h"
 #include "widget_lookup.h"
 
 using namespace dorvane;

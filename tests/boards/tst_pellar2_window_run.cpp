@@ -10,14 +10,14 @@
 #include <QtTest>
 #include <memory>
 
+#include "base/localised_text.h"
 #include "boards/pellar2_window.h"
 #include "fake_arp_table.h"
 #include "fake_programming_host.h"
 #include "message_box_recorder.h"
-#include "widgets/busy_state.h"
-#include "base/shared_values.h"
 #include "sim_process.h"
 #include "widget_lookup.h"
+#include "widgets/busy_state.h"
 
 using namespace dorvane;
 using dorvane::testing::Child;

@@ -5,10 +5,10 @@
 #include <QtTest>
 #include <memory>
 
+#include "base/localised_text.h"
 #include "boards/pellar_select_window.h"
 #include "message_box_recorder.h"
 #include "shell/main_window.h"
-#include "base/shared_values.h"
 #include "widget_lookup.h"
 
 using namespace dorvane;

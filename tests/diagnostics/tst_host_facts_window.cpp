@@ -7,12 +7,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "widgets/busy_state.h"
+#include "base/localised_text.h"
 #include "shell/main_window.h"
+#include "what_the_system_says.h"
+#include "widgets/busy_state.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"
-#include "base/shared_values.h"
-#include "what_the_system_says.h"
 
 using namespace dorvane;
 

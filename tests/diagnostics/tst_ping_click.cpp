@@ -10,13 +10,13 @@
 #include <QtTest>
 #include <memory>
 
+#include "base/localised_text.h"
 #include "private_network.h"
-#include "widgets/busy_state.h"
 #include "shell/main_window.h"
+#include "test_namespaces.h"
+#include "widgets/busy_state.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"
-#include "base/shared_values.h"
-#include "test_namespaces.h"
 
 using namespace dorvane;
 

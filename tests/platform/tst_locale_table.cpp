@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "base/shared_values.h"
+#include "base/localised_text.h"
 #include "platform/locale_table.h"
 
 using namespace dorvane;

@@ -1,17 +1,17 @@
-#include <QtTest>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QtTest>
 #include <memory>
 
-#include "widgets/busy_state.h"
-#include "shell/main_window.h"
-#include "widgets/message_boxes.h"
-#include "base/shared_values.h"
+#include "base/localised_text.h"
 #include "message_box_recorder.h"
+#include "shell/main_window.h"
 #include "widget_lookup.h"
+#include "widgets/busy_state.h"
+#include "widgets/message_boxes.h"
 
 using namespace dorvane;
 using dorvane::testing::Child;

@@ -1,9 +1,9 @@
-#include <QtTest>
 #include <QApplication>
+#include <QtTest>
 
-#include "widgets/error_report.h"
-#include "base/error_report_text.h"
+#include "base/run_time_error.h"
 #include "message_box_recorder.h"
+#include "widgets/error_report.h"
 #include "widgets/message_boxes.h"
 
 using namespace dorvane;

@@ -11,8 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "base/shared_values.h"
-#include "base/string_table.h"
+#include "base/localised_text.h"
 #include "message_box_recorder.h"
 #include "widget_lookup.h"
 #include "widgets/apply_language.h"

@@ -4,23 +4,17 @@
 #include <cctype>
 #include <charconv>
 
-#include "base/shared_values.h"
+#include "base/text_trim.h"
 
 namespace dorvane {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // A field is a plain decimal number with optional blanks around it. Only the
 // last field can hold a further dot ("1.2.3.4.5" has field 4 "4.5"); its
 // fractional part is dropped.
 std::optional<int> FieldValue(std::string_view field) {
-  field = TrimBlanks(field);
+  field = TrimBlanks(field, " \t");
   if (field.empty()) return std::nullopt;
   std::size_t dot = field.find('.');
   std::string_view whole = field.substr(0, dot);
@@ -42,7 +36,7 @@ std::optional<int> FieldValue(std::string_view field) {
 
 }  // namespace
 
-std::optional<std::string> NormalizeIPAddress(std::string_view text) {
+std::optional<std::string> ValidateIPAddress(std::string_view text) {
   std::array<std::string_view, 4> fields;
   std::string_view rest = text;
   for (int i = 0; i < 3; ++i) {
@@ -62,14 +56,6 @@ std::optional<std::string> NormalizeIPAddress(std::string_view text) {
     normalized += digits;
   }
   return normalized;
-}
-
-bool ValidateIPAddress(std::string_view text) {
-  NormalizedIPAddress.clear();
-  std::optional<std::string> normalized = NormalizeIPAddress(text);
-  if (!normalized) return false;
-  NormalizedIPAddress = *normalized;
-  return true;
 }
 
 std::string IPAddressWithoutLeadingZeros(std::string_view text) {

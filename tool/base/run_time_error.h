@@ -1,8 +1,10 @@
 #pragma once
 // A failure inside a handler: carries the number and description that the
 // handler's trap hands to the error report. Input problems never use this;
-// they are message boxes.
+// they are message boxes. The report's texts are kept apart from the box
+// that shows them so they can be checked exactly.
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -25,5 +27,15 @@ class RunTimeError : public std::runtime_error {
  private:
   int m_number;
 };
+
+// Four CR LF separated lines, the last three indented by a tab.
+std::string ErrorReportText(const std::string& label, int number, const std::string& description);
+
+// The bilingual hint shown instead of the system's description when a
+// programming run fails with a type mismatch on a non-US system locale.
+extern const char* const kRegionalSettingsHint;
+
+// What the report of a programming run shows as its description.
+std::string RunErrorDescription(int number, const std::string& description, std::uint32_t systemLocaleId);
 
 }  // namespace dorvane

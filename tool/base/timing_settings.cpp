@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/localised_text.h"
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
 
 namespace dorvane {
 

@@ -1,6 +1,6 @@
 #include "boards/pellar2_checks.h"
 
-#include "base/string_table.h"
+#include "base/localised_text.h"
 
 namespace dorvane {
 

@@ -1,9 +1,10 @@
 #include "boards/pellar2_script.h"
 
+#include "base/ip_address.h"
+#include "base/localised_text.h"
+#include "base/text_trim.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
-#include "base/ip_address.h"
-#include "base/string_table.h"
 
 namespace dorvane {
 
@@ -13,12 +14,6 @@ constexpr const char* kCR = "\r";
 
 // Field n (0..3) of an address in the three-digits-per-field form.
 std::string Field(const std::string& address, int n) { return address.substr(static_cast<std::size_t>(n) * 4, 3); }
-
-std::string Trimmed(const std::string& text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 class Pellar2Script {
  public:
@@ -43,7 +38,7 @@ class Pellar2Script {
     std::string target;
     if (in.portIndex == kPortViaArp) {
       for (int i = 0; i < 6; ++i) {
-        if (Trimmed(in.macBoxes[static_cast<std::size_t>(i)]).empty()) {
+        if (TrimBlanks(in.macBoxes[static_cast<std::size_t>(i)]).empty()) {
           return {RunOutcome::Kind::InputRejected, i, "MAC address box " + std::to_string(i + 1) + " is empty"};
         }
       }
@@ -226,7 +221,7 @@ std::string PortListText(int portIndex) {
 
 int PortIndexForHostAddress(const std::string& hostAddress) {
   int index = 1;
-  if (Trimmed(hostAddress).empty()) return index;
+  if (TrimBlanks(hostAddress).empty()) return index;
   // Three separate tests, each on the address's first characters.
   if (hostAddress.substr(0, 11) == "192.168.100") index = kFirstServicePort;
   if (hostAddress.substr(0, 8) == "10.0.100") index = kFirstServicePort + 1;

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "base/string_table.h"
+#include "base/localised_text.h"
 #include "boards/pellar2_checks.h"
 #include "dialogue/dialogue_steps.h"
 #include "platform/serial_ports.h"

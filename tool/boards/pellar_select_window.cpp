@@ -3,12 +3,12 @@
 #include <QKeyEvent>
 #include <array>
 
+#include "base/run_time_error.h"
 #include "boards/pellar2_window.h"
+#include "ui_pellar_select_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
 #include "widgets/key_preview.h"
-#include "base/run_time_error.h"
-#include "ui_pellar_select_window.h"
 
 namespace dorvane {
 

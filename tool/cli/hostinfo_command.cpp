@@ -2,7 +2,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include "base/error_report_text.h"
+#include "base/run_time_error.h"
 #include "cli/cli_application.h"
 #include "cli/subcommands.h"
 #include "diagnostics/host_fact_sources.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "base/shared_values.h"
+#include "base/localised_text.h"
 #include "cli/cli_application.h"
 #include "cli/subcommands.h"
 #include "platform/system.h"

@@ -1,10 +1,9 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include "base/error_report_text.h"
 #include "base/ip_address.h"
+#include "base/localised_text.h"
 #include "base/run_time_error.h"
-#include "base/string_table.h"
 #include "cli/subcommands.h"
 #include "diagnostics/ping_runner.h"
 

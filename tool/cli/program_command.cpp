@@ -5,15 +5,14 @@
 #include <QRegularExpression>
 #include <iostream>
 
+#include "base/ip_address.h"
+#include "base/localised_text.h"
+#include "base/run_time_error.h"
 #include "boards/pellar2_checks.h"
 #include "boards/pellar2_script.h"
 #include "cli/run_console.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
-#include "base/ip_address.h"
-#include "base/error_report_text.h"
-#include "base/shared_values.h"
-#include "base/string_table.h"
 
 namespace dorvane::cli {
 
@@ -72,7 +71,7 @@ bool ParsePort(const QString& via, Pellar2Inputs& in, QString& why) {
         return true;
       }
     }
-    std::optional<std::string> normalized = NormalizeIPAddress(address.toStdString());
+    std::optional<std::string> normalized = ValidateIPAddress(address.toStdString());
     if (!normalized) {
       why = "net: needs an IP address, not \"" + address + "\"";
       return false;

@@ -3,7 +3,7 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
-#include "base/string_table.h"
+#include "base/localised_text.h"
 
 namespace dorvane::cli {
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "base/ip_address.h"
-#include "base/string_table.h"
+#include "base/localised_text.h"
 #include "base/text_trim.h"
 #include "diagnostics/host_fact_sources.h"
 #include "diagnostics/off_thread_call.h"

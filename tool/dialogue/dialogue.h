@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-#include "base/shared_values.h"
+#include "base/localised_text.h"
 #include "base/timing_settings.h"
 #include "dialogue/progress.h"
 #include "platform/command_outcome.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "base/shared_values.h"
+#include "base/localised_text.h"
 #include "dialogue/dialogue.h"
 #include "dialogue/links.h"
 #include "platform/arp_table.h"

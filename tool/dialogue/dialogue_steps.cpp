@@ -92,7 +92,7 @@ std::string HostBitsForIndex(int index) {
 void SubnetHostBits(RunValues& values, int index) { values.SetHostBitsText(HostBitsForIndex(index)); }
 
 int SubnetMaskIndex(const std::string& mask) {
-  std::optional<std::string> normalized = NormalizeIPAddress(mask);
+  std::optional<std::string> normalized = ValidateIPAddress(mask);
   if (!normalized) return -1;
   for (std::size_t i = 0; i < kSubnetMasks.size(); ++i) {
     if (*normalized == kSubnetMasks[i]) return static_cast<int>(i);

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QThread>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>

@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
+#include "base/text_trim.h"
+
 namespace dorvane {
 
 namespace {
-
-bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 std::string WithDetail(const std::string& detail) { return detail.empty() ? std::string() : " (" + detail + ")"; }
 
@@ -36,7 +36,7 @@ const DiscoveredDevice& DeviceList::Entry(int index) const {
 std::vector<DiscoveredDevice> DeviceList::Listed() const {
   std::vector<DiscoveredDevice> listed;
   for (const DiscoveredDevice& entry : m_entries) {
-    if (IsBlank(entry.deviceType)) break;
+    if (TrimBlanks(entry.deviceType).empty()) break;
     listed.push_back(entry);
   }
   return listed;

@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-#include "base/shared_values.h"
+#include "base/localised_text.h"
 #include "base/text_trim.h"
 
 namespace dorvane::platform {

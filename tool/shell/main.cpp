@@ -2,8 +2,9 @@
 
 #include <QApplication>
 
+#include "base/localised_text.h"
+#include "base/program_start.h"
 #include "shell/main_window.h"
-#include "base/shared_values.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -8,24 +8,22 @@
 #include <QTimer>
 #include <array>
 
+#include "base/localised_text.h"
+#include "base/program_start.h"
+#include "base/run_time_error.h"
 #include "boards/pellar_select_window.h"
+#include "diagnostics/window_handlers.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
-#include "diagnostics/window_handlers.h"
 #include "platform/process_start.h"
 #include "platform/system.h"
-#include "widgets/apply_language.h"
-#include "widgets/clock_text.h"
-#include "widgets/busy_state.h"
-#include "widgets/error_report.h"
-#include "base/locale_texts.h"
-#include "widgets/message_boxes.h"
-#include "base/program_paths.h"
-#include "widgets/result_colours.h"
-#include "base/run_time_error.h"
-#include "base/shared_values.h"
-#include "base/string_table.h"
 #include "ui_main_window.h"
+#include "widgets/apply_language.h"
+#include "widgets/busy_state.h"
+#include "widgets/clock_text.h"
+#include "widgets/error_report.h"
+#include "widgets/message_boxes.h"
+#include "widgets/result_colours.h"
 
 namespace dorvane {
 

@@ -8,8 +8,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "base/shared_values.h"
-#include "base/string_table.h"
+#include "base/localised_text.h"
 
 namespace dorvane {
 

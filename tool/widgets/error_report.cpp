@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <exception>
 
-#include "base/error_report_text.h"
 #include "base/run_time_error.h"
 #include "widgets/message_boxes.h"
 

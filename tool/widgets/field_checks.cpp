@@ -3,17 +3,14 @@
 #include <cctype>
 
 #include "base/ip_address.h"
-#include "base/string_table.h"
+#include "base/localised_text.h"
+#include "base/text_trim.h"
 
 namespace dorvane {
 
 namespace {
 
-std::string Trim(const std::string& text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+std::string Trim(const std::string& text) { return std::string(TrimBlanks(text, " \t")); }
 
 FieldCheck Refuse(InputField field, int textId) {
   FieldCheck check;
@@ -63,7 +60,7 @@ bool LeadingNumberAbove(const std::string& text, long highest) {
 FieldCheck CheckAddressFields(const std::string& addressText, const std::string& gatewayText) {
   std::string address = Trim(addressText);
   if (address.empty()) return Refuse(InputField::Address, 1036);
-  std::optional<std::string> normalized = NormalizeIPAddress(address);
+  std::optional<std::string> normalized = ValidateIPAddress(address);
   if (!normalized) return Refuse(InputField::Address, 1035);
   FieldCheck check;
   check.address = *normalized;
@@ -71,7 +68,7 @@ FieldCheck CheckAddressFields(const std::string& addressText, const std::string&
   if (gateway.empty()) {
     check.gateway = "000.000.000.000";
   } else {
-    std::optional<std::string> gatewayNormalized = NormalizeIPAddress(gateway);
+    std::optional<std::string> gatewayNormalized = ValidateIPAddress(gateway);
     if (!gatewayNormalized) {
       // The address was accepted before the gateway was looked at, and is
       // written back all the same.
@@ -98,7 +95,7 @@ VraLinkCheck CheckVraLink(const std::string& remoteAddressText, const std::strin
     check.remotePort = port;
     return check;
   }
-  std::optional<std::string> normalized = NormalizeIPAddress(address);
+  std::optional<std::string> normalized = ValidateIPAddress(address);
   if (!normalized) {
     VraLinkCheck check = RefuseVra(InputField::RemoteAddress, 1035);
     check.remotePort = port;

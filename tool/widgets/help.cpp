@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "base/program_paths.h"
+#include "base/program_start.h"
 #include "platform/system.h"
 
 namespace dorvane {

@@ -8,10 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "base/error_report_text.h"
+#include "base/localised_text.h"
+#include "base/program_start.h"
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
-#include "base/string_table.h"
 #include "dialogue/wait_clock.h"
 #include "widgets/busy_state.h"
 #include "widgets/clock_text.h"

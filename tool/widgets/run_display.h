@@ -8,8 +8,8 @@
 #include <QString>
 #include <string>
 
-#include "dialogue/progress.h"
 #include "dialogue/dialogue.h"
+#include "dialogue/progress.h"
 #include "widgets/message_boxes.h"
 
 class QLabel;

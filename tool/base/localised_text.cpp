@@ -1,10 +1,10 @@
-#include "base/string_table.h"
+#include "base/localised_text.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstddef>
 
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
 
 namespace dorvane {
 
@@ -29,6 +29,11 @@ std::map<int, std::string> ParseTable() {
     table.emplace(id, std::string(line.substr(tab + 1)));
   }
   return table;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 }  // namespace
@@ -72,6 +77,19 @@ int LanguageOffsetForLocale(std::uint32_t localeId) {
     default:
       return kEnglishOffset;
   }
+}
+
+std::string ShortDateFormatText(const std::string& localePattern) {
+  return localePattern.empty() ? "mm/dd/yy" : Upper(localePattern);
+}
+
+std::string TimeFormatText(const std::string& localePattern) {
+  return localePattern.empty() ? "HH:mm:ss" : Upper(localePattern);
+}
+
+std::string VersionCaptionSuffix(const std::string& country) {
+  return " - Version " + std::to_string(PELLAR_VERSION_MAJOR) + "." + std::to_string(PELLAR_VERSION_MINOR) +
+         "." + std::to_string(PELLAR_VERSION_PATCH) + " (" + country + ")";
 }
 
 }  // namespace dorvane

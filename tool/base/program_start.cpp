@@ -1,4 +1,4 @@
-#include "base/program_paths.h"
+#include "base/program_start.h"
 
 namespace dorvane {
 

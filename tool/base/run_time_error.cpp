@@ -1,7 +1,6 @@
-#include "base/error_report_text.h"
-
 #include "base/run_time_error.h"
-#include "base/shared_values.h"
+
+#include "base/localised_text.h"
 
 namespace dorvane {
 
