@@ -4,6 +4,7 @@
 #include "base/localised_text.h"
 #include "base/run_time_error.h"
 #include "base/timing_settings.h"
+#include "dialogue/dialogue.h"
 #include "platform/settings_store.h"
 
 using namespace dorvane;
@@ -51,8 +52,8 @@ class TestTimingSettings : public QObject {
     Store(kProgramWaitName, programWait);
     Store(kWaitValueName, waitValue);
     QTEST(KeystrokePause(Reader(), language), "keystroke");
-    QTEST(AnswerPause(Reader(), language, LinkKind::Serial), "serialAnswer");
-    QTEST(AnswerPause(Reader(), language, LinkKind::Network), "networkAnswer");
+    QTEST(AnswerPause(Reader(), language, kSerialAnswerPause), "serialAnswer");
+    QTEST(AnswerPause(Reader(), language, kNetworkAnswerPause), "networkAnswer");
   }
 
   void readAnewAtEveryUse() {

@@ -35,24 +35,22 @@ double ParseStoredSeconds(std::string_view text) {
 
 namespace {
 
-double ReadPause(const SettingReader& read, int languageOffset, const char* name, double fallback,
-                 const char* fallbackText) {
+double ReadPause(const SettingReader& read, int languageOffset, const char* name, std::string_view fallbackText) {
   // The French interface never reads the store: its users' number format
   // used to break dot-decimal values, so the default is taken as it is.
-  if (languageOffset == kFrenchOffset) return fallback;
+  if (languageOffset == kFrenchOffset) return ParseStoredSeconds(fallbackText);
   std::optional<std::string> stored = read ? read(name) : std::nullopt;
-  return ParseStoredSeconds(stored ? *stored : fallbackText);
+  return ParseStoredSeconds(stored ? std::string_view(*stored) : fallbackText);
 }
 
 }  // namespace
 
 double KeystrokePause(const SettingReader& read, int languageOffset) {
-  return ReadPause(read, languageOffset, kProgramWaitName, 0.5, "0.5");
+  return ReadPause(read, languageOffset, kProgramWaitName, "0.5");
 }
 
-double AnswerPause(const SettingReader& read, int languageOffset, LinkKind link) {
-  if (link == LinkKind::Network) return ReadPause(read, languageOffset, kWaitValueName, 1.0, "1");
-  return ReadPause(read, languageOffset, kWaitValueName, 0.2, "0.2");
+double AnswerPause(const SettingReader& read, int languageOffset, std::string_view defaultText) {
+  return ReadPause(read, languageOffset, kWaitValueName, defaultText);
 }
 
 }  // namespace dorvane

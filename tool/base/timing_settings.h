@@ -23,11 +23,10 @@ using SettingReader = std::function<std::optional<std::string>(std::string_view 
 // type-mismatch RunTimeError (13).
 double ParseStoredSeconds(std::string_view text);
 
-enum class LinkKind { Serial, Network };
-
 // Pause between two setup-mode entry characters ("ProgramWait", 0.5 s).
 double KeystrokePause(const SettingReader& read, int languageOffset);
-// Pause between two dialogue steps ("WaitValue": 0.2 s serial, 1 s network).
-double AnswerPause(const SettingReader& read, int languageOffset, LinkKind link);
+// Pause between two dialogue steps ("WaitValue"); its default is the link's
+// own ("0.2" serial, "1" network), so the caller names it.
+double AnswerPause(const SettingReader& read, int languageOffset, std::string_view defaultText);
 
 }  // namespace dorvane

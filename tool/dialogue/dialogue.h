@@ -59,6 +59,11 @@ class CommunicationLost : public std::runtime_error {
 // Secret answers (encryption keys) are masked in transcripts.
 enum class Secrecy { Plain, Secret };
 
+// The link a run talks over; the answer pause's default depends on it.
+enum class LinkKind { Serial, Network };
+inline constexpr const char* kSerialAnswerPause = "0.2";
+inline constexpr const char* kNetworkAnswerPause = "1";
+
 class Dialogue {
  public:
   virtual ~Dialogue() = default;
@@ -111,7 +116,10 @@ class Dialogue {
   // the run was started in, so a value that is not a number fails the run
   // at the step that reads it.
   double KeystrokePause() const { return dorvane::KeystrokePause(m_settings, m_languageOffset); }
-  double AnswerPause(LinkKind link) const { return dorvane::AnswerPause(m_settings, m_languageOffset, link); }
+  double AnswerPause(LinkKind link) const {
+    return dorvane::AnswerPause(m_settings, m_languageOffset,
+                                link == LinkKind::Network ? kNetworkAnswerPause : kSerialAnswerPause);
+  }
   virtual platform::CommandOutcome ClearArpTable() = 0;
   virtual platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) = 0;
 
