@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <array>
 
-#include "base/run_time_error.h"
 #include "boards/pellar2_window.h"
 #include "ui_pellar_select_window.h"
 #include "widgets/apply_language.h"
@@ -56,10 +55,8 @@ void PellarSelectWindow::OnProgram(int index) {
       window.exec();
     }
     accept();
-  } catch (const RunTimeError& error) {
-    ShowErrorReport("Program PELLAR Selection Click", error);
-  } catch (const std::exception& error) {
-    ShowErrorReport("Program PELLAR Selection Click", 5, QString::fromUtf8(error.what()));
+  } catch (...) {
+    ReportTrappedError("Program PELLAR Selection Click");
   }
 }
 

@@ -10,7 +10,6 @@
 
 #include "base/localised_text.h"
 #include "base/program_start.h"
-#include "base/run_time_error.h"
 #include "boards/pellar_select_window.h"
 #include "diagnostics/window_handlers.h"
 #include "discovery/discovery_listing_window.h"
@@ -89,10 +88,8 @@ void MainWindow::Load() {
     FillStatusPanels();
     UpdateClockPanels();
     OnCurrentIP();
-  } catch (const RunTimeError& error) {
-    ShowErrorReport("Dorvane Test Form Load", error);
-  } catch (const std::exception& error) {
-    ShowErrorReport("Dorvane Test Form Load", 5, QString::fromUtf8(error.what()));
+  } catch (...) {
+    ReportTrappedError("Dorvane Test Form Load");
   }
 }
 
@@ -180,12 +177,9 @@ void MainWindow::OnProgramPellar() {
     }
     setEnabled(true);
     update();
-  } catch (const RunTimeError& error) {
+  } catch (...) {
     setEnabled(true);
-    ShowErrorReport("Program PELLAR Device Click", error);
-  } catch (const std::exception& error) {
-    setEnabled(true);
-    ShowErrorReport("Program PELLAR Device Click", 5, QString::fromUtf8(error.what()));
+    ReportTrappedError("Program PELLAR Device Click");
   }
 }
 
