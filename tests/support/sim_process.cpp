@@ -41,6 +41,8 @@ SimProcess::SimProcess() {
 SimProcess::~SimProcess() { Stop(); }
 
 bool SimProcess::Start(const QStringList& arguments) {
+  m_output.clear();
+  m_errors.clear();
   QStringList simArguments = arguments;
   const qsizetype logAt = arguments.indexOf("--log");
   if (logAt >= 0 && logAt + 1 < arguments.size()) {
