@@ -34,7 +34,7 @@ class TestPellarctlProgram : public QObject {
 
   std::unique_ptr<NetNamespace> m_namespace;
 
-  QStringList Prefix() const { return m_namespace ? m_namespace->Exec() : QStringList(); }
+  QStringList Prefix() const { return m_namespace ? m_namespace->Launcher() : QStringList(); }
 
   ProcessResult Run(const QStringList& arguments, const WhileRunning& whileRunning = {}) {
     PellarctlRun run;
@@ -155,7 +155,7 @@ class TestPellarctlProgram : public QObject {
     QVERIFY(m_namespace->Ip({"link", "set", "pv-tool", "address", "00:20:4a:00:00:01"}));
 
     SimProcess sim;
-    sim.SetLauncher(module.Exec());
+    sim.SetLauncher(module.Launcher());
     QVERIFY2(sim.Start({"--tcp", "10.232.0.2", "--assign-port", "0", "--time-scale", kScale}), qPrintable(sim.Error()));
     ProcessResult r = Run({"--ip", "10.232.0.2", "--via", "arp", "--mac", mac, "--server-only"});
     QTEST(r.exitCode, "exitCode");

@@ -7,9 +7,11 @@
 #include <QSysInfo>
 #include <QtTest>
 
-#include "test_namespaces.h"
+#include "net_namespace.h"
 #include "test_process.h"
 #include "what_the_system_says.h"
+
+using dorvane::testing::NetNamespace;
 
 namespace {
 
@@ -126,10 +128,9 @@ class TestPellarctlHostInfo : public QObject {
   // A namespace with five links: the first three that are up and not
   // loopback are shown, in index order, each with its first address.
   void adaptersInTheSystemsOrder() {
-    if (QString why = WhyNoNamespaces(); !why.isEmpty()) QSKIP(qPrintable(why));
-    TestNamespaces namespaces("adapters");
-    QString host = namespaces.Add();
-    QVERIFY(!host.isEmpty());
+    if (QString why = NetNamespace::WhyUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+    NetNamespace host("adapters");
+    QVERIFY2(host.Create(), qPrintable(host.Error()));
     struct Link {
       const char* name;
       QStringList addresses;
@@ -143,17 +144,15 @@ class TestPellarctlHostInfo : public QObject {
         {"a4", {"10.214.0.1/24"}, true},
     };
     for (const Link& link : links) {
-      QVERIFY(
-          namespaces.Ip(host, {"link", "add", link.name, "type", "veth", "peer", "name", QString(link.name) + "p"}));
-      for (const QString& address : link.addresses)
-        QVERIFY(namespaces.Ip(host, {"addr", "add", address, "dev", link.name}));
-      if (link.up) QVERIFY(namespaces.Ip(host, {"link", "set", link.name, "up"}));
+      QVERIFY(host.Ip({"link", "add", link.name, "type", "veth", "peer", "name", QString(link.name) + "p"}));
+      for (const QString& address : link.addresses) QVERIFY(host.Ip({"addr", "add", address, "dev", link.name}));
+      if (link.up) QVERIFY(host.Ip({"link", "set", link.name, "up"}));
     }
-    QStringList expected = AdapterAddressesFromIp(namespaces.Exec(host, {"ip", "-j", "addr"}).out).mid(0, 3);
+    QStringList expected = AdapterAddressesFromIp(host.Run({"ip", "-j", "addr"}).out).mid(0, 3);
     QCOMPARE(expected, (QStringList{"10.210.0.1", "0.0.0.0", "10.213.0.1"}));  // the picture the test means
 
     WriteHosts("10.210.0.1 pellar-namespace-host\n");
-    QJsonObject facts = Json(namespaces.Exec(host, {PellarctlPath(), "hostinfo", "--format", "json"}, m_environment));
+    QJsonObject facts = Json(host.Run({PellarctlPath(), "hostinfo", "--format", "json"}, m_environment));
     WriteHosts(m_adapters.isEmpty() ? QString() : m_adapters.first() + " pellar-first-adapter\n");
     QCOMPARE(Strings(facts["networkAdapters"]), expected);
     QCOMPARE(facts["hostComputerName"].toString(), QString("pellar-namespace-host"));
@@ -162,7 +161,7 @@ class TestPellarctlHostInfo : public QObject {
     // as Windows gives it.
     QProcessEnvironment system = m_environment;
     system.remove("DORVANE_HOSTS_FILE");
-    facts = Json(namespaces.Exec(host, {PellarctlPath(), "hostinfo", "--format", "json"}, system));
+    facts = Json(host.Run({PellarctlPath(), "hostinfo", "--format", "json"}, system));
     QCOMPARE(facts["hostComputerName"].toString(), QSysInfo::machineHostName());
   }
 
@@ -178,21 +177,20 @@ class TestPellarctlHostInfo : public QObject {
                                                  << "False";
   }
   void dhcpCountsLeasesAnAdapterHolds() {
-    if (QString why = WhyNoNamespaces(); !why.isEmpty()) QSKIP(qPrintable(why));
+    if (QString why = NetNamespace::WhyUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
     if (!QDir(kLeaseFolder).exists()) QSKIP("no systemd-networkd lease folder to stand in for");
     QFETCH(QString, leased);
     QFETCH(QString, dhcp);
-    TestNamespaces namespaces("dhcp");
-    QString host = namespaces.Add();
-    QVERIFY(!host.isEmpty());
-    QVERIFY(namespaces.Ip(host, {"link", "add", "d0", "type", "veth", "peer", "name", "d0p"}));
-    QVERIFY(namespaces.Ip(host, {"addr", "add", "10.210.0.1/24", "dev", "d0"}));
-    QVERIFY(namespaces.Ip(host, {"link", "set", "d0", "up"}));
+    NetNamespace host("dhcp");
+    QVERIFY2(host.Create(), qPrintable(host.Error()));
+    QVERIFY(host.Ip({"link", "add", "d0", "type", "veth", "peer", "name", "d0p"}));
+    QVERIFY(host.Ip({"addr", "add", "10.210.0.1/24", "dev", "d0"}));
+    QVERIFY(host.Ip({"link", "set", "d0", "up"}));
     QString script = QString(
                          "mount -t tmpfs pellar-leases %1 && printf 'ADDRESS=%s\\n' \"$0\" > %1/2 && "
                          "exec \"$1\" hostinfo --test --format json")
                          .arg(kLeaseFolder);
-    QJsonObject facts = Json(namespaces.Exec(host, {"sh", "-c", script, leased, PellarctlPath()}, m_environment));
+    QJsonObject facts = Json(host.Run({"sh", "-c", script, leased, PellarctlPath()}, m_environment));
     QCOMPARE(facts["dhcpEnabled"].toString(), dhcp);
     QCOMPARE(Strings(facts["warnings"]).contains("dhcpEnabled"), dhcp == "True");
   }

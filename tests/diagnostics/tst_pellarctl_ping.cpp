@@ -4,8 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "test_namespaces.h"
+#include "net_namespace.h"
 #include "test_process.h"
+
+using dorvane::testing::NetNamespace;
 
 namespace {
 
@@ -153,51 +155,49 @@ class TestPellarctlPing : public QObject {
     }
   }
   void acrossNamespaces() {
-    if (QString why = WhyNoNamespaces(); !why.isEmpty()) QSKIP(qPrintable(why));
+    if (QString why = NetNamespace::WhyUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
     QFETCH(bool, datagram);
     QFETCH(QString, address);
     QFETCH(bool, peerMac);
     if (datagram && QStandardPaths::findExecutable("setpriv").isEmpty()) QSKIP("setpriv (util-linux) is missing");
     // Fresh namespaces for every row: the router's ICMP rate limit starts full.
-    TestNamespaces namespaces("ping");
-    QString a = namespaces.Add();
-    QString b = namespaces.Add();
-    QVERIFY(!a.isEmpty() && !b.isEmpty());
-    QVERIFY(namespaces.Link(a, "10.201.0.1/24", b, "10.201.0.2/24"));
-    QVERIFY(namespaces.Ip(a, {"route", "add", "10.204.0.0/16", "via", "10.201.0.2"}));
-    QVERIFY(namespaces.Ip(a, {"route", "add", "10.205.0.0/16", "via", "10.201.0.2"}));
-    QVERIFY(namespaces.Ip(a, {"route", "add", "unreachable", "10.206.0.0/16"}));
-    QVERIFY(namespaces.Ip(b, {"route", "add", "unreachable", "10.205.0.0/16"}));
-    QCOMPARE(namespaces.Exec(b, {"sysctl", "-qw", "net.ipv4.ip_forward=1"}).exitCode, 0);
+    NetNamespace a("ping-a");
+    NetNamespace b("ping-b");
+    QVERIFY(a.Create() && b.Create());
+    QVERIFY(a.Link("10.201.0.1/24", b, "10.201.0.2/24"));
+    QVERIFY(a.Ip({"route", "add", "10.204.0.0/16", "via", "10.201.0.2"}));
+    QVERIFY(a.Ip({"route", "add", "10.205.0.0/16", "via", "10.201.0.2"}));
+    QVERIFY(a.Ip({"route", "add", "unreachable", "10.206.0.0/16"}));
+    QVERIFY(b.Ip({"route", "add", "unreachable", "10.205.0.0/16"}));
+    QCOMPARE(b.Run({"sysctl", "-qw", "net.ipv4.ip_forward=1"}).exitCode, 0);
 
     QStringList command{PellarctlPath(), "ping", address};
     if (datagram) {
-      QCOMPARE(namespaces.Exec(a, {"sysctl", "-qw", "net.ipv4.ping_group_range=0 0"}).exitCode, 0);
+      QCOMPARE(a.Run({"sysctl", "-qw", "net.ipv4.ping_group_range=0 0"}).exitCode, 0);
       command = QStringList{"setpriv", "--inh-caps=-net_raw", "--bounding-set=-net_raw"} + command;
     }
-    ProcessResult result = namespaces.Exec(a, command, m_environment);
+    ProcessResult result = a.Run(command, m_environment);
     QStringList lines = Lines(result.out);
     QCOMPARE(lines.size(), 7);
     QFETCH(QString, status);
     QCOMPARE(lines[2], "Ping Status Result: " + status);
     QString expectedMac;
-    if (peerMac) expectedMac = " " + namespaces.LinkAddress(b, TestNamespaces::EndName(a)).toUpper().replace(':', '-');
+    if (peerMac) expectedMac = " " + b.LinkAddress(b.EndTo(a)).toUpper().replace(':', '-');
     QCOMPARE(lines[6], "MAC Address:" + expectedMac);
     if (peerMac) QCOMPARE(lines[1], QString("IP Host Name: pellar-peer"));
     QTEST(result.exitCode, "exitCode");
   }
 
   void noIcmpSocketIsAFailure() {
-    if (QString why = WhyNoNamespaces(); !why.isEmpty()) QSKIP(qPrintable(why));
+    if (QString why = NetNamespace::WhyUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
     if (QStandardPaths::findExecutable("setpriv").isEmpty()) QSKIP("setpriv (util-linux) is missing");
-    TestNamespaces namespaces("noicmp");
-    QString a = namespaces.Add();
-    QVERIFY(!a.isEmpty());
+    NetNamespace a("noicmp");
+    QVERIFY2(a.Create(), qPrintable(a.Error()));
     // No raw socket without CAP_NET_RAW, no datagram socket for any group.
-    QCOMPARE(namespaces.Exec(a, {"sysctl", "-qw", "net.ipv4.ping_group_range=1 0"}).exitCode, 0);
-    ProcessResult result = namespaces.Exec(
-        a, {"setpriv", "--inh-caps=-net_raw", "--bounding-set=-net_raw", PellarctlPath(), "ping", "127.0.0.1"},
-        m_environment);
+    QCOMPARE(a.Run({"sysctl", "-qw", "net.ipv4.ping_group_range=1 0"}).exitCode, 0);
+    ProcessResult result =
+        a.Run({"setpriv", "--inh-caps=-net_raw", "--bounding-set=-net_raw", PellarctlPath(), "ping", "127.0.0.1"},
+              m_environment);
     QStringList lines = Lines(result.out);
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[2], QString("Ping Status Result: IP General Failure"));

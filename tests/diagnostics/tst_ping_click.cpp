@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "base/localised_text.h"
+#include "net_namespace.h"
 #include "private_network.h"
 #include "shell/main_window.h"
-#include "test_namespaces.h"
 #include "widgets/busy_state.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"
@@ -72,7 +72,7 @@ class TestPingClick : public QObject {
 
   QList<MessageBoxRequest> m_boxes;
   QString m_whyNotPrivate;  // empty: the whole test runs in a namespace of its own
-  std::unique_ptr<TestNamespaces> m_peers;
+  std::unique_ptr<testing::NetNamespace> m_peer;
   QString m_peerMac;
   QTemporaryDir m_files;
   QString m_loopbackName;
@@ -106,17 +106,17 @@ class TestPingClick : public QObject {
       qunsetenv("DORVANE_HOSTS_FILE");
       m_loopbackName =
           QString::fromLocal8Bit(RunProgram("getent", {"hosts", "127.0.0.1"}).out).simplified().section(' ', 1, 1);
-      m_peers = std::make_unique<TestNamespaces>("pingwin");
-      QString peer = m_peers->Add();
-      QVERIFY(!peer.isEmpty());
+      m_peer = std::make_unique<testing::NetNamespace>("pingwin");
+      QVERIFY2(m_peer->Create(), qPrintable(m_peer->Error()));
       // One end in this thread's namespace, the other in the peer.
-      QCOMPARE(RunProgram("ip", {"link", "add", "pv0", "type", "veth", "peer", "name", "pv1", "netns", peer}).exitCode,
+      QCOMPARE(RunProgram("ip", {"link", "add", "pv0", "type", "veth", "peer", "name", "pv1", "netns", m_peer->Name()})
+                   .exitCode,
                0);
       QCOMPARE(RunProgram("ip", {"addr", "add", "10.201.0.1/24", "dev", "pv0"}).exitCode, 0);
       QCOMPARE(RunProgram("ip", {"link", "set", "pv0", "up"}).exitCode, 0);
-      QVERIFY(m_peers->Ip(peer, {"addr", "add", "10.201.0.2/24", "dev", "pv1"}));
-      QVERIFY(m_peers->Ip(peer, {"link", "set", "pv1", "up"}));
-      m_peerMac = m_peers->LinkAddress(peer, "pv1").toUpper().replace(':', '-');
+      QVERIFY(m_peer->Ip({"addr", "add", "10.201.0.2/24", "dev", "pv1"}));
+      QVERIFY(m_peer->Ip({"link", "set", "pv1", "up"}));
+      m_peerMac = m_peer->LinkAddress("pv1").toUpper().replace(':', '-');
       QVERIFY(!m_peerMac.isEmpty());
     } else {
       // The machine's namespace: only loopback is pinged, and names come
@@ -139,7 +139,7 @@ class TestPingClick : public QObject {
     });
   }
   void cleanup() { SetMessageBoxResponder({}); }
-  void cleanupTestCase() { m_peers.reset(); }
+  void cleanupTestCase() { m_peer.reset(); }
 
   void badAddressGivesTheMessage_data() {
     QTest::addColumn<QString>("address");

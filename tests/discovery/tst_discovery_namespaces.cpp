@@ -82,7 +82,7 @@ class TestDiscoveryNamespaces : public QObject {
   // Starts a simulated module in module namespace i; it listens on every
   // address there, so the broadcast reaches it.
   bool StartModule(SimProcess& sim, int i, const QStringList& arguments) {
-    sim.SetLauncher(m_modules[i]->Exec());
+    sim.SetLauncher(m_modules[i]->Launcher());
     return sim.Start(QStringList{"--udp", "0.0.0.0"} + arguments);
   }
 
@@ -108,7 +108,7 @@ class TestDiscoveryNamespaces : public QObject {
     QVERIFY2(StartModule(second, 1, {"--product-code", "X6", "--mac", "00-20-4A-AB-CD-0A"}),
              qPrintable(second.Error()));
 
-    ProcessResult result = RunPellarctl({"discover", "--format", "json"}, {m_tool->Exec()});
+    ProcessResult result = RunPellarctl({"discover", "--format", "json"}, {m_tool->Launcher()});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.ErrText(), QString());
     const QJsonArray rows = QJsonDocument::fromJson(result.out).array();
@@ -132,7 +132,7 @@ class TestDiscoveryNamespaces : public QObject {
     SimProcess crowd;
     QVERIFY2(StartModule(crowd, 0, {"--product-code", "X4", "--mac", "00-20-4A-00-00-00", "--modules", "257"}),
              qPrintable(crowd.Error()));
-    ProcessResult result = RunPellarctl({"discover", "--format", "csv"}, {m_tool->Exec()});
+    ProcessResult result = RunPellarctl({"discover", "--format", "csv"}, {m_tool->Launcher()});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.OutText().split('\n', Qt::SkipEmptyParts).size(), 1 + 256);
     QCOMPARE(result.ErrText(),
@@ -142,8 +142,8 @@ class TestDiscoveryNamespaces : public QObject {
 
   void portHeldExclusively() {
     PortHolder holder;
-    QVERIFY2(holder.Start(m_tool->Exec(), false), qPrintable(holder.Error()));
-    ProcessResult result = RunPellarctl({"discover"}, {m_tool->Exec()});
+    QVERIFY2(holder.Start(m_tool->Launcher(), false), qPrintable(holder.Error()));
+    ProcessResult result = RunPellarctl({"discover"}, {m_tool->Launcher()});
     QCOMPARE(result.exitCode, 3);
     QCOMPARE(result.OutText(), QString("MAC Address  IP Address  Device Type\n"));
     QCOMPARE(result.ErrText(), QString(kPortInUse));
@@ -152,11 +152,11 @@ class TestDiscoveryNamespaces : public QObject {
   void portSharedWithAnotherProgram() {
     if (!SimulatorBuilt()) QSKIP(kNoSimulator);
     PortHolder holder;
-    QVERIFY2(holder.Start(m_tool->Exec(), true), qPrintable(holder.Error()));
+    QVERIFY2(holder.Start(m_tool->Launcher(), true), qPrintable(holder.Error()));
     SimProcess module;
     QVERIFY2(StartModule(module, 1, {"--product-code", "X9", "--mac", "00-20-4A-01-02-03"}),
              qPrintable(module.Error()));
-    ProcessResult result = RunPellarctl({"discover", "--format", "csv"}, {m_tool->Exec()});
+    ProcessResult result = RunPellarctl({"discover", "--format", "csv"}, {m_tool->Launcher()});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.OutText(), QString("MAC Address,IP Address,Device Type\n"
                                        "00.20.4A.01.02.03,10.231.0.3,PELLAR - X9 - XPort 05\n"));
@@ -166,7 +166,7 @@ class TestDiscoveryNamespaces : public QObject {
   void noNetwork() {
     NetNamespace isolated("disc-alone");
     QVERIFY2(isolated.Create(), qPrintable(isolated.Error()));
-    ProcessResult result = RunPellarctl({"discover"}, {isolated.Exec()});
+    ProcessResult result = RunPellarctl({"discover"}, {isolated.Launcher()});
     QCOMPARE(result.exitCode, 3);
     QCOMPARE(result.OutText(), QString("MAC Address  IP Address  Device Type\n"));
     QVERIFY2(

@@ -66,7 +66,7 @@ class TestDemoBoard : public QObject {
 
     PellarctlRun run;
     run.timeScale = QString::number(kScale);
-    if (m_namespace) run.launcher = m_namespace->Exec();
+    if (m_namespace) run.launcher = m_namespace->Launcher();
     for (int i = 1; i <= 2; ++i) {
       QTest::qWait(kNewcomerDelayMs);
       const ProcessResult result = RunPellarctl(

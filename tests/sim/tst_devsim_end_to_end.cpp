@@ -17,51 +17,16 @@
 #include <QtTest>
 #include <memory>
 
+#include "sim_process.h"
+
+using dorvane::testing::SimProcess;
+
 namespace {
 
 constexpr int kTimeoutMs = 5000;
 const char kAddress[] = "127.0.0.37";
-
-// The simulator process; stops it with SIGTERM when dropped.
-class Devsim {
- public:
-  ~Devsim() {
-    if (m_process.state() == QProcess::NotRunning) return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(kTimeoutMs)) m_process.kill();
-  }
-
-  // Starts the program and waits for its "ready" line.
-  bool Start(const QStringList& arguments) {
-    QObject::connect(&m_process, &QProcess::readyReadStandardError,
-                     [this] { m_stderr += m_process.readAllStandardError(); });
-    QObject::connect(&m_process, &QProcess::readyReadStandardOutput,
-                     [this] { m_stdout += m_process.readAllStandardOutput(); });
-    m_process.start(qEnvironmentVariable("PELLAR_BUILD_DIR") + "/pellar-devsim",
-                    QStringList{"--time-scale", "0.05"} + arguments);
-    return QTest::qWaitFor([this] { return m_stdout.contains("ready\n") || m_process.state() == QProcess::NotRunning; },
-                           kTimeoutMs) &&
-           m_stdout.contains("ready\n");
-  }
-
-  // The value of a start-up line such as "tcp: 127.0.0.37:9999".
-  QString Line(const QString& name) const {
-    for (const QString& line : QString::fromLocal8Bit(m_stdout).split('\n')) {
-      if (line.startsWith(name + ": ")) return line.mid(name.size() + 2);
-    }
-    return {};
-  }
-  quint16 Port(const QString& name) const { return static_cast<quint16>(Line(name).section(':', -1).toUInt()); }
-
-  QProcess& Process() { return m_process; }
-  const QByteArray& Stdout() const { return m_stdout; }
-  const QByteArray& Stderr() const { return m_stderr; }
-
- private:
-  QProcess m_process;
-  QByteArray m_stdout;
-  QByteArray m_stderr;
-};
+// Every module wait a twentieth of its time.
+const QStringList kFast{"--time-scale", "0.05"};
 
 // The tool's side of the serial cable.
 class PtyClient {
@@ -136,8 +101,7 @@ class TestDevsimEndToEnd : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY2(QFile::exists(qEnvironmentVariable("PELLAR_BUILD_DIR") + "/pellar-devsim"),
-             "pellar-devsim is not built (PELLAR_BUILD_DIR)");
+    QVERIFY2(QFile::exists(SimProcess::BinaryPath()), "pellar-devsim is not built (PELLAR_BUILD_DIR)");
   }
 
   // The board ignores the cable until its reset; then one "x" brings the
@@ -145,18 +109,18 @@ class TestDevsimEndToEnd : public QObject {
   void serialWakeUpAfterReset() {
     QTemporaryDir dir;
     const QString link = dir.filePath("com1");
-    Devsim sim;
-    QVERIFY(sim.Start({"--pty", link, "--reset-after", "60", "--log", "-"}));
-    const QString slave = sim.Line("pty");
-    QVERIFY2(slave.startsWith("/dev/pts/"), sim.Stdout().constData());
+    SimProcess sim;
+    QVERIFY(sim.Start(kFast + QStringList{"--pty", link, "--reset-after", "60", "--log", "-"}));
+    const QString slave = sim.StartupValue("pty");
+    QVERIFY2(slave.startsWith("/dev/pts/"), sim.Output().constData());
     QCOMPARE(QFile::symLinkTarget(link), slave);
 
     PtyClient cable(link);
     QVERIFY(cable.IsOpen());
     QVERIFY(cable.Write("x"));
-    QTRY_VERIFY_WITH_TIMEOUT(sim.Stderr().contains(R"("data": "x")"), kTimeoutMs);
-    QVERIFY2(!sim.Stderr().contains(R"("event": "reset")"), "the reset came before the first x: machine too slow");
-    QTRY_VERIFY_WITH_TIMEOUT(sim.Stderr().contains(R"("event": "reset")"), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Errors().contains(R"("data": "x")"), kTimeoutMs);
+    QVERIFY2(!sim.Errors().contains(R"("event": "reset")"), "the reset came before the first x: machine too slow");
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Errors().contains(R"("event": "reset")"), kTimeoutMs);
     QVERIFY(cable.Write("x"));
     QTRY_VERIFY_WITH_TIMEOUT(cable.Received().contains("Press Enter for Setup Mode\r\n"), kTimeoutMs);
     QVERIFY(cable.Received().contains("Software version V6.10.0."));
@@ -170,7 +134,7 @@ class TestDevsimEndToEnd : public QObject {
     QCOMPARE(sim.Process().exitCode(), 0);
     QVERIFY(!QFileInfo(link).isSymLink());
 
-    const QList<QJsonObject> log = LogLines(sim.Stderr());
+    const QList<QJsonObject> log = LogLines(sim.Errors());
     QVERIFY(TimesNeverGoBack(log));
     QCOMPARE(Data(log, "serial"), (QStringList{"x", "x", "\r"}));
     QCOMPARE(Events(log, "serial"), (QStringList{"reset", "banner", "setup"}));
@@ -180,10 +144,11 @@ class TestDevsimEndToEnd : public QObject {
   void tcpSetupAndSave() {
     QTemporaryDir dir;
     const QString logPath = dir.filePath("devsim.jsonl");
-    Devsim sim;
-    QVERIFY2(sim.Start({"--tcp", kAddress, "--setup-port", "9999", "--assign-port", "0", "--log", logPath}),
-             sim.Stderr().constData());
-    QCOMPARE(sim.Line("tcp"), QString("127.0.0.37:9999"));
+    SimProcess sim;
+    QVERIFY2(sim.Start(kFast +
+                       QStringList{"--tcp", kAddress, "--setup-port", "9999", "--assign-port", "0", "--log", logPath}),
+             sim.Errors().constData());
+    QCOMPARE(sim.StartupValue("tcp"), QString("127.0.0.37:9999"));
     const quint16 assignPort = sim.Port("assign");
     QVERIFY(assignPort != 0);
 
@@ -221,9 +186,9 @@ class TestDevsimEndToEnd : public QObject {
   }
 
   void refusedSetupPort() {
-    Devsim sim;
-    QVERIFY(sim.Start({"--tcp", "127.0.0.38", "--assign-port", "0", "--fail", "refuse-setup-port"}));
-    QVERIFY(sim.Line("tcp").isEmpty());
+    SimProcess sim;
+    QVERIFY(sim.Start(kFast + QStringList{"--tcp", "127.0.0.38", "--assign-port", "0", "--fail", "refuse-setup-port"}));
+    QVERIFY(sim.StartupValue("tcp").isEmpty());
     QVERIFY(sim.Port("assign") != 0);
     QTcpSocket socket;
     QSignalSpy failed(&socket, &QTcpSocket::errorOccurred);
@@ -247,8 +212,9 @@ class TestDevsimEndToEnd : public QObject {
     QFETCH(QList<QByteArray>, answers);
     QFETCH(int, minBannerDelayMs);
     QFETCH(bool, closedByModule);
-    Devsim sim;
-    QVERIFY(sim.Start({"--tcp", kAddress, "--setup-port", "0", "--assign-port", "0", "--fail", mode}));
+    SimProcess sim;
+    QVERIFY(
+        sim.Start(kFast + QStringList{"--tcp", kAddress, "--setup-port", "0", "--assign-port", "0", "--fail", mode}));
     QTcpSocket socket;
     QByteArray received;
     QElapsedTimer sinceConnected;
@@ -274,9 +240,9 @@ class TestDevsimEndToEnd : public QObject {
   // One query, one reply per module, straight back to the asking socket;
   // anything else is only logged.
   void discoveryAnswersAsManyModules() {
-    Devsim sim;
-    QVERIFY(sim.Start({"--udp", kAddress, "--udp-port", "0", "--modules", "3", "--product-code", "x5", "--mac",
-                       "00-20-4A-12-34-FE", "--log", "-"}));
+    SimProcess sim;
+    QVERIFY(sim.Start(kFast + QStringList{"--udp", kAddress, "--udp-port", "0", "--modules", "3", "--product-code",
+                                          "x5", "--mac", "00-20-4A-12-34-FE", "--log", "-"}));
     QUdpSocket tool;
     QVERIFY(tool.bind(QHostAddress::LocalHost, 0));
     QList<QByteArray> replies;
@@ -296,8 +262,8 @@ class TestDevsimEndToEnd : public QObject {
       expected.replace(24, 6, QByteArray::fromHex("00204A1234") + lastMacBytes[i]);
       QCOMPARE(replies[i], expected);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(sim.Stderr().contains(R"("event": "discovery")"), kTimeoutMs);
-    QCOMPARE(Data(LogLines(sim.Stderr()), "udp"), QStringList{"hello"});
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Errors().contains(R"("event": "discovery")"), kTimeoutMs);
+    QCOMPARE(Data(LogLines(sim.Errors()), "udp"), QStringList{"hello"});
   }
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 // Starts pellar-devsim for an end-to-end test and reads what it reports:
-// the pty path and the "ready" line. Stops it when the test is done.
+// its start-up lines (the pty path, the ports) up to "ready", what it prints
+// afterwards, and its log. Stops it when the test is done.
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,7 @@ namespace dorvane::testing {
 
 class SimProcess {
  public:
-  SimProcess() = default;
+  SimProcess();
   ~SimProcess();
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
@@ -19,14 +21,28 @@ class SimProcess {
   // which must replace itself with the simulator so Stop reaches it.
   void SetLauncher(const QStringList& launcher) { m_launcher = launcher; }
 
-  // Starts the simulator with the arguments (plus --log into a temporary
-  // file) and waits for "ready"; false with the reason in Error().
+  // Starts the simulator with the arguments and waits for "ready"; false
+  // with the reason in Error(). Unless the arguments name a --log of their
+  // own, the simulator logs into a temporary file.
   bool Start(const QStringList& arguments);
   void Stop();
 
-  QString PtyPath() const { return m_ptyPath; }
+  QString PtyPath() const { return StartupValue("pty"); }
+  // The value of a start-up line such as "tcp: 127.0.0.37:9999"; empty when
+  // the simulator printed no such line.
+  QString StartupValue(const QString& name) const;
+  // The port of such a line ("tcp" gives 9999); 0 when there is none.
+  quint16 Port(const QString& name) const;
   QString Error() const { return m_error; }
-  // The JSON lines the simulator logged so far.
+
+  // Everything the simulator wrote to its standard output and standard error
+  // so far (the event loop collects it).
+  const QByteArray& Output() const { return m_output; }
+  const QByteArray& Errors() const { return m_errors; }
+  QProcess& Process() { return m_process; }
+
+  // The JSON lines the simulator logged so far ("--log -": those of its
+  // standard error).
   QList<QByteArray> LogLines() const;
   // Every byte the module received, in order, from the log.
   QByteArray Received() const;
@@ -34,11 +50,14 @@ class SimProcess {
   static QString BinaryPath();
 
  private:
+  bool Ready() const;
+
   QProcess m_process;
   QStringList m_launcher;
-  QString m_ptyPath;
   QString m_logPath;
   QString m_error;
+  QByteArray m_output;
+  QByteArray m_errors;
 };
 
 }  // namespace dorvane::testing

@@ -1,7 +1,5 @@
 #include "cli/run_console.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/progress.h"
+#include "platform/system.h"
 
 namespace dorvane::cli {
 
@@ -25,14 +24,14 @@ std::atomic<int> g_interrupts{0};
 // Ctrl+C is the window's ESC: the wake-up loop ends at the end of its
 // cycle. A second Ctrl+C ends the program at once.
 extern "C" void OnInterrupt(int) {
-  if (++g_interrupts > 1) _exit(130);
+  if (++g_interrupts > 1) platform::ExitImmediately(130);
   if (g_runner) g_runner->PressEscape();
 }
 
 }  // namespace
 
 RunConsole::RunConsole(DialogueRunner& runner, bool answerYes, QObject* parent)
-    : QObject(parent), m_runner(runner), m_answerYes(answerYes), m_terminal(isatty(STDOUT_FILENO) != 0) {
+    : QObject(parent), m_runner(runner), m_answerYes(answerYes), m_terminal(platform::StandardOutputIsTerminal()) {
   connect(&runner, &DialogueRunner::StatusChanged, this, &RunConsole::OnStatus);
   connect(&runner, &DialogueRunner::ProgressStepped, this, &RunConsole::OnProgress);
   connect(&runner, &DialogueRunner::QuestionAsked, this, &RunConsole::OnQuestion);

@@ -1,6 +1,7 @@
 #pragma once
 // The computer the tool runs on: the user's rights, the operating system,
-// volumes and free space, the locale, the help viewer and the window system.
+// volumes and free space, the locale, the help viewer, the window system and
+// the console.
 
 #include <cstdint>
 #include <optional>
@@ -76,5 +77,12 @@ bool WindowSystemConfigured();
 // platform when the configured display cannot be reached, so a program that
 // only reads the screen does not end (Linux; nothing to do on Windows).
 void AllowOffscreenFallback();
+
+// Whether standard output goes to a terminal (not to a file or a pipe).
+bool StandardOutputIsTerminal();
+
+// Ends the process at once with the exit code: no destructors, no atexit
+// handlers, no flushing. Safe to call from a signal handler.
+[[noreturn]] void ExitImmediately(int code);
 
 }  // namespace dorvane::platform

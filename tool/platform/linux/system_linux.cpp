@@ -123,4 +123,9 @@ void AllowOffscreenFallback() {
           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb;offscreen" : "wayland;xcb;offscreen");
 }
 
+bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
+
+// _exit, not exit: it is async-signal-safe.
+void ExitImmediately(int code) { _exit(code); }
+
 }  // namespace dorvane::platform

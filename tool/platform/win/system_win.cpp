@@ -2,6 +2,9 @@
 
 // Before windows.h: its min and max macros would break the Qt headers.
 #define NOMINMAX
+#include <io.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <windows.h>
 
 #include <QDir>
@@ -145,5 +148,9 @@ void OpenCompiledHelpIndex(const std::wstring& path, const std::wstring& keyword
 bool WindowSystemConfigured() { return true; }
 
 void AllowOffscreenFallback() {}
+
+bool StandardOutputIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
+
+void ExitImmediately(int code) { _exit(code); }
 
 }  // namespace dorvane::platform
