@@ -14,14 +14,6 @@
 
 namespace dorvane {
 
-namespace {
-
-QString Text(int id) { return QString::fromStdString(LoadText(id)); }
-
-std::string Std(const QLineEdit* box) { return box->text().toStdString(); }
-
-}  // namespace
-
 Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellar2>()) {
   m_ui->setupUi(this);
@@ -85,12 +77,12 @@ void Pellar2Window::EnableButtons(bool mode) {
 
 Pellar2Inputs Pellar2Window::Inputs() const {
   Pellar2Inputs in;
-  in.deviceAddress = Std(m_ui->txtIPAddress);
-  in.gateway = Std(m_ui->txtGateway);
+  in.deviceAddress = BoxText(m_ui->txtIPAddress);
+  in.gateway = BoxText(m_ui->txtGateway);
   in.subnetIndex = m_ui->cmbSubnet->currentIndex();
   in.portIndex = m_ui->cmbPort->currentIndex();
   QList<QLineEdit*> boxes = MacBoxes();
-  for (std::size_t i = 0; i < in.macBoxes.size(); ++i) in.macBoxes[i] = Std(boxes[static_cast<qsizetype>(i)]);
+  for (std::size_t i = 0; i < in.macBoxes.size(); ++i) in.macBoxes[i] = BoxText(boxes[static_cast<qsizetype>(i)]);
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
@@ -125,7 +117,7 @@ void Pellar2Window::OnProgram() {
 void Pellar2Window::StartPellar2Run() {
   m_runInputs = Inputs();
   // The network path cannot be cancelled, so its caption drops the ESC hint.
-  if (IsNetworkPort(m_runInputs.portIndex)) m_ui->lblRequest->setText(Text(1032));
+  if (IsNetworkPort(m_runInputs.portIndex)) m_ui->lblRequest->setText(WindowText(1032));
   StartRun([inputs = m_runInputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); });
 }
 

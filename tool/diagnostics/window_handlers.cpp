@@ -14,6 +14,7 @@
 #include "diagnostics/off_thread_call.h"
 #include "diagnostics/ping_runner.h"
 #include "diagnostics/screen_of.h"
+#include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
 #include "widgets/error_report.h"
 #include "widgets/message_boxes.h"
@@ -22,8 +23,6 @@
 namespace dorvane {
 
 namespace {
-
-QString Text(int id) { return QString::fromStdString(LoadText(id)); }
 
 QColor ResultColour(ValueColour colour) {
   switch (colour) {
@@ -69,7 +68,7 @@ void PingClick(QWidget* window, const PingBox& box, const std::function<void(boo
   try {
     std::string text = box.address->text().toStdString();
     if (TrimBlanks(text).empty() || !ValidateIPAddress(text)) {
-      ShowMessage(window, BoxIcon::Information, Text(1036), Text(1045));
+      ShowMessage(window, BoxIcon::Information, WindowText(1036), WindowText(1045));
       box.address->setFocus();
       return;
     }

@@ -21,14 +21,13 @@
 #include "widgets/busy_state.h"
 #include "widgets/clock_text.h"
 #include "widgets/error_report.h"
+#include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"
 
 namespace dorvane {
 
 namespace {
-
-QString Text(int id) { return QString::fromStdString(LoadText(id)); }
 
 // Fixed, with no early end: the tool cannot know how many modules will answer.
 constexpr double kDiscoverySeconds = 8.0;
@@ -99,9 +98,9 @@ void MainWindow::CompleteCaption() {
 }
 
 void MainWindow::FillStatusPanels() {
-  m_shortDatePanel->setText(Text(1015) + ": " +
+  m_shortDatePanel->setText(WindowText(1015) + ": " +
                             QString::fromStdString(ShortDateFormatText(platform::LocaleText(platform::kLocaleShortDate))));
-  m_timeFormatPanel->setText(Text(1016) + ": " +
+  m_timeFormatPanel->setText(WindowText(1016) + ": " +
                              QString::fromStdString(TimeFormatText(platform::LocaleText(platform::kLocaleTimeFormat))));
 }
 

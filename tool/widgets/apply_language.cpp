@@ -48,4 +48,6 @@ void ApplyLanguage(QWidget* window) {
   for (QWidget* widget : window->findChildren<QWidget*>()) ApplyToWidget(widget, clearTips);
 }
 
+QString WindowText(int baseId) { return QString::fromStdString(LoadText(baseId)); }
+
 }  // namespace dorvane

@@ -2,6 +2,8 @@
 // Sets a window's captions from the string ids in its widgets' "tag"
 // properties, in the current language.
 
+#include <QString>
+
 class QWidget;
 
 namespace dorvane {
@@ -14,5 +16,8 @@ inline constexpr const char* kTagProperty = "tag";
 // text as it stands; a widget without a numeric tag keeps its text. Outside
 // English every tooltip is cleared. Nothing in the walk fails the caller.
 void ApplyLanguage(QWidget* window);
+
+// LoadText for a window: the entry in the current language as a QString.
+QString WindowText(int baseId);
 
 }  // namespace dorvane

@@ -11,6 +11,8 @@
 
 namespace dorvane {
 
+std::string BoxText(const QLineEdit* box) { return box->text().toStdString(); }
+
 namespace {
 
 class SelectAllFilter : public QObject {

@@ -5,11 +5,15 @@
 // MAC boxes move on by themselves. Each is an event filter owned by its box.
 
 #include <QList>
+#include <string>
 
 class QLineEdit;
 class QWidget;
 
 namespace dorvane {
+
+// The text of a box as the checks and scripts take it (UTF-8).
+std::string BoxText(const QLineEdit* box);
 
 // Selects the whole text of a line edit or an editable combo box now.
 void SelectAllText(QWidget* box);

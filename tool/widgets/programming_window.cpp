@@ -12,10 +12,12 @@
 #include "base/program_start.h"
 #include "base/run_time_error.h"
 #include "dialogue/wait_clock.h"
+#include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
 #include "widgets/clock_text.h"
 #include "widgets/error_report.h"
 #include "widgets/help.h"
+#include "widgets/input_boxes.h"
 #include "widgets/key_preview.h"
 #include "widgets/programming_host.h"
 #include "widgets/run_display.h"
@@ -28,10 +30,6 @@ namespace {
 constexpr int kFirstEthernetText = 1102;
 constexpr int kEthernetTypeCount = 5;
 constexpr int kInvalidProcedureCall = 5;
-
-QString Text(int id) { return QString::fromStdString(LoadText(id)); }
-
-std::string Std(const QLineEdit* box) { return box->text().toStdString(); }
 
 }  // namespace
 
@@ -99,7 +97,7 @@ void ProgrammingWindow::FillPortSpeedList(std::string_view lowest, std::string_v
 
 void ProgrammingWindow::FillEthernetList(QComboBox* list) {
   list->clear();
-  for (int i = 0; i < kEthernetTypeCount; ++i) list->addItem(Text(kFirstEthernetText + i));
+  for (int i = 0; i < kEthernetTypeCount; ++i) list->addItem(WindowText(kFirstEthernetText + i));
   list->setCurrentIndex(0);
 }
 
@@ -120,7 +118,7 @@ void ProgrammingWindow::StartClock() {
 void ProgrammingWindow::ShowDateTime() { m_controls.lblDateTime->setText(DateTimeText(QDateTime::currentDateTime())); }
 
 bool ProgrammingWindow::CheckAddressAndGateway() {
-  FieldCheck check = CheckAddressFields(Std(m_controls.txtIPAddress), Std(m_controls.txtGateway));
+  FieldCheck check = CheckAddressFields(BoxText(m_controls.txtIPAddress), BoxText(m_controls.txtGateway));
   if (!check.address.empty()) m_controls.txtIPAddress->setText(QString::fromStdString(check.address));
   if (!check.ok) {
     ShowRunMessage(this, check.message.icon, check.message.title, check.message.text);
