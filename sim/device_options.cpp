@@ -113,6 +113,16 @@ bool ReadProductCode(const QString& text, QByteArray& code) {
   return true;
 }
 
+// The N of a "--fail MODE:N", at least `least`.
+std::optional<int> CountValue(const QString& name, const QString& value, int least, const char* what,
+                              QString& whyNot) {
+  bool ok = false;
+  const int count = value.toInt(&ok);
+  if (ok && count >= least) return count;
+  whyNot = QString("%1 needs %2 (%3 or more), not \"%4\"").arg(name, what).arg(least).arg(value);
+  return std::nullopt;
+}
+
 }  // namespace
 
 int DeviceOptions::RealMilliseconds(double moduleSeconds) const {
@@ -148,24 +158,14 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     return true;
   }
   if (name == "close-after") {
-    bool ok = false;
-    const int count = value.toInt(&ok);
-    if (!ok || count < 0) {
-      whyNot = QString("close-after needs a count of answers (0 or more), not \"%1\"").arg(value);
-      return false;
-    }
-    modes.closeAfter = count;
-    return true;
+    const std::optional<int> count = CountValue(name, value, 0, "a count of answers", whyNot);
+    if (count) modes.closeAfter = *count;
+    return count.has_value();
   }
   if (name == "split-banner") {
-    bool ok = false;
-    const int count = value.toInt(&ok);
-    if (!ok || count < 1) {
-      whyNot = QString("split-banner needs the length of the first segment (1 or more), not \"%1\"").arg(value);
-      return false;
-    }
-    modes.splitBanner = count;
-    return true;
+    const std::optional<int> count = CountValue(name, value, 1, "the length of the first segment", whyNot);
+    if (count) modes.splitBanner = *count;
+    return count.has_value();
   }
   if (name == "slow") {
     bool ok = false;
