@@ -29,7 +29,7 @@ const std::vector<Command>& Commands() {
       {"discover", kDiscoverSynopsis, RunDiscover},
       {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},
       {"ping", kPingSynopsis, RunPingCommand},
-      {"program", "Configure a board: program pellar2 ... (program --help)", RunProgramCommand},
+      {"program", "Configure a board: program pellar2|pellar6 ... (program --help)", RunProgramCommand},
   };
   return commands;
 }
