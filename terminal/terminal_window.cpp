@@ -183,12 +183,13 @@ bool TerminalWindow::OpenPort(int port, const QString& device, int baudCode, boo
                               int stopBits) {
   try {
     std::string settings = terminal::SettingsText(baudCode, evenParity, dataBits, stopBits);
-    if (m_port.isOpen() && (settings != m_settings || port != m_portNumber || device != m_port.portName())) {
+    if (m_port.isOpen() && (settings != m_settings || port != m_portNumber || device != m_device)) {
       m_port.close();
     }
     m_settings = settings;
     m_portNumber = port;
     if (m_port.isOpen()) return true;
+    m_device = device;
     int rate = BaudRateOfCode(baudCode);
     if (rate == 0) throw RunTimeError(kInvalidPropertyValue, "Invalid property value: baud code " + std::to_string(baudCode));
     QString name = PortName(port, device);
@@ -300,7 +301,7 @@ void TerminalWindow::OnPortError(QSerialPort::SerialPortError error) {
   if (error != QSerialPort::ResourceError) return;
   // A USB adapter pulled out: nothing more goes through this port, and the
   // installer must know why typing has stopped reaching the device.
-  QString name = PortName(m_portNumber, m_port.portName());
+  QString name = PortName(m_portNumber, m_device);
   QString why = m_port.errorString();
   m_port.close();
   if (m_log.isOpen()) {
@@ -326,7 +327,7 @@ bool TerminalWindow::StartLog(const QString& path) {
     m_chkLog->setChecked(true);
   }
   m_lblLogFile->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-  QString port = m_port.isOpen() ? PortName(m_portNumber, m_port.portName()) + " " + SettingsText() : "no port";
+  QString port = m_port.isOpen() ? PortName(m_portNumber, m_device) + " " + SettingsText() : "no port";
   WriteLog(Direction::Note, ("log started, " + port).toLatin1());
   return true;
 }

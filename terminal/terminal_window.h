@@ -47,8 +47,10 @@ class TerminalWindow : public QWidget {
   void DiscardWaitingInput();
 
   int PortNumber() const { return m_portNumber; }
+  // The device the port was opened on, as it was named (a path on Linux).
+  QString Device() const { return m_device; }
   QString SettingsText() const { return QString::fromStdString(m_settings); }
-  const QSerialPort& Port() const { return m_port; }
+  QSerialPort& Port() { return m_port; }
 
   // The session log: everything received and sent from now on, appended to
   // the file with times. False, after saying why, when it cannot be opened.
@@ -77,6 +79,7 @@ class TerminalWindow : public QWidget {
 
   QSerialPort m_port;
   int m_portNumber = 0;
+  QString m_device;
   std::string m_settings;
   QPlainTextEdit* m_trmText = nullptr;
   QPlainTextEdit* m_trmHex = nullptr;
