@@ -78,7 +78,7 @@ OpenPortWindow::OpenPortWindow(TerminalWindow& terminal, QWidget* parent) : QDia
   page->addLayout(fields);
   page->addStretch(1);
   page->addLayout(buttons);
-  page->setSizeConstraint(QLayout::SetMinimumSize);
+  page->setSizeConstraint(QLayout::SetFixedSize);
 
   // Filling the lists raises nothing, so there is no error to ignore here.
   for (int n = 1; n <= kPortEntryCount; ++n) m_cmbPorts->addItem(QString::fromStdString(PadText(2, std::to_string(n))));

@@ -179,9 +179,12 @@ TerminalLayout PlaceTerminal(int widthTwips, int heightTwips, bool hexView) {
   TerminalLayout layout;
   layout.trmText = {kMargin, kMargin, widthTwips - 300, heightTwips - 1490};
   if (hexView) {
-    int half = (layout.trmText.width - kMargin) / 2;
-    layout.trmHex = {kMargin + half + kMargin, kMargin, layout.trmText.width - half - kMargin, layout.trmText.height};
-    layout.trmText.width = half;
+    // The hex view gets the larger share: sixteen bytes to a line need
+    // about fifty columns even at the smallest width.
+    int both = layout.trmText.width - kMargin;
+    int hexWidth = both * 3 / 5;
+    layout.trmText.width = both - hexWidth;
+    layout.trmHex = {kMargin + layout.trmText.width + kMargin, kMargin, hexWidth, layout.trmText.height};
   } else {
     layout.trmHex = {widthTwips - kMargin, kMargin, 0, layout.trmText.height};
   }
@@ -261,7 +264,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 std::string UsageText(std::string_view programName) {
   std::string name(programName);
   return "Usage: " + name + " [--port N|PATH] [--baud RATE] [--log FILE]\n"
-         "A serial terminal: what is typed goes to the port at once, what the device\n"
+         "A serial terminal. What is typed goes to the port at once; what the device\n"
          "sends is shown. Without --port it asks for a COM port and a rate first.\n"
          "\n"
          "Options:\n"
@@ -274,7 +277,7 @@ std::string UsageText(std::string_view programName) {
          "  --version      show the version and end\n"
          "\n"
          "Environment:\n"
-         "  DORVANE_COM<N> the device COM entry N opens (for example a pty)\n";
+         "  DORVANE_COM<N>  the device COM entry N opens (for example a pty)\n";
 }
 
 }  // namespace dorvane::terminal

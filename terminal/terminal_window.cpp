@@ -119,6 +119,7 @@ TerminalWindow::TerminalWindow(QWidget* parent) : QWidget(parent) {
   m_trmHex->setFont(TerminalFont());
   m_trmHex->setReadOnly(true);
   m_trmHex->setUndoRedoEnabled(false);
+  m_trmHex->setLineWrapMode(QPlainTextEdit::NoWrap);
   m_trmHex->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_trmHex->setVisible(false);
 
