@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
