@@ -55,6 +55,8 @@ const char kHelp[] =
     "                          slow:SECONDS | split-banner:N (TCP greeting in two\n"
     "                          segments, the rest a module second after the first N bytes);\n"
     "                          may repeat\n"
+    "                          monitor mode: reject:CMD (CMD answered with \"9>\") |\n"
+    "                          slow-monitor:SECONDS (every answer that much later)\n"
     "  --time-scale F          factor on every module delay and every SECONDS above\n"
     "                          (default DORVANE_TIME_SCALE, else 1)\n"
     "  --log FILE              JSON lines of what arrives and what happens; - = stderr\n"
@@ -167,6 +169,22 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     if (count) modes.splitBanner = *count;
     return count.has_value();
   }
+  if (name == "reject") {
+    static const QRegularExpression command("^[A-Z]{2}$");
+    if (!command.match(value).hasMatch()) {
+      whyNot = QString("reject needs a monitor command of two capitals (reject:NC), not \"%1\"").arg(value);
+      return false;
+    }
+    modes.rejectCommands << value;
+    return true;
+  }
+  if (name == "slow-monitor") {
+    if (!ReadSeconds(value, modes.slowMonitor)) {
+      whyNot = QString("slow-monitor needs a delay in seconds (0 or more), not \"%1\"").arg(value);
+      return false;
+    }
+    return true;
+  }
   if (name == "slow") {
     bool ok = false;
     const double seconds = value.toDouble(&ok);
@@ -178,7 +196,7 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     return true;
   }
   whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
-                       "split-banner:N)")
+                       "split-banner:N, reject:CMD, slow-monitor:SECONDS)")
                .arg(mode);
   return false;
 }

@@ -19,6 +19,8 @@ struct FailureModes {
   bool garbage = false;           // noise bytes between the lines the module sends
   double slow = 0.0;              // module seconds added before every reply
   int splitBanner = 0;            // TCP: the greeting goes out in two segments, cut after this many bytes
+  QStringList rejectCommands;     // monitor commands answered with "9>" (reject:NC)
+  double slowMonitor = 0.0;       // module seconds before every monitor answer
 };
 
 // Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).

@@ -16,6 +16,8 @@
 //   after their last question (the wireless boards) would need its own
 //   personality;
 // - the module waits for the CR that opens the menu as long as it takes;
+// - on the setup port an "M" in place of that CR enters the monitor mode
+//   (sim/monitor_mode.h) until its QU;
 // - after saving (or leaving) the serial module restarts one second later
 //   and listens for "x" again; a TCP connection is closed instead;
 // - close-after:N kills the link on the Nth answer past setup entry, before
@@ -30,6 +32,7 @@
 
 #include "sim/device_options.h"
 #include "sim/module_firmware.h"
+#include "sim/monitor_mode.h"
 
 namespace dorvane::sim {
 
@@ -48,7 +51,7 @@ class SetupMenu : public ModuleFirmware {
   QByteArray Banner() const;
 
  private:
-  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kLeaving, kDead };
+  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kLeaving, kDead, kMonitor };
 
   ModuleReply Greet();
   ModuleReply PowerCycle();
@@ -66,6 +69,7 @@ class SetupMenu : public ModuleFirmware {
   QByteArray m_answer;
   int m_answers = 0;
   bool m_afterQuiet = false;
+  MonitorMode m_monitor;
 };
 
 }  // namespace dorvane::sim

@@ -171,6 +171,7 @@ void LiveDialogue::OnBytesArrived() {
   m_log.Received(Elapsed(), text);
   BannerScanResult scan = m_networkScan.Arrived(text, m_values);
   if (scan.chipVersionFound) emit ChipVersionChanged(QString::fromLatin1(scan.chipVersionLabel.c_str()));
+  NetworkArrived(text);
   if (m_values.StopWaiting) QuitWait();
 }
 
