@@ -90,7 +90,10 @@ class TestMonitorWindows : public QObject {
     }
   }
   void init() { m_boxes = std::make_unique<MessageBoxRecorder>(); }
-  void cleanup() { m_boxes.reset(); }
+  void cleanup() {
+    m_boxes.reset();
+    LanguageOffset = kEnglishOffset;
+  }
 
   void loadsCaptionsAndTypeList() {
     MonitorModeInputWindow window;
@@ -166,6 +169,21 @@ class TestMonitorWindows : public QObject {
     QVERIFY(!CloseBoxRemoved(window.get()));
     QVERIFY(Child<QLabel>(window.get(), "lblInfo")->text().isEmpty());
     QVERIFY(!Results(window.get()));
+  }
+
+  // The stage texts cross from the run's thread in the window's language.
+  void stageTextInTheRunsLanguage() {
+    LanguageOffset = kFrenchOffset;
+    FakeModule module;
+    module.fault = FakeFault::OpenFails;
+    FakeLinks links(module);
+    DialogueRunner::Options options;
+    options.makeLink = links.Factory();
+    auto window = Open("127.0.14.22", options);
+    Start(window.get());
+    QTRY_COMPARE(Child<QLabel>(window.get(), "lblInfo")->text(), WindowText(1136));
+    QVERIFY(WindowText(1136).contains(QChar(0xE9)));
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes->Count(), 1, 20000);
   }
 
   // Ethernet / IP: TT and NC, the third box hidden and the short window;

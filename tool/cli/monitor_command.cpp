@@ -18,7 +18,7 @@ const char* const kUsage =
 
 // The box's line breaks as the terminal writes them.
 QString AnswerText(const MonitorAnswer& answer) {
-  return QString::fromLatin1(answer.text.data(), static_cast<qsizetype>(answer.text.size())).replace("\r\n", "\n");
+  return QString::fromStdString(answer.text).replace("\r\n", "\n");
 }
 
 void PrintText(QTextStream& out, const MonitorResult& result) {

@@ -60,7 +60,8 @@ void MonitorModeWindow::SetKind(MonitorKind kind) {
 void MonitorModeWindow::ShowResult(const MonitorResult& result) {
   SetKind(result.kind);
   for (const MonitorAnswer& answer : result.answers) {
-    QString text = QString::fromLatin1(answer.text.data(), static_cast<qsizetype>(answer.text.size()));
+    // Cleaned answers are plain ASCII; failure texts come from the UTF-8 table.
+    QString text = QString::fromStdString(answer.text);
     ResponseBox(answer.box)->setPlainText(text.replace("\r\n", "\n"));
   }
 }
