@@ -81,14 +81,14 @@ QByteArray MonitorMode::Answer(const QByteArray& command) const {
     text = "IP addr " + address + ", no DHCP\r\n" + "Network mask " + kMask + "\r\n" + "Gateway " +
            GatewayOf(m_options.tcpAddress) + "\r\n" + "MAC address " + m_options.MacText() + "\r\n";
   } else if (command == "TT") {
-    text = QByteArray("TCP connection table\r\n") + "Local " + address + ":" +
-           QByteArray::number(m_options.setupPort) + " ESTABLISHED (monitor)\r\n" + "Local 0.0.0.0:10001 LISTEN\r\n";
+    text = QByteArray("TCP connection table\r\n") + "Local " + address + ":" + QByteArray::number(m_options.setupPort) +
+           " ESTABLISHED (monitor)\r\n" + "Local 0.0.0.0:10001 LISTEN\r\n";
   } else if (command == "SA") {
-    text = QByteArray("Scan: 2 networks\r\n") + "DORVANE-SITE ch 6 -48 dBm WPA2\r\n" +
-           "WAREHOUSE-2 ch 11 -71 dBm WEP\r\n";
+    text =
+        QByteArray("Scan: 2 networks\r\n") + "DORVANE-SITE ch 6 -48 dBm WPA2\r\n" + "WAREHOUSE-2 ch 11 -71 dBm WEP\r\n";
   } else if (command == "NS") {
-    text = QByteArray("Link: associated\r\n") + "SSID: DORVANE-SITE\r\n" + "Channel: 6\r\n" +
-           "Signal: -48 dBm\r\n" + "BSSID: 00:20:4A:65:43:21\r\n";
+    text = QByteArray("Link: associated\r\n") + "SSID: DORVANE-SITE\r\n" + "Channel: 6\r\n" + "Signal: -48 dBm\r\n" +
+           "BSSID: 00:20:4A:65:43:21\r\n";
   } else {
     return "\r\n?\r\n" + QByteArray(kFailed);
   }

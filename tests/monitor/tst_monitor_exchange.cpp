@@ -114,13 +114,15 @@ class TestMonitorExchange : public QObject {
     QTest::addColumn<QByteArray>("received");
     QTest::addColumn<QByteArray>("shown");
     QTest::newRow("prompt removed first") << QByteArray("IP:1.2.3.4\r\n0>") << QByteArray("IP:1.2.3.4\r\n\r\n");
-    QTest::newRow("break break nothing, twice")
-        << QByteArray("A>>>>>>B") << QByteArray("A\r\n\r\n\r\n\r\nB");
+    QTest::newRow("break break nothing, twice") << QByteArray("A>>>>>>B") << QByteArray("A\r\n\r\n\r\n\r\nB");
     QTest::newRow("seven separators") << QByteArray("A\t\t\t\t\t\t\tB") << QByteArray("A\r\n\r\n\r\n\r\n\r\nB");
     QTest::newRow("counter carries over text") << QByteArray("A\r\nB\r\nC") << QByteArray("A\r\n\r\nB\r\nC");
     QTest::newRow("kept characters") << QByteArray("az AZ 09 .*:,()+-/") << QByteArray("az AZ 09 .*:,()+-/");
     QTest::newRow("other punctuation breaks") << QByteArray("a=b_c#d") << QByteArray("a\r\nb\r\ncd");
-    QTest::newRow("8-bit byte breaks") << QByteArray("a\xB0" "b") << QByteArray("a\r\nb");
+    QTest::newRow("8-bit byte breaks") << QByteArray(
+                                              "a\xB0"
+                                              "b")
+                                       << QByteArray("a\r\nb");
     QTest::newRow("failed prompt is cleaned, not removed") << QByteArray("x9>") << QByteArray("x9\r\n");
     QTest::newRow("every done prompt goes") << QByteArray("0>a0>0>b") << QByteArray("ab");
     QTest::newRow("empty") << QByteArray() << QByteArray();
@@ -134,13 +136,20 @@ class TestMonitorExchange : public QObject {
   void monitorAddress_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("used");  // empty: refused with text 1045
-    QTest::newRow("short form") << "010.001.002.003" << "10.1.2.3";
-    QTest::newRow("already short") << "192.168.1.10" << "192.168.1.10";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("blanks") << "   " << "";
-    QTest::newRow("three parts") << "10.1.2" << "";
-    QTest::newRow("field too big") << "10.1.2.256" << "";
-    QTest::newRow("letters") << "ten.1.2.3" << "";
+    QTest::newRow("short form") << "010.001.002.003"
+                                << "10.1.2.3";
+    QTest::newRow("already short") << "192.168.1.10"
+                                   << "192.168.1.10";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("blanks") << "   "
+                            << "";
+    QTest::newRow("three parts") << "10.1.2"
+                                 << "";
+    QTest::newRow("field too big") << "10.1.2.256"
+                                   << "";
+    QTest::newRow("letters") << "ten.1.2.3"
+                             << "";
   }
   void monitorAddress() {
     QFETCH(QString, typed);
@@ -159,10 +168,9 @@ class TestMonitorExchange : public QObject {
                                    << QStringList{"send TT\\r", "wait 2", "status " + Text(1134),
                                                   "send NC\\r", "wait 2", "status " + Text(1135)}
                                    << 15.0;
-    QTest::newRow("Wireless") << MonitorKind::Wireless
-                              << QStringList{"send SA\\r", "wait 2", "status " + Text(1131),
-                                             "send NS\\r", "wait 2", "status " + Text(1132),
-                                             "send TT\\r", "wait 2", "status " + Text(1134)}
+    QTest::newRow("Wireless") << MonitorKind::Wireless << QStringList{"send SA\\r", "wait 2", "status " + Text(1131),
+                                                                      "send NS\\r", "wait 2", "status " + Text(1132),
+                                                                      "send TT\\r", "wait 2", "status " + Text(1134)}
                               << 17.0;
   }
   void exchangeSteps() {
@@ -307,8 +315,8 @@ class TestMonitorExchange : public QObject {
     MonitorResult result;
     RunOutcome outcome = RunMonitorExchange(dialogue, kAddress, MonitorKind::EthernetIP, kEnglishOffset, result);
     QCOMPARE(outcome.kind, RunOutcome::Kind::CommunicationFailure);
-    QCOMPARE(Steps(dialogue).mid(5), (QStringList{QString("connect ") + kAddress + ":9999", "wait 2", "status ",
-                                                 "close"}));
+    QCOMPARE(Steps(dialogue).mid(5),
+             (QStringList{QString("connect ") + kAddress + ":9999", "wait 2", "status ", "close"}));
     QVERIFY(result.answers.empty());
   }
 

@@ -186,8 +186,7 @@ class TestMonitorWindows : public QObject {
     QTest::addColumn<QStringList>("boxTexts");  // a line each box holds
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("exitTop");
-    QTest::newRow("Ethernet / IP") << 0
-                                   << QStringList{"TCP connection table", "IP addr 127.0.14.21, no DHCP", ""}
+    QTest::newRow("Ethernet / IP") << 0 << QStringList{"TCP connection table", "IP addr 127.0.14.21, no DHCP", ""}
                                    << (6375 - 405) / 15 << 5160 / 15;
     QTest::newRow("Wireless") << 1 << QStringList{"Scan: 2 networks", "SSID: DORVANE-SITE", "TCP connection table"}
                               << (8880 - 405) / 15 << 7700 / 15;

@@ -83,7 +83,8 @@ class TestPellarctlMonitor : public QObject {
     QVERIFY(Entry(object, "SA").value("ok").toBool());
     QVERIFY(Entry(object, "SA").value("text").toString().contains("DORVANE-SITE ch 6 -48 dBm WPA2"));
     QCOMPARE(Entry(object, "NS").value("ok").toBool(), false);
-    QCOMPARE(Entry(object, "NS").value("text").toString(), QString("NS (Network Status) command did not produce the output"));
+    QCOMPARE(Entry(object, "NS").value("text").toString(),
+             QString("NS (Network Status) command did not produce the output"));
     QVERIFY(Entry(object, "TT").value("ok").toBool());
     QVERIFY(Entry(object, "TT").value("text").toString().contains("TCP connection table"));
     QCOMPARE(sim.Received(), QByteArray("MSA\rNS\rTT\rQU\r"));
@@ -105,8 +106,8 @@ class TestPellarctlMonitor : public QObject {
     REQUIRE_SIM();
     SimProcess sim;
     StartSim(sim, "127.0.14.34", {"--fail", "slow-monitor:3"});
-    ProcessResult r = Monitor({"127.0.14.34", "--format", "json", "--transcript",
-                               QDir::temp().filePath("pellar-monitor-slow.jsonl")});
+    ProcessResult r = Monitor(
+        {"127.0.14.34", "--format", "json", "--transcript", QDir::temp().filePath("pellar-monitor-slow.jsonl")});
     QCOMPARE(r.exitCode, 0);
     QJsonObject object = QJsonDocument::fromJson(r.out).object();
     QVERIFY2(Entry(object, "TT").value("text").toString().contains("TCP connection table"), qPrintable(r.OutText()));

@@ -101,8 +101,10 @@ class TestDevsimMonitor : public QObject {
   void quitLeavesTheConnectionOpen_data() {
     QTest::addColumn<QString>("next");
     QTest::addColumn<QString>("event");
-    QTest::newRow("setup menu") << ">\r" << "setup";
-    QTest::newRow("monitor again") << ">M" << "monitor";
+    QTest::newRow("setup menu") << ">\r"
+                                << "setup";
+    QTest::newRow("monitor again") << ">M"
+                                   << "monitor";
   }
   void quitLeavesTheConnectionOpen() {
     QFETCH(QString, next);

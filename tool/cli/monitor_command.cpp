@@ -17,9 +17,7 @@ const char* const kUsage =
     "Usage: pellarctl monitor ADDRESS [--kind ethernet|wireless] [--format text|json] [--transcript FILE]\n";
 
 // The box's line breaks as the terminal writes them.
-QString AnswerText(const MonitorAnswer& answer) {
-  return QString::fromStdString(answer.text).replace("\r\n", "\n");
-}
+QString AnswerText(const MonitorAnswer& answer) { return QString::fromStdString(answer.text).replace("\r\n", "\n"); }
 
 void PrintText(QTextStream& out, const MonitorResult& result) {
   for (const MonitorAnswer& answer : result.answers) {

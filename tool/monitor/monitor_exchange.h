@@ -78,11 +78,11 @@ class MonitorInbox {
 };
 
 struct MonitorAnswer {
-  std::string command;  // "TT"
-  int box = 0;          // 0..2
-  bool ok = true;       // false: the module answered "9>"; text is the failure text
-  bool complete = true; // the answer ended with its prompt in time
-  std::string text;     // what the box shows (line breaks CR LF)
+  std::string command;   // "TT"
+  int box = 0;           // 0..2
+  bool ok = true;        // false: the module answered "9>"; text is the failure text
+  bool complete = true;  // the answer ended with its prompt in time
+  std::string text;      // what the box shows (line breaks CR LF)
 };
 
 struct MonitorResult {

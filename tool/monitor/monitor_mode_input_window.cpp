@@ -45,8 +45,8 @@ MonitorModeInputWindow::~MonitorModeInputWindow() = default;
 void MonitorModeInputWindow::SetAddress(const QString& address) { m_ui->txtIPAddress->setText(address); }
 
 void MonitorModeInputWindow::EnableButtons(bool mode) {
-  for (QWidget* control : std::initializer_list<QWidget*>{m_ui->txtIPAddress, m_ui->cmbPellarType, m_ui->cmdExit,
-                                                          m_ui->cmdMonitorMode}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{m_ui->txtIPAddress, m_ui->cmbPellarType, m_ui->cmdExit, m_ui->cmdMonitorMode}) {
     control->setEnabled(mode);
   }
 }

@@ -29,8 +29,7 @@ constexpr KindLayout LayoutOf(MonitorKind kind) {
 
 }  // namespace
 
-MonitorModeWindow::MonitorModeWindow(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::frmMonitorMode>()) {
+MonitorModeWindow::MonitorModeWindow(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::frmMonitorMode>()) {
   m_ui->setupUi(this);
   connect(m_ui->cmdExit, &QPushButton::clicked, this, &QDialog::accept);
   try {
