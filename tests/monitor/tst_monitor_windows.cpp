@@ -49,6 +49,12 @@ MonitorModeWindow* Results(const QWidget* input) {
   return nullptr;
 }
 
+DialogueRunner::Options Through(const FakeLinks& links) {
+  DialogueRunner::Options options;
+  options.makeLink = links.Factory();
+  return options;
+}
+
 bool ControlsEnabled(const QWidget* w) {
   return Address(w)->isEnabled() && Kind(w)->isEnabled() && Button(w, "cmdExit")->isEnabled() &&
          Button(w, "cmdMonitorMode")->isEnabled();
@@ -153,9 +159,7 @@ class TestMonitorWindows : public QObject {
     FakeModule module;
     module.fault = FakeFault::OpenFails;
     FakeLinks links(module);
-    DialogueRunner::Options options;
-    options.makeLink = links.Factory();
-    auto window = Open("010.001.002.003", options);
+    auto window = Open("010.001.002.003", Through(links));
     Start(window.get());
     QCOMPARE(Address(window.get())->text(), QString("10.1.2.3"));
     QVERIFY(window->RunActive());
@@ -176,6 +180,23 @@ class TestMonitorWindows : public QObject {
     QVERIFY(ControlsEnabled(window.get()));
     QVERIFY(!CloseBoxRemoved(window.get()));
     QVERIFY(Child<QLabel>(window.get(), "lblInfo")->text().isEmpty());
+    QVERIFY(!Results(window.get()));
+  }
+
+  // A module that hangs up after "M": the run ends as a communication
+  // failure, never with a results window.
+  void moduleHangsUpMidExchange() {
+    FakeModule module;
+    module.fault = FakeFault::ClosedByPeer;
+    module.afterText = "M";
+    FakeLinks links(module);
+    auto window = Open("127.0.14.23", Through(links));
+    Start(window.get());
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes->Count(), 1, 20000);
+    QCOMPARE(m_boxes->Last().text, QString("Failed to communicate with Pellar device"));
+    QVERIFY(links.Written().startsWith("M"));
+    QVERIFY(ControlsEnabled(window.get()));
+    QVERIFY(!CloseBoxRemoved(window.get()));
     QVERIFY(!Results(window.get()));
   }
 
