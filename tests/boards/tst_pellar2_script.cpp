@@ -3,99 +3,14 @@
 
 #include <QtTest>
 
-#include "boards/pellar2_script.h"
+#include "boards/pellar_setup_script.h"
 #include "dialogue/recording_dialogue.h"
 #include "dialogue/run_values.h"
+#include "setup_menu_rows.h"
 
 using namespace dorvane;
+using namespace dorvane::testing;
 using Kind = RecordingDialogue::Kind;
-
-namespace {
-
-QString Banner(const char* version, bool newPrompt) {
-  return QString("MAC address 00204A123456\r\nSoftware version %1 (260101)\r\n\r\n%2\r\n")
-      .arg(version, newPrompt ? "Press Enter for Setup Mode" : "Press Enter to go into Setup Mode");
-}
-
-// The expected sequence: "S <bytes>" for a send (CR written as <CR>), "W <s>"
-// for a wait.
-class Seq {
- public:
-  explicit Seq(double pause) : m_pause(pause) {}
-  Seq& Send(const QString& bytes) {
-    m_items << "S " + QString(bytes).replace("\r", "<CR>");
-    return *this;
-  }
-  Seq& Wait(double seconds) {
-    m_items << "W " + QString::number(seconds);
-    return *this;
-  }
-  // An answer followed by the answer pause.
-  Seq& A(const QString& bytes) { return Send(bytes).Wait(m_pause); }
-  Seq& Menu() { return Send("\r").Wait(5); }
-  QStringList Items() const { return m_items; }
-
- private:
-  double m_pause;
-  QStringList m_items;
-};
-
-QStringList Actual(const RecordingDialogue& d) {
-  QStringList items;
-  for (const auto& r : d.Records()) {
-    if (r.kind == Kind::Send) items << "S " + QString::fromStdString(r.text).replace("\r", "<CR>");
-    if (r.kind == Kind::Wait) items << "W " + QString::number(r.seconds);
-  }
-  return items;
-}
-
-// Rows 1 to 11 for 192.168.1.10, gateway 0.0.0.0, mask 255.255.255.0.
-void ServerRows(Seq& s, const QStringList& address = {"192", "168", "001", "010"}) {
-  s.A("0\r");
-  for (const QString& f : address) s.A(f + "\r");
-  s.A("Y");
-  for (int i = 0; i < 4; ++i) s.A("000\r");
-  s.A("8\r");
-}
-
-void ConnectSteps(Seq& s) { s.Wait(5).Wait(3).Send("\r").Wait(5); }
-
-void WakeUpTwoCycles(Seq& s) {
-  for (int i = 0; i < 6; ++i) s.Send("x").Wait(0.5);
-  s.Send("\r").Wait(5);
-}
-
-// Rows 17 to 38 without VRA-Link, new prompt, 6.5 or later.
-void ChannelRows(Seq& s, bool atLeast65 = true) {
-  s.A("1\r").A("57600\r").A("4C\r").A("00\r").A("3001\r").A("C0\r");
-  s.A("Y");
-  if (atLeast65) s.A("N");
-  s.A("N");
-  for (int i = 0; i < 4; ++i) s.A("000\r");
-  s.A("0\r");
-  for (const char* a : {"00\r", "80\r", "01\r", "15\r", "00\r", "00\r", "00\r"}) s.A(a);
-  s.Menu();
-}
-
-// Rows 39 to 46 for 6.8 or later.
-void EthernetRows68(Seq& s, const QString& type = "0") {
-  s.A("5\r");
-  for (int i = 0; i < 4; ++i) s.A("\r");
-  for (int i = 0; i < 4; ++i) s.A("\r");
-  s.A("512\r").A("\r");
-  s.A(type + "\r");
-  s.Menu();
-}
-
-// Rows 47 to 56 with chk77FE ticked and the new prompt.
-void SecurityRows(Seq& s) {
-  s.A("6\r");
-  for (const char* a : {"Y", "N", "N", "Y", "Y", "Y", "Y", "N", "Y"}) s.A(a);
-}
-
-void SaveRows(Seq& s) { s.Menu().Send("9\r"); }
-
-}  // namespace
 
 class TestPellar2Script : public QObject {
   Q_OBJECT
@@ -260,6 +175,7 @@ class TestPellar2Script : public QObject {
     std::string bytes = banner.toStdString();
     if (IsNetworkPort(port)) {
       d.ArriveNetwork(5.5, bytes);
+      ConfirmSave(d);
     } else {
       d.onSend = [bytes](RecordingDialogue& module, std::string_view sent) {
         if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, bytes);
@@ -299,6 +215,7 @@ class TestPellar2Script : public QObject {
     QFETCH(QStringList, boxes);
     QFETCH(bool, arpWorks);
     RecordingDialogue d;
+    ConfirmSave(d);
     d.assignArp = {arpWorks, {}};
     Pellar2Inputs in;
     in.portIndex = 0;
@@ -315,6 +232,36 @@ class TestPellar2Script : public QObject {
       QCOMPARE(d.RecordsOf(Kind::AssignArp).back().text, std::string("10.1.1.5 00-20-4A-12-34-56"));
       QCOMPARE(d.RecordsOf(Kind::ConnectTcp).back().text, std::string("10.1.1.5:9999"));
     }
+  }
+
+  // Over the network only "Parameters stored" says the board took its
+  // settings: it ends the save wait at once, and without it the run is no
+  // success.
+  void networkSaveMustBeConfirmed_data() {
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<double>("saveWait");
+    QTest::newRow("confirmed") << true << int(RunOutcome::Kind::Completed) << 0.5;
+    QTest::newRow("never confirmed") << false << int(RunOutcome::Kind::SaveUnconfirmed) << 15.0;
+  }
+  void networkSaveMustBeConfirmed() {
+    QFETCH(bool, confirmed);
+    RecordingDialogue d;
+    d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
+    if (confirmed) ConfirmSave(d);
+    Pellar2Inputs in;
+    in.portIndex = 17;
+    RunOutcome outcome = RunPellar2(d, in);
+    QTEST(int(outcome.kind), "outcome");
+    double savedAt = -1;
+    for (const auto& r : d.Records()) {
+      if (r.kind == Kind::Send && r.text == "9\r") savedAt = r.time;
+    }
+    QTEST(d.RecordsOf(Kind::Close).back().time - savedAt, "saveWait");
+    bool rebootShown = false;
+    for (const auto& r : d.RecordsOf(Kind::Status)) rebootShown = rebootShown || r.text == "Device Reboot";
+    QCOMPARE(rebootShown, confirmed);
+    QVERIFY(!d.Values().Pellar2RunActive);
   }
 
   void droppedConnectionIsNoSuccess() {

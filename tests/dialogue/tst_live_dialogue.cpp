@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <array>
 
-#include "boards/pellar2_script.h"
+#include "boards/pellar_setup_script.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
@@ -209,6 +209,9 @@ class TestLiveDialogue : public QObject {
       FakeModule module;
       module.greeting = {QByteArray("MAC address 00204A123456\r\nSoftware version V6.10.0. (260101)\r\n\r\n") +
                          (i == 0 ? "Press Enter for Setup Mode" : "Press Enter to go into Setup Mode") + "\r\n"};
+      module.answer = [](const QByteArray& written) {
+        return written == "9\r" ? QList<QByteArray>{"Parameters stored ...\r\n"} : QList<QByteArray>{};
+      };
       FakeLinks links([module](const LinkTarget& target) { return target.port == kSetupPort ? module : FakeModule{}; });
       DialogueRunner::Options options = TestOptions();
       options.makeLink = links.Factory();

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "base/localised_text.h"
-#include "boards/pellar2_checks.h"
+#include "boards/pellar_run_messages.h"
 #include "dialogue/dialogue_steps.h"
 #include "platform/serial_ports.h"
 #include "ui_pellar2_window.h"
@@ -28,8 +28,8 @@ Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRun
   for (QLineEdit* box : MacBoxes()) SelectAllOnFocus(box);
   ChainMacAddressBoxes(MacBoxes());
 
-  connect(m_ui->cmbPort, &QComboBox::currentIndexChanged, this, &Pellar2Window::OnPortClick);
-  connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &Pellar2Window::OnProgram);
+  connect(m_ui->cmbPort, &QComboBox::currentIndexChanged, this, [this] { OnPortClick(); });
+  connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, [this] { OnProgram(); });
 
   Load();
 }
@@ -51,12 +51,16 @@ void Pellar2Window::Load() {
 void Pellar2Window::FillLists() {
   FillSubnetList();
 
-  m_ui->cmbPort->clear();
-  for (int i = 0; i < kPortListSize; ++i) m_ui->cmbPort->addItem(QString::fromStdString(PortListText(i)));
-  m_ui->cmbPort->setCurrentIndex(PortIndexForHostAddress(Host().FirstAdapterAddress().toStdString()));
-
+  FillPortList(PortListText, 1);
   FillPortSpeedList();
   FillEthernetList(m_ui->cmbEthernet);
+}
+
+void Pellar2Window::FillPortList(std::string (*text)(int), int fallback) {
+  m_ui->cmbPort->clear();
+  for (int i = 0; i < kPortListSize; ++i) m_ui->cmbPort->addItem(QString::fromStdString(text(i)));
+  int index = PortIndexForHostAddress(Host().FirstAdapterAddress().toStdString());
+  m_ui->cmbPort->setCurrentIndex(index >= kFirstServicePort ? index : fallback);
 }
 
 QLineEdit* Pellar2Window::MacBox(int index) const { return MacBoxes().value(index, m_ui->txtMACAddress_0); }
@@ -101,28 +105,41 @@ void Pellar2Window::OnPortClick() {
     box->setVisible(viaArp);
     box->clear();
   }
+  ShowPortDevice(index);
+}
+
+void Pellar2Window::ShowPortDevice(int index) {
   bool comEntry = index > 0 && !IsNetworkPort(index);
   m_ui->lblPortDevice->setText(comEntry ? QString::fromStdString(platform::ComPortDescription(index)) : QString());
 }
 
-void Pellar2Window::OnProgram() {
+void Pellar2Window::ProgramClick(const std::function<void()>& handler) {
   // The unload pause keeps the window on screen for a moment.
   if (RunActive() || Unloading()) return;
-  TrapRunError([this] {
+  TrapRunError(handler);
+}
+
+void Pellar2Window::OnProgram() {
+  ProgramClick([this] {
     EnableButtons(false);
     if (CheckAddressAndGateway()) StartPellar2Run();
   });
 }
 
 void Pellar2Window::StartPellar2Run() {
-  m_runInputs = Inputs();
+  Pellar2Inputs inputs = Inputs();
+  StartBoardRun(inputs.portIndex, [inputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); });
+}
+
+void Pellar2Window::StartBoardRun(int portIndex, DialogueRunner::Script script) {
+  m_runPort = portIndex;
   // The network path cannot be cancelled, so its caption drops the ESC hint.
-  if (IsNetworkPort(m_runInputs.portIndex)) m_ui->lblRequest->setText(WindowText(1032));
-  StartRun([inputs = m_runInputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); });
+  if (RunIsNetwork()) m_ui->lblRequest->setText(WindowText(1032));
+  StartRun(std::move(script));
 }
 
 Message Pellar2Window::EndMessage(const RunOutcome& outcome) const {
-  return Pellar2EndMessage(outcome, IsNetworkPort(m_runInputs.portIndex));
+  return Pellar2EndMessage(outcome, RunIsNetwork());
 }
 
 QString Pellar2Window::RunErrorLabel() const { return kPellar2RunLabel; }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "boards/pellar2_window.h"
+#include "boards/pellar_encrypted_window.h"
 #include "ui_pellar_select_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
@@ -44,15 +45,20 @@ QPushButton* PellarSelectWindow::ProgramButton(int index) const {
 
 void PellarSelectWindow::OnProgram(int index) {
   try {
-    if (index != 0) {
-      // The encrypted and wireless windows are not part of this version.
+    if (index > 1) {
+      // The wireless windows are not part of this version.
       ShowNotAvailable(this, ProgramButton(index)->text());
       return;
     }
     hide();
     {
-      Pellar2Window window(m_host, this, m_runOptions);
-      window.exec();
+      std::unique_ptr<Pellar2Window> window;
+      if (index == 0) {
+        window = std::make_unique<Pellar2Window>(m_host, this, m_runOptions);
+      } else {
+        window = std::make_unique<PellarEncryptedWindow>(m_host, this, m_runOptions);
+      }
+      window->exec();
     }
     accept();
   } catch (...) {

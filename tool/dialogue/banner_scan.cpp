@@ -73,6 +73,7 @@ BannerScanResult NetworkBannerScan::Arrived(std::string_view chunk, RunValues& v
     ApplyVersionLadder(text, values);
   } else if (CompletedAfter(text, fresh, kParametersStored)) {
     result.parametersStored = true;
+    values.ParametersStored = true;
     values.StopWaiting = true;
   }
   ScanChipVersion(text, fresh, values, result);

@@ -23,7 +23,7 @@ class RunValues;
 // window shows a message box, pellarctl prints it).
 struct Question {
   enum class Icon { Information, Question, Critical, Exclamation };
-  enum class Buttons { Ok, YesNo, OkCancel };
+  enum class Buttons { Ok, YesNo, OkCancel, YesNoDefaultNo };
   enum class Answer { Ok, Yes, No, Cancel };
 
   std::string title;
@@ -41,6 +41,8 @@ struct RunOutcome {
     CommunicationFailure,  // no connection, or the link dropped mid-run
     RunTimeError,          // number and description for the error report
     InputRejected,         // a field the run found unusable; errorNumber says which
+    Declined,              // the installer said no to the run's question; nothing was sent
+    SaveUnconfirmed,       // the module never said it stored the settings
   };
   Kind kind = Kind::Completed;
   int errorNumber = 0;
@@ -128,6 +130,10 @@ class Dialogue {
                                 link == LinkKind::Network ? kNetworkAnswerPause : kSerialAnswerPause);
   }
   virtual platform::CommandOutcome ClearArpTable() = 0;
+  // One information entry in the system's application log: the text
+  // followed by the date and time now. The run goes on whatever the
+  // outcome; a failure is noted in the transcript.
+  virtual platform::CommandOutcome WriteApplicationLog(const std::string& text) = 0;
   virtual platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) = 0;
 
   virtual RunValues& Values() = 0;

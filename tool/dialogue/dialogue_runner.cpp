@@ -50,11 +50,12 @@ bool DialogueRunner::Start(Script script, Options options) {
   m_escape = false;
   m_outcome = {};
   if (!options.arp) options.arp = platform::SystemArpTable();
+  if (!options.applicationLog) options.applicationLog = platform::SystemApplicationLog();
   m_thread = QThread::create([this, script = std::move(script), options] {
     RunOutcome outcome;
     RunValues values;
     try {
-      LiveDialogue dialogue(values, options.makeLink, options.arp, StoreReader(), options.languageOffset,
+      LiveDialogue dialogue(values, options.makeLink, options.arp, options.applicationLog, StoreReader(), options.languageOffset,
                             OpenTranscript(options.transcriptPath, options.showSecrets), m_escape);
       connect(&dialogue, &LiveDialogue::StatusChanged, this, &DialogueRunner::StatusChanged);
       connect(&dialogue, &LiveDialogue::ProgressStepped, this, &DialogueRunner::ProgressStepped);

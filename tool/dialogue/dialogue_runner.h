@@ -12,6 +12,7 @@
 #include "base/localised_text.h"
 #include "dialogue/dialogue.h"
 #include "dialogue/links.h"
+#include "platform/application_log.h"
 #include "platform/arp_table.h"
 
 class QThread;
@@ -31,6 +32,7 @@ class DialogueRunner : public QObject {
 
   struct Options {
     std::shared_ptr<platform::ArpTable> arp;  // the system's when empty
+    std::shared_ptr<platform::ApplicationLog> applicationLog;  // the system's when empty
     LinkFactory makeLink;                     // the serial and TCP links when empty
     int languageOffset = kEnglishOffset;      // the language the run's pauses are read in
     QString transcriptPath;                   // JSON lines; none when empty

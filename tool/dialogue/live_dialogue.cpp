@@ -1,6 +1,7 @@
 #include "dialogue/live_dialogue.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -13,16 +14,19 @@
 #include "base/run_time_error.h"
 #include "dialogue/run_values.h"
 #include "dialogue/wait_clock.h"
+#include "platform/clock_text.h"
 #include "platform/serial_ports.h"
 
 namespace dorvane {
 
 LiveDialogue::LiveDialogue(RunValues& values, LinkFactory makeLink, std::shared_ptr<platform::ArpTable> arp,
-                           SettingReader settings, int languageOffset, TranscriptLog log, std::atomic<bool>& escape)
+                           std::shared_ptr<platform::ApplicationLog> applicationLog, SettingReader settings,
+                           int languageOffset, TranscriptLog log, std::atomic<bool>& escape)
     : Dialogue(std::move(settings), languageOffset),
       m_values(values),
       m_makeLink(makeLink ? std::move(makeLink) : LinkFactory(MakeLink)),
       m_arp(std::move(arp)),
+      m_applicationLog(std::move(applicationLog)),
       m_log(std::move(log)),
       m_escape(escape),
       m_clock(std::make_unique<QElapsedTimer>()) {
@@ -159,6 +163,16 @@ platform::CommandOutcome LiveDialogue::ClearArpTable() {
 
 platform::CommandOutcome LiveDialogue::AssignArpAddress(const std::string& address, const std::string& mac) {
   return Logged(m_arp ? m_arp->Assign(address, mac) : platform::CommandOutcome{false, "no ARP table"});
+}
+
+platform::CommandOutcome LiveDialogue::WriteApplicationLog(const std::string& text) {
+  const std::string entry = text + DateTimeText(QDateTime::currentDateTime()).toStdString();
+  platform::CommandOutcome outcome =
+      m_applicationLog ? m_applicationLog->WriteInformation(entry) : platform::CommandOutcome{false, "no log"};
+  m_log.Event(Elapsed(), outcome.ok ? "application-log" : "application-log-failed",
+              outcome.ok ? entry : outcome.detail + ": " + entry);
+  if (!outcome.ok) qCWarning(lcDialogue, "application log not written: %s", outcome.detail.c_str());
+  return outcome;
 }
 
 void LiveDialogue::OnBytesArrived() {

@@ -12,6 +12,7 @@
 #include "dialogue/dialogue.h"
 #include "dialogue/links.h"
 #include "dialogue/transcript_log.h"
+#include "platform/application_log.h"
 #include "platform/arp_table.h"
 
 class QEventLoop;
@@ -25,8 +26,9 @@ class LiveDialogue : public QObject, public Dialogue {
  public:
   // Links come from makeLink; the pauses read settings in the run's
   // language.
-  LiveDialogue(RunValues& values, LinkFactory makeLink, std::shared_ptr<platform::ArpTable> arp, SettingReader settings,
-               int languageOffset, TranscriptLog log, std::atomic<bool>& escape);
+  LiveDialogue(RunValues& values, LinkFactory makeLink, std::shared_ptr<platform::ArpTable> arp,
+               std::shared_ptr<platform::ApplicationLog> applicationLog, SettingReader settings, int languageOffset,
+               TranscriptLog log, std::atomic<bool>& escape);
   ~LiveDialogue() override;
 
   void OpenSerialLink(int comPort, const std::string& device) override;
@@ -47,6 +49,7 @@ class LiveDialogue : public QObject, public Dialogue {
   void ClearTranscript() override { m_transcript.clear(); }
   platform::CommandOutcome ClearArpTable() override;
   platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
+  platform::CommandOutcome WriteApplicationLog(const std::string& text) override;
   RunValues& Values() override { return m_values; }
 
   // Blocks the run (not the window) until the installer has answered.
@@ -77,6 +80,7 @@ class LiveDialogue : public QObject, public Dialogue {
   RunValues& m_values;
   LinkFactory m_makeLink;
   std::shared_ptr<platform::ArpTable> m_arp;
+  std::shared_ptr<platform::ApplicationLog> m_applicationLog;
   TranscriptLog m_log;
   std::atomic<bool>& m_escape;
   std::unique_ptr<Link> m_link;

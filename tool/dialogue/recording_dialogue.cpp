@@ -126,12 +126,19 @@ platform::CommandOutcome RecordingDialogue::AssignArpAddress(const std::string& 
   return assignArp;
 }
 
+platform::CommandOutcome RecordingDialogue::WriteApplicationLog(const std::string& text) {
+  Add(Kind::AppLog, text);
+  if (!applicationLog.ok) log.Event(m_now, "application-log-failed", applicationLog.detail);
+  return applicationLog;
+}
+
 Question::Answer RecordingDialogue::Ask(const Question& question) {
   Add(Kind::Ask, question.text);
   questions.push_back(question);
   std::size_t index = questions.size() - 1;
   if (index < answers.size()) return answers[index];
-  return question.buttons == Question::Buttons::YesNo ? Question::Answer::Yes : Question::Answer::Ok;
+  bool yesNo = question.buttons == Question::Buttons::YesNo || question.buttons == Question::Buttons::YesNoDefaultNo;
+  return yesNo ? Question::Answer::Yes : Question::Answer::Ok;
 }
 
 }  // namespace dorvane

@@ -19,7 +19,8 @@ namespace dorvane {
 
 class RecordingDialogue : public Dialogue {
  public:
-  enum class Kind { Send, Wait, Status, Progress, OpenSerial, ConnectTcp, Close, Threshold, ClearArp, AssignArp, Ask };
+  enum class Kind { Send, Wait, Status, Progress, OpenSerial, ConnectTcp, Close, Threshold, ClearArp, AssignArp, Ask,
+                    AppLog };
   struct Record {
     double time = 0;
     Kind kind = Kind::Send;
@@ -45,6 +46,7 @@ class RecordingDialogue : public Dialogue {
   double linkLostAt = -1;        // the link drops at this time
   platform::CommandOutcome clearArp{true, {}};
   platform::CommandOutcome assignArp{true, {}};
+  platform::CommandOutcome applicationLog{true, {}};
   bool serialOpenFails = false;
   // Stored timing values and the language the run's pauses are read in.
   using Dialogue::SetTiming;
@@ -79,6 +81,8 @@ class RecordingDialogue : public Dialogue {
   Question::Answer Ask(const Question& question) override;
   platform::CommandOutcome ClearArpTable() override;
   platform::CommandOutcome AssignArpAddress(const std::string& address, const std::string& mac) override;
+  // Records the text as given: the date and time are the live log's.
+  platform::CommandOutcome WriteApplicationLog(const std::string& text) override;
   RunValues& Values() override { return m_values; }
 
   std::string ChipVersionLabel() const { return m_chipVersionLabel; }

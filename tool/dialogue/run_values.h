@@ -24,6 +24,8 @@ class RunValues {
   std::atomic<bool> QM270RunActive{false};
   std::atomic<bool> QM270XPicoRunActive{false};
   std::atomic<bool> NewSetupPrompt{false};
+  // The module said "Parameters stored" over the network: the save took.
+  std::atomic<bool> ParametersStored{false};
   // AtLeast[0] is AtLeastV6_5, AtLeast[5] AtLeastV6_10.
   std::array<std::atomic<bool>, kVersionFlagCount> AtLeast{};
 

@@ -20,7 +20,7 @@
 #include "ui_main_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
-#include "widgets/clock_text.h"
+#include "platform/clock_text.h"
 #include "widgets/error_report.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"

@@ -14,7 +14,7 @@
 #include "dialogue/wait_clock.h"
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
-#include "widgets/clock_text.h"
+#include "platform/clock_text.h"
 #include "widgets/error_report.h"
 #include "widgets/help.h"
 #include "widgets/input_boxes.h"
@@ -167,7 +167,8 @@ void ProgrammingWindow::OnRunFinished(const RunOutcome& outcome) {
     if (completed) m_host.SetPingBoxText(m_controls.txtIPAddress->text());
     m_busy.reset();
     Message message = EndMessage(outcome);
-    ShowRunMessage(this, message.icon, message.title, message.text);
+    // A question the installer said no to ends the run without a word.
+    if (!message.text.empty()) ShowRunMessage(this, message.icon, message.title, message.text);
     if (completed) {
       done(Accepted);
     } else {

@@ -88,9 +88,9 @@ void ShowRunMessage(QWidget* owner, Question::Icon icon, const std::string& titl
 Question::Answer AskInstaller(QWidget* owner, const QString& title, const QString& text, Question::Icon icon,
                               Question::Buttons buttons) {
   MessageBoxRequest request{BoxIconFor(icon), title, text, QMessageBox::Ok, QMessageBox::Ok};
-  if (buttons == Question::Buttons::YesNo) {
+  if (buttons == Question::Buttons::YesNo || buttons == Question::Buttons::YesNoDefaultNo) {
     request.buttons = QMessageBox::Yes | QMessageBox::No;
-    request.defaultButton = QMessageBox::Yes;
+    request.defaultButton = buttons == Question::Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No;
   } else if (buttons == Question::Buttons::OkCancel) {
     request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
   }

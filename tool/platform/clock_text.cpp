@@ -1,4 +1,4 @@
-#include "widgets/clock_text.h"
+#include "platform/clock_text.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,12 +1,15 @@
 #pragma once
-// The PELLAR2 programming run: link choice, setup-mode entry and the answer
-// script of the board's setup menu, shaped by the firmware flags and the
-// window's options.
+// The programming run of the wired PELLAR boards: link choice, setup-mode
+// entry and the answer script of the board's setup menu, shaped by the
+// firmware flags and the window's options. The encrypted PELLAR6 run is the
+// PELLAR2 run with its own rows: the reverse-network answers, the data key,
+// the network disclaimer, and no ARP path.
 
 #include <array>
 #include <string>
 
 #include "dialogue/dialogue.h"
+#include "widgets/field_checks.h"
 
 namespace dorvane {
 
@@ -39,20 +42,44 @@ struct Pellar2Inputs {
   std::string networkTarget;
 };
 
+// What the encrypted PELLAR6 board takes beyond a PELLAR2's. Its port list
+// has an empty entry where the PELLAR2's ARP entry is.
+struct Pellar6Inputs : Pellar2Inputs {
+  bool reverseNetworkSaved = false;
+  std::string reversePortText = "0";
+  bool staticLocalPort = false;  // optLocalPort(0); otherwise the dynamic local port
+  KeySize keySize = KeySize::Bits128;
+  std::string key;  // capital hexadecimal digits, KeyLength(keySize) of them
+};
+
+inline constexpr const char* kDisclaimerTitle = "Programming Disclaimer";
+// The disclaimer a PELLAR6 network run asks before it opens any link, and
+// the application log entry of each acceptance (the date and time follow).
+extern const char* const kDisclaimerText;
+extern const char* const kDisclaimerLogText;
+
 bool IsNetworkPort(int portIndex);
 
 // The port list entry's text in the current language: "Network Connection
 // via ARP request", "Comm Port 1" .. "Comm Port 16", "Network Connection via
 // 192.168.100.254" ...
 std::string PortListText(int portIndex);
+// The PELLAR6 list: the same entries, with an empty one at index 0.
+std::string Pellar6PortListText(int portIndex);
 
 // The entry a window opens with: a host whose first adapter address lies in
 // one of the modules' service networks reaches the module there; any other
 // host starts on the first COM port.
 int PortIndexForHostAddress(const std::string& hostAddress);
 
-// The run after validation. InputRejected carries the index of the first
-// empty MAC box (the ARP path).
+// The runs after validation. A network run ends with SaveUnconfirmed when
+// the module never said "Parameters stored".
+// PELLAR2: InputRejected carries the index of the first empty MAC box (the
+// ARP path).
 RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in);
+// PELLAR6: Declined when the installer refused the network disclaimer
+// (nothing sent); InputRejected for port entry 0 or a key of the wrong
+// length (nothing sent).
+RunOutcome RunPellar6(Dialogue& dialogue, const Pellar6Inputs& in);
 
 }  // namespace dorvane

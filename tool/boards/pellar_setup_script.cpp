@@ -1,4 +1,6 @@
-#include "boards/pellar2_script.h"
+#include "boards/pellar_setup_script.h"
+
+#include <atomic>
 
 #include "base/ip_address.h"
 #include "base/localised_text.h"
@@ -15,16 +17,27 @@ constexpr const char* kCR = "\r";
 // Field n (0..3) of an address in the three-digits-per-field form.
 std::string Field(const std::string& address, int n) { return address.substr(static_cast<std::size_t>(n) * 4, 3); }
 
-class Pellar2Script {
+// The PELLAR2 script; given the PELLAR6 inputs (enc), the PELLAR6 one.
+class PellarSetupScript {
  public:
-  Pellar2Script(Dialogue& d, const Pellar2Inputs& in) : d(d), in(in), v(d.Values()) {}
+  PellarSetupScript(Dialogue& d, const Pellar2Inputs& in, const Pellar6Inputs* enc)
+      : d(d), in(in), enc(enc), v(d.Values()) {}
 
   RunOutcome Run() {
+    network = IsNetworkPort(in.portIndex);
+    if (enc) {
+      // Entry 0 is the PELLAR6 list's empty entry, never a link.
+      if (in.portIndex == kPortViaArp) return {RunOutcome::Kind::InputRejected, 0, "no programming port chosen"};
+      if (!in.defaultOnly && !KeyFits()) return {RunOutcome::Kind::InputRejected, 1, "the key has the wrong length"};
+    }
+    RunActive() = true;
     v.ProgressActive = false;
-    v.Pellar2RunActive = true;
     SubnetHostBits(v, in.subnetIndex);
     ClearArpCache(d);
-    network = IsNetworkPort(in.portIndex);
+    if (enc && network && !AcceptDisclaimer()) {
+      RunActive() = false;
+      return RunOutcome::Ended(RunOutcome::Kind::Declined);
+    }
     RunOutcome entry = network ? EnterByNetwork() : EnterBySerial();
     if (entry.kind != RunOutcome::Kind::Completed) return entry;
     Script();
@@ -32,6 +45,22 @@ class Pellar2Script {
   }
 
  private:
+  std::atomic<bool>& RunActive() { return enc ? v.PellarEncryptedRunActive : v.Pellar2RunActive; }
+
+  bool KeyFits() const { return enc->key.size() == static_cast<std::size_t>(KeyLength(enc->keySize)); }
+
+  // The keys go over the network in plain text: the installer must say so
+  // first, and each acceptance leaves a record in the system's log.
+  bool AcceptDisclaimer() {
+    Question disclaimer{kDisclaimerTitle, kDisclaimerText, Question::Icon::Exclamation,
+                         Question::Buttons::YesNoDefaultNo};
+    if (d.Ask(disclaimer) != Question::Answer::Yes) return false;
+    d.WriteApplicationLog(kDisclaimerLogText);
+    return true;
+  }
+
+  bool Reverse() const { return enc && enc->reverseNetworkSaved; }
+
   RunOutcome EnterByNetwork() {
     v.StopWaiting = false;
     d.Progress({ProgressKind::Show});
@@ -61,7 +90,8 @@ class Pellar2Script {
   RunOutcome EnterBySerial() {
     d.ClearPromptSeen();
     d.OpenSerialLink(in.portIndex, in.serialDevice);
-    if (AwaitSetupPrompt(d, !in.defaultOnly) == WakeOutcome::Cancelled) {
+    // The PELLAR6 wake-up leaves the receive threshold alone.
+    if (AwaitSetupPrompt(d, !enc && !in.defaultOnly) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
     }
     d.Send(kCR);
@@ -95,6 +125,7 @@ class Pellar2Script {
     if (in.deviceAddress == "000.000.000.000" || in.deviceAddress == "000.000.001.000") Answer("N");  // 14
     if (v.AtLeastV6_8()) Answer("N");                       // 15
     if (network) d.Status("Device Server Port Settings");
+    if (enc && !network) d.Status("Channel 1 Configuration");
     BackToMenu();                                           // 16
     if (!in.defaultOnly) {
       ChannelSettings();
@@ -107,7 +138,7 @@ class Pellar2Script {
   }
 
   void ChannelSettings() {
-    if (!network) d.Status("Channel 1 Configuration");
+    if (!network && !enc) d.Status("Channel 1 Configuration");
     AnswerCR("1");                                          // 17
     d.Status("Baud Rate");
     AnswerCR(in.vraLinkSaved ? "38400" : in.baudText);     // 18
@@ -115,9 +146,13 @@ class Pellar2Script {
     d.Status("Flow Control");
     AnswerCR("00");                                         // 20
     d.Status("Port Number");
-    AnswerCR("3001");                                       // 21
+    if (!in.vraLinkSaved && Reverse()) {                    // 21
+      AnswerCR(enc->staticLocalPort ? enc->reversePortText : "0");
+    } else {
+      AnswerCR("3001");
+    }
     d.Status("Connection Mode");
-    AnswerCR(in.vraLinkSaved ? "C5" : "C0");                // 22
+    AnswerCR(in.vraLinkSaved ? "C5" : Reverse() ? "06" : "C0");  // 22
     if (network || v.NewSetupPrompt) d.Status("Send Modem Mode");
     if (v.NewSetupPrompt) Answer("Y");                      // 23
     if (v.NewSetupPrompt && v.AtLeastV6_5()) {
@@ -130,7 +165,7 @@ class Pellar2Script {
     }
     d.Status("General Port Settings");
     for (int f = 0; f < 4; ++f) AnswerCR(in.vraLinkSaved ? Field(in.remoteAddress, f) : "000");  // 26-29
-    AnswerCR(in.vraLinkSaved ? in.remotePortText : "0");    // 30
+    AnswerCR(in.vraLinkSaved ? in.remotePortText : Reverse() ? enc->reversePortText : "0");  // 30
     for (const char* answer : {"00", "80", "01", "15", "00", "00", "00"}) AnswerCR(answer);  // 31-37
     BackToMenu();                                           // 38
   }
@@ -180,16 +215,37 @@ class Pellar2Script {
     next("Y");                                              // 52
     if (v.NewSetupPrompt) next("Y");                        // 53
     next("Y");                                              // 54
+    if (enc) EncryptionSettings();
     next("N");                                              // 55
     next("Y");                                              // 56
+  }
+
+  void EncryptionSettings() {
+    d.Status("Security Options Encryption");
+    Answer("Y");                                            // E1
+    AnswerCR(kKeyBits[static_cast<std::size_t>(enc->keySize)]);  // E2
+    Answer("Y");                                            // E3
+    d.Status("Security Options Encryption Key");
+    for (std::size_t at = 0; at < enc->key.size(); at += 2) {  // E4
+      if (!network) d.ClearTranscript();
+      SendAnswer(d, enc->key.substr(at, 2), pause, Secrecy::Secret);
+    }
   }
 
   RunOutcome EndNetwork() {
     d.Status("Saving Settings");
     d.WaitSeconds(15);
-    d.Status("Device Reboot");
+    // A module that never confirmed the save may have kept its old settings
+    // or half of the new ones: that is no configured board.
+    const bool stored = v.ParametersStored;
+    if (stored) d.Status("Device Reboot");
+    if (enc) {
+      v.ProgressActive = false;
+      v.StopWaiting = true;
+    }
     if (d.TcpConnected()) d.CloseLink();
-    v.Pellar2RunActive = false;
+    RunActive() = false;
+    if (!stored) return RunOutcome::Ended(RunOutcome::Kind::SaveUnconfirmed);
     return {};
   }
 
@@ -197,12 +253,15 @@ class Pellar2Script {
     v.ProgressActive = false;
     v.StopWaiting = true;
     d.CloseLink();
-    v.Pellar2RunActive = false;
+    RunActive() = false;
     return {};
   }
 
+  static constexpr std::array<const char*, 3> kKeyBits = {"128", "192", "256"};
+
   Dialogue& d;
   const Pellar2Inputs& in;
+  const Pellar6Inputs* enc;
   RunValues& v;
   bool network = false;
   double pause = 0;
@@ -212,12 +271,21 @@ class Pellar2Script {
 
 bool IsNetworkPort(int portIndex) { return portIndex == kPortViaArp || portIndex >= kFirstServicePort; }
 
+const char* const kDisclaimerText =
+    "By programming your Encrypted PELLAR Device over the network, you are aware that the Encryption Keys are sent in "
+    "plain text over the network connection.  Please ensure that you have a secure connection to your Encrypted "
+    "PELLAR device and/or a direct network connection to the Encrypted PELLAR.\r\n\r\nDo you wish to continue?";
+const char* const kDisclaimerLogText =
+    "User Accepted Dorvane Disclaimer PELLAR6 Programming via Network Connection ";
+
 std::string PortListText(int portIndex) {
   if (portIndex == kPortViaArp) return LoadText(1125) + " via ARP request";
   if (portIndex < kFirstServicePort) return LoadText(1126) + " " + std::to_string(portIndex);
   if (portIndex >= kPortListSize) return {};
   return LoadText(1125) + " via " + kServiceAddresses[static_cast<std::size_t>(portIndex - kFirstServicePort)];
 }
+
+std::string Pellar6PortListText(int portIndex) { return portIndex == 0 ? std::string() : PortListText(portIndex); }
 
 int PortIndexForHostAddress(const std::string& hostAddress) {
   int index = 1;
@@ -229,6 +297,10 @@ int PortIndexForHostAddress(const std::string& hostAddress) {
   return index;
 }
 
-RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in) { return Pellar2Script(dialogue, in).Run(); }
+RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in) {
+  return PellarSetupScript(dialogue, in, nullptr).Run();
+}
+
+RunOutcome RunPellar6(Dialogue& dialogue, const Pellar6Inputs& in) { return PellarSetupScript(dialogue, in, &in).Run(); }
 
 }  // namespace dorvane
