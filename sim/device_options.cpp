@@ -37,6 +37,9 @@ const char kHelp[] =
     "  --udp-port N            discovery port (default 30718; 0 = any free port)\n"
     "\n"
     "Module:\n"
+    "  --kind pellar2|pellar6  the board's setup menu (default pellar2); pellar6 asks its\n"
+    "                          security questions one by one, with the data key, and takes\n"
+    "                          the answers strictly\n"
     "  --banner new|old        \"Press Enter for Setup Mode\" (new, default) or\n"
     "                          \"Press Enter to go into Setup Mode\" (old)\n"
     "  --firmware TEXT         banner version, \"Software version TEXT.\" (default V6.10.0)\n"
@@ -53,10 +56,11 @@ const char kHelp[] =
     "                          real second) once it has greeted; that \"x\" is lost in the reset\n"
     "  --fail MODE             no-banner | refuse-setup-port | close-after:N | garbage |\n"
     "                          slow:SECONDS | split-banner:N (TCP greeting in two\n"
-    "                          segments, the rest a module second after the first N bytes);\n"
+    "                          segments, the rest a module second after the first N bytes) |\n"
+    "                          no-save-confirm (saves without \"Parameters stored\") |\n"
+    "                          reject:CMD (monitor mode: CMD answered with \"9>\") |\n"
+    "                          slow-monitor:SECONDS (every monitor answer that much later);\n"
     "                          may repeat\n"
-    "                          monitor mode: reject:CMD (CMD answered with \"9>\") |\n"
-    "                          slow-monitor:SECONDS (every answer that much later)\n"
     "  --time-scale F          factor on every module delay and every SECONDS above\n"
     "                          (default DORVANE_TIME_SCALE, else 1)\n"
     "  --log FILE              JSON lines of what arrives and what happens; - = stderr\n"
@@ -155,6 +159,10 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.refuseSetupPort = true;
     return true;
   }
+  if (name == "no-save-confirm" && !hasValue) {
+    modes.noSaveConfirm = true;
+    return true;
+  }
   if (name == "garbage" && !hasValue) {
     modes.garbage = true;
     return true;
@@ -196,7 +204,7 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     return true;
   }
   whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
-                       "split-banner:N, reject:CMD, slow-monitor:SECONDS)")
+                       "split-banner:N, no-save-confirm, reject:CMD, slow-monitor:SECONDS)")
                .arg(mode);
   return false;
 }
@@ -223,6 +231,12 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
        [&o](const QString& v) {
          if (v != "new" && v != "old") return false;
          o.banner = v == "new" ? BannerStyle::kNew : BannerStyle::kOld;
+         return true;
+       }},
+      {"--kind",
+       [&o](const QString& v) {
+         if (v != "pellar2" && v != "pellar6") return false;
+         o.kind = v == "pellar2" ? ModuleKind::kBoardSetupMenu : ModuleKind::kEncryptedBoardSetupMenu;
          return true;
        }},
       {"--firmware",

@@ -19,6 +19,7 @@ struct FailureModes {
   bool garbage = false;           // noise bytes between the lines the module sends
   double slow = 0.0;              // module seconds added before every reply
   int splitBanner = 0;            // TCP: the greeting goes out in two segments, cut after this many bytes
+  bool noSaveConfirm = false;     // saves without saying "Parameters stored"
   QStringList rejectCommands;     // monitor commands answered with "9>" (reject:NC)
   double slowMonitor = 0.0;       // module seconds before every monitor answer
 };
@@ -27,9 +28,10 @@ struct FailureModes {
 // False with a reason when the value names no mode or carries a bad number.
 bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot);
 
-// Which firmware the module runs. Only the boards' numbered setup menu exists
-// so far; the controllers' command line and record loader would join here.
-enum class ModuleKind { kBoardSetupMenu };
+// Which firmware the module runs: the boards' numbered setup menu, plain
+// (PELLAR2) or with the encrypted board's strict security submenu (PELLAR6).
+// The controllers' command line and record loader would join here.
+enum class ModuleKind { kBoardSetupMenu, kEncryptedBoardSetupMenu };
 
 // The two greetings the tool tells apart.
 enum class BannerStyle { kNew, kOld };

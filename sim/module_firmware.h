@@ -20,7 +20,7 @@ inline const char* LinkName(LinkKind link) { return link == LinkKind::kSerial ? 
 // What the module's firmware does in answer to one stimulus.
 struct ModuleReply {
   QByteArray output;         // bytes the module sends
-  QStringList events;        // receive-log event names, in order
+  QStringList events;        // receive-log event names, in order; "name:detail" adds a detail
   bool answerEnded = false;  // the byte just received completed an answer (log line boundary)
   bool hangUp = false;       // the module drops the link (a TCP connection closes)
   int timerMs = -1;          // real milliseconds until TimerExpired; replaces a pending timer

@@ -10,7 +10,8 @@ namespace {
 
 std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkKind link) {
   switch (options.kind) {
-    case ModuleKind::kBoardSetupMenu: return std::make_unique<SetupMenu>(options, link);
+    case ModuleKind::kBoardSetupMenu:
+    case ModuleKind::kEncryptedBoardSetupMenu: return std::make_unique<SetupMenu>(options, link);
   }
   return nullptr;
 }
@@ -121,7 +122,11 @@ void ModuleSession::LogData(QByteArray& pending) {
 
 void ModuleSession::Carry(const ModuleReply& reply) {
   for (const QString& event : reply.events) {
-    m_log.Event(event.toUtf8().constData(), LinkName(m_link), {{"port", m_port}});
+    // "name:detail": the detail says what the event was about.
+    const QString name = event.section(':', 0, 0);
+    ReceiveLog::Fields fields{{"port", m_port}};
+    if (event.contains(':')) fields.append({"detail", event.section(':', 1)});
+    m_log.Event(name.toUtf8().constData(), LinkName(m_link), fields);
   }
   if (reply.timerMs >= 0) m_timer.start(reply.timerMs);
   const QByteArray output = m_garbage ? m_garbage->Mix(reply.output) : reply.output;

@@ -105,6 +105,7 @@ ModuleReply SetupMenu::Receive(char byte) {
         return m_monitor.Enter();
       }
       return {};
+    case State::kSecurity: return SecurityAnswer(byte);
     case State::kMonitor: {
       ModuleReply reply = m_monitor.Receive(byte);
       if (m_monitor.Left()) m_state = State::kGreeted;
@@ -137,6 +138,7 @@ ModuleReply SetupMenu::TimerExpired() {
 ModuleReply SetupMenu::EnterSetup() {
   m_state = State::kMainMenu;
   m_answers = 0;
+  m_tainted = false;
   m_answer.clear();
   ModuleReply reply;
   reply.events << "setup";
@@ -173,13 +175,41 @@ ModuleReply SetupMenu::CompleteAnswer(const QByteArray& text, bool singleKey) {
 ModuleReply SetupMenu::MainMenuChoice(const QByteArray& text) {
   bool isNumber = false;
   const int choice = text.trimmed().toInt(&isNumber);
-  if (isNumber && choice == 9) return Leave("saved", text + "\r\n\r\nParameters stored ...\r\n");
+  if (isNumber && choice == 9) return Save(text);
   if (isNumber && choice == 8) return Leave("exit", text + "\r\n\r\nExit without save\r\n");
   if (isNumber && choice == 7) return Say(text + "\r\nDefaults restored\r\n" + kMenu);
+  if (isNumber && choice == 6 && m_options.kind == ModuleKind::kEncryptedBoardSetupMenu) {
+    m_state = State::kSecurity;
+    m_security.emplace(m_options);
+    ModuleReply reply = m_security->Open();
+    reply.output.prepend(text);
+    return reply;
+  }
   const char* title = isNumber ? SubmenuTitle(choice) : nullptr;
   if (!title) return Say(text + kMenu);
   m_state = State::kSubmenu;
   return Say(text + "\r\n\r\n" + title + kSubmenuPrompt);
+}
+
+ModuleReply SetupMenu::Save(const QByteArray& text) {
+  if (m_tainted) return Leave("not-saved", text + "\r\n\r\nInvalid settings, parameters not stored\r\n");
+  if (m_options.fail.noSaveConfirm) return Leave("saved-unconfirmed", text + "\r\n\r\n");
+  return Leave("saved", text + "\r\n\r\nParameters stored ...\r\n");
+}
+
+ModuleReply SetupMenu::SecurityAnswer(char byte) {
+  ModuleReply reply = m_security->Receive(byte);
+  if (reply.answerEnded) {
+    ++m_answers;
+    if (AnswerLimitReached()) return Die();
+  }
+  if (m_security->Finished()) {
+    m_tainted = m_tainted || m_security->Tainted();
+    m_security.reset();
+    m_state = State::kMainMenu;
+    reply.output += kMenu;
+  }
+  return reply;
 }
 
 ModuleReply SetupMenu::Leave(const char* event, const QByteArray& farewell) {

@@ -15,6 +15,11 @@
 //   menu. Submenus never end by themselves, so a firmware whose submenus close
 //   after their last question (the wireless boards) would need its own
 //   personality;
+// - the encrypted board (--kind pellar6) is the exception: its security
+//   submenu (6) asks its questions one by one, takes each answer strictly
+//   (security_menu.h) and returns to the main menu after the last; a wrong
+//   answer there makes the save (9) refuse to store the settings;
+// - with the no-save-confirm fault the save stores without saying so;
 // - the module waits for the CR that opens the menu as long as it takes;
 // - on the setup port an "M" in place of that CR enters the monitor mode
 //   (sim/monitor_mode.h) until its QU;
@@ -29,10 +34,12 @@
 //   next one wakes the module, as on a board the installer has just powered.
 
 #include <QByteArray>
+#include <optional>
 
 #include "sim/device_options.h"
 #include "sim/module_firmware.h"
 #include "sim/monitor_mode.h"
+#include "sim/security_menu.h"
 
 namespace dorvane::sim {
 
@@ -51,13 +58,15 @@ class SetupMenu : public ModuleFirmware {
   QByteArray Banner() const;
 
  private:
-  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kLeaving, kDead, kMonitor };
+  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kSecurity, kLeaving, kDead, kMonitor };
 
   ModuleReply Greet();
   ModuleReply PowerCycle();
   ModuleReply EnterSetup();
   ModuleReply CompleteAnswer(const QByteArray& text, bool singleKey);
   ModuleReply MainMenuChoice(const QByteArray& text);
+  ModuleReply Save(const QByteArray& text);
+  ModuleReply SecurityAnswer(char byte);
   ModuleReply Leave(const char* event, const QByteArray& farewell);
   ModuleReply Die();
   static ModuleReply HangUp();
@@ -69,6 +78,8 @@ class SetupMenu : public ModuleFirmware {
   QByteArray m_answer;
   int m_answers = 0;
   bool m_afterQuiet = false;
+  std::optional<SecurityMenu> m_security;
+  bool m_tainted = false;  // the strict security menu was answered wrongly
   MonitorMode m_monitor;
 };
 

@@ -30,7 +30,7 @@ const std::vector<Command>& Commands() {
       {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},
       {"monitor", kMonitorSynopsis, RunMonitorCommand},
       {"ping", kPingSynopsis, RunPingCommand},
-      {"program", "Configure a board: program pellar2 ... (program --help)", RunProgramCommand},
+      {"program", "Configure a board: program pellar2|pellar6 ... (program --help)", RunProgramCommand},
   };
   return commands;
 }

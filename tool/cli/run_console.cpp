@@ -70,26 +70,30 @@ void RunConsole::DrawBar() {
   std::cout << "\r\033[K" << bar << m_width * 100 / kTrackUnits << " %" << std::flush;
 }
 
+Question::Answer AskOnConsole(const QString& title, const QString& text, Question::Buttons buttons, bool answerYes) {
+  std::cout << title.toStdString() << ": " << QString(text).replace("\r\n", "\n").toStdString() << std::endl;
+  if (buttons == Question::Buttons::Ok) return Question::Answer::Ok;
+  const bool okCancel = buttons == Question::Buttons::OkCancel;
+  if (answerYes) {
+    qCInfo(lcCli) << "answered yes (--yes):" << title;
+    return okCancel ? Question::Answer::Ok : Question::Answer::Yes;
+  }
+  bool yes = false;
+  if (!platform::StandardInputIsTerminal()) {
+    std::cout << "No terminal can answer: taken as no (--yes answers yes)." << std::endl;
+  } else {
+    std::cout << "[y/N] " << std::flush;
+    std::string reply;
+    if (!std::getline(std::cin, reply)) qCInfo(lcCli) << "no answer on standard input, taken as no:" << title;
+    yes = !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y');
+  }
+  if (okCancel) return yes ? Question::Answer::Ok : Question::Answer::Cancel;
+  return yes ? Question::Answer::Yes : Question::Answer::No;
+}
+
 void RunConsole::OnQuestion(const QString& title, const QString& text, int, int buttons) {
   Finish();
-  std::cout << title.toStdString() << ": " << text.toStdString() << std::endl;
-  Question::Answer answer = Question::Answer::Ok;
-  if (static_cast<Question::Buttons>(buttons) != Question::Buttons::Ok) {
-    answer = Question::Answer::Yes;
-    if (m_answerYes) {
-      qCInfo(lcCli) << "answered yes (--yes):" << title;
-    } else {
-      std::cout << "[y/N] " << std::flush;
-      std::string reply;
-      if (!std::getline(std::cin, reply)) qCInfo(lcCli) << "no answer on standard input, taken as no:" << title;
-      bool yes = !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y');
-      answer = yes ? Question::Answer::Yes : Question::Answer::No;
-      if (static_cast<Question::Buttons>(buttons) == Question::Buttons::OkCancel) {
-        answer = yes ? Question::Answer::Ok : Question::Answer::Cancel;
-      }
-    }
-  }
-  m_runner.AnswerQuestion(answer);
+  m_runner.AnswerQuestion(AskOnConsole(title, text, static_cast<Question::Buttons>(buttons), m_answerYes));
 }
 
 void RunConsole::Finish() {

@@ -6,11 +6,19 @@
 #include <QObject>
 #include <QString>
 
+#include "dialogue/dialogue.h"
+
 namespace dorvane {
 class DialogueRunner;
 }
 
 namespace dorvane::cli {
+
+// A question put on the terminal: printed with its title, and answered yes
+// at once with answerYes (--yes). Otherwise the installer types the answer;
+// with no terminal on standard input nobody can, and a yes/no question is
+// taken as no.
+Question::Answer AskOnConsole(const QString& title, const QString& text, Question::Buttons buttons, bool answerYes);
 
 class RunConsole : public QObject {
   Q_OBJECT

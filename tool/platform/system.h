@@ -80,6 +80,8 @@ void AllowOffscreenFallback();
 
 // Whether standard output goes to a terminal (not to a file or a pipe).
 bool StandardOutputIsTerminal();
+// Whether standard input comes from a terminal, where someone can answer.
+bool StandardInputIsTerminal();
 
 // Ends the process at once with the exit code: no destructors, no atexit
 // handlers, no flushing. Safe to call from a signal handler.

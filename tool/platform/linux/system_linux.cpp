@@ -125,6 +125,8 @@ void AllowOffscreenFallback() {
 
 bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 
+bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
+
 // _exit, not exit: it is async-signal-safe.
 void ExitImmediately(int code) { _exit(code); }
 

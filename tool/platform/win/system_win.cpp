@@ -151,6 +151,8 @@ void AllowOffscreenFallback() {}
 
 bool StandardOutputIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
 
+bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
+
 void ExitImmediately(int code) { _exit(code); }
 
 }  // namespace dorvane::platform
