@@ -28,6 +28,10 @@ class RunTimeError : public std::runtime_error {
   int m_number;
 };
 
+// Call from a catch block: the exception being handled as the report shows
+// it, a RunTimeError as it is, anything else as error 5 with its text.
+RunTimeError CurrentRunTimeError();
+
 // Four CR LF separated lines, the last three indented by a tab.
 std::string ErrorReportText(const std::string& label, int number, const std::string& description);
 

@@ -49,4 +49,20 @@ bool OpenNetworkConnections(std::string& whyNot) {
 #endif
 }
 
+bool HasDeviceManager() {
+#ifdef Q_OS_WIN
+  return true;
+#else
+  return false;
+#endif
+}
+
+bool OpenDeviceManager() {
+#ifdef Q_OS_WIN
+  return QProcess::startDetached("mmc.exe", {"devmgmt.msc"});
+#else
+  return false;
+#endif
+}
+
 }  // namespace dorvane::platform

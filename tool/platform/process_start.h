@@ -14,4 +14,9 @@ bool StartProgram(const std::string& path, const std::vector<std::string>& argum
 // there is none to open.
 bool OpenNetworkConnections(std::string& whyNot);
 
+// Whether the system has a device manager to show its serial ports in
+// (Windows: devmgmt.msc), and starting it; false when it did not start.
+bool HasDeviceManager();
+bool OpenDeviceManager();
+
 }  // namespace dorvane::platform

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -214,22 +214,22 @@ void MainWindow::OnPing() {
 }
 
 void MainWindow::OnTerminal() {
-  QString path;
+  // The documented place under "ProgramFiles" first; then beside the tool's
+  // own binary, where an install puts the two programs together.
+  QStringList candidates;
   QByteArray programFiles = qgetenv("ProgramFiles");
   if (!programFiles.isEmpty()) {
-    path = QString::fromStdString(TerminalProgramPath(QString::fromLocal8Bit(programFiles).toStdString()));
-  } else {
-    path = QDir(QCoreApplication::applicationDirPath()).filePath("DorvaneHyperTerminal");
+    candidates << QString::fromStdString(TerminalProgramPath(QString::fromLocal8Bit(programFiles).toStdString()));
   }
-  bool started = false;
-  try {
-    started = platform::StartProgram(path.toStdString());
-  } catch (...) {
-    started = false;
+  QString beside = QStandardPaths::findExecutable("DorvaneHyperTerminal", {QCoreApplication::applicationDirPath()});
+  if (!beside.isEmpty()) candidates << beside;
+  for (const QString& path : candidates) {
+    try {
+      if (platform::StartProgram(path.toStdString())) return;
+    } catch (...) {
+    }
   }
-  if (!started) {
-    ShowMessage(this, BoxIcon::Critical, "Missing Program", "Dorvane Hyper Terminal Program Not Found");
-  }
+  ShowMessage(this, BoxIcon::Critical, "Missing Program", "Dorvane Hyper Terminal Program Not Found");
 }
 
 void MainWindow::OnNetworkConnections() {

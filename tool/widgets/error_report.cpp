@@ -2,18 +2,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <exception>
 
 #include "base/run_time_error.h"
 #include "widgets/message_boxes.h"
 
 namespace dorvane {
-
-namespace {
-
-constexpr int kInvalidProcedureCall = 5;
-
-}  // namespace
 
 void ShowErrorReport(const QString& label, int number, const QString& description) {
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
@@ -27,17 +20,7 @@ void ShowErrorReport(const QString& label, const RunTimeError& error) {
   ShowErrorReport(label, error.Number(), QString::fromStdString(error.Description()));
 }
 
-void ReportTrappedError(const QString& label) {
-  try {
-    throw;
-  } catch (const RunTimeError& error) {
-    ShowErrorReport(label, error);
-  } catch (const std::exception& error) {
-    ShowErrorReport(label, kInvalidProcedureCall, QString::fromUtf8(error.what()));
-  } catch (...) {
-    ShowErrorReport(label, kInvalidProcedureCall, "Unknown error");
-  }
-}
+void ReportTrappedError(const QString& label) { ShowErrorReport(label, CurrentRunTimeError()); }
 
 void ShowNotAvailable(QWidget* owner, const QString& function) {
   ShowMessage(owner, BoxIcon::Information, function.trimmed(),
