@@ -62,7 +62,8 @@ ModuleReply SecurityMenu::Receive(char byte) {
       m_answer += byte;
       ++m_keyDigitsReceived;
       ModuleReply reply;
-      reply.output = QByteArray(1, byte);
+      // Key entry echoes a star, as a password prompt does.
+      reply.output = "*";
       // One log line per pair, as the tool sends them.
       reply.answerEnded = m_keyDigitsReceived % 2 == 0;
       if (m_keyDigitsReceived < m_keyDigits) return reply;

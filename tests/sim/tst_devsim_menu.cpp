@@ -279,6 +279,74 @@ class TestDevsimMenu : public QObject {
     QCOMPARE(last.events, QStringList{"saved"});
     QVERIFY(last.output.contains("Parameters stored"));
   }
+
+  // The encrypted board asks its security questions one by one and takes
+  // each answer in its own form: a wrong one is logged with what was wanted
+  // and the settings are then not stored.
+  void encryptedSecurityMenuIsStrict_data() {
+    QTest::addColumn<QString>("firmware");
+    QTest::addColumn<bool>("newPrompt");
+    QTest::addColumn<QByteArray>("security");
+    QTest::addColumn<QStringList>("events");
+    const QByteArray key128 = "00112233445566778899AABBCCDDEEFF";
+    QTest::newRow("128-bit key") << "V6.10.0" << true << "YNNYYYY" + QByteArray("Y128\rY") + key128 + "NY"
+                                 << QStringList{"encryption:128", "key:16 pairs", "saved"};
+    QTest::newRow("77FE open on 6.10, 192 bits")
+        << "V6.10.0" << true << "YNNN\rYYY" + QByteArray("Y192\rY") + key128 + "0123456789ABCDEF" + "NY"
+        << QStringList{"encryption:192", "key:24 pairs", "saved"};
+    QTest::newRow("77FE open before 6.10: no access question")
+        << "V6.9.0" << true << "YNNNYYY" + QByteArray("Y128\rY") + key128 + "NY"
+        << QStringList{"encryption:128", "key:16 pairs", "saved"};
+    QTest::newRow("old prompt: no web server question")
+        << "V6.10.0" << false << "YNNYYY" + QByteArray("Y256\rY") + key128 + key128 + "NY"
+        << QStringList{"encryption:256", "key:32 pairs", "saved"};
+    QTest::newRow("key two digits short")
+        << "V6.10.0" << true << "YNNYYYY" + QByteArray("Y128\rY") + key128.left(30) + "NY" + "\r\r\r"
+        << QStringList{"encryption:128", "unexpected:key wants a hexadecimal key digit, got \"N\""};
+    QTest::newRow("size not offered") << "V6.10.0" << true << "YNNYYYY" + QByteArray("Y100\r")
+                                      << QStringList{"unexpected:key-length wants 128, 192 or 256, got \"100\""};
+  }
+  void encryptedSecurityMenuIsStrict() {
+    QFETCH(QString, firmware);
+    QFETCH(bool, newPrompt);
+    QFETCH(QByteArray, security);
+    DeviceOptions options = Options();
+    options.kind = ModuleKind::kEncryptedBoardSetupMenu;
+    options.firmware = firmware;
+    options.banner = newPrompt ? BannerStyle::kNew : BannerStyle::kOld;
+    SetupMenu menu(options, LinkKind::kTcp);
+    Run(menu, {"connect", ">\r"});
+    const Transcript t = Run(menu, {">6\r", ">" + QString::fromLatin1(security), ">\r", ">9\r"});
+    QFETCH(QStringList, events);
+    QCOMPARE(t.events.mid(0, events.size()), events);
+    QCOMPARE(t.events.contains("saved"), !events.join(',').contains("unexpected"));
+    QVERIFY(!t.output.contains("Parameters stored") || t.events.contains("saved"));
+  }
+
+  // A wrong answer anywhere in the security questions keeps the save from
+  // storing the settings; the fault without confirmation stores silently.
+  void saveOutcomes_data() {
+    QTest::addColumn<QStringList>("fail");
+    QTest::addColumn<QByteArray>("security");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("confirmed");
+    const QByteArray good = "YNNYYYYY128\rY00112233445566778899AABBCCDDEEFFNY";
+    QTest::newRow("answered right") << QStringList{} << good << "saved" << true;
+    QTest::newRow("a line where a key was asked") << QStringList{} << "YNN\r" + good.mid(3) << "not-saved" << false;
+    QTest::newRow("no-save-confirm") << QStringList{"no-save-confirm"} << good << "saved-unconfirmed" << false;
+  }
+  void saveOutcomes() {
+    QFETCH(QStringList, fail);
+    QFETCH(QByteArray, security);
+    DeviceOptions options = Options(fail);
+    options.kind = ModuleKind::kEncryptedBoardSetupMenu;
+    SetupMenu menu(options, LinkKind::kTcp);
+    Run(menu, {"connect", ">\r", ">6\r", ">" + QString::fromLatin1(security), ">\r"});
+    const Transcript last = Run(menu, {">9\r"});
+    QFETCH(QString, event);
+    QCOMPARE(last.events, QStringList{event});
+    QTEST(last.output.contains("Parameters stored"), "confirmed");
+  }
 };
 
 QTEST_GUILESS_MAIN(TestDevsimMenu)

@@ -29,6 +29,8 @@ EncryptionKeyBox::EncryptionKeyBox(QWidget* parent) : QWidget(parent) {
   m_key = NewEntryBox(this, "txtEncryptionKey", QString(), KeyLength(KeySize::Bits128));
   m_key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   m_key->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // The longest key shows whole, so the installer can read back every digit.
+  m_key->setMinimumWidth(m_key->fontMetrics().horizontalAdvance(QString(KeyLength(KeySize::Bits256) + 2, '0')));
   m_key->setToolTip(QString::fromStdString(KeyTooltip(KeySize::Bits128)));
   m_optionRow = new QHBoxLayout;
   for (const char* text : {"128 Bit", "192 Bit", "256 Bit"}) {
