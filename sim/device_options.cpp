@@ -57,7 +57,10 @@ const char kHelp[] =
     "  --fail MODE             no-banner | refuse-setup-port | close-after:N | garbage |\n"
     "                          slow:SECONDS | split-banner:N (TCP greeting in two\n"
     "                          segments, the rest a module second after the first N bytes) |\n"
-    "                          no-save-confirm (saves without \"Parameters stored\"); may repeat\n"
+    "                          no-save-confirm (saves without \"Parameters stored\") |\n"
+    "                          reject:CMD (monitor mode: CMD answered with \"9>\") |\n"
+    "                          slow-monitor:SECONDS (every monitor answer that much later);\n"
+    "                          may repeat\n"
     "  --time-scale F          factor on every module delay and every SECONDS above\n"
     "                          (default DORVANE_TIME_SCALE, else 1)\n"
     "  --log FILE              JSON lines of what arrives and what happens; - = stderr\n"
@@ -174,6 +177,22 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     if (count) modes.splitBanner = *count;
     return count.has_value();
   }
+  if (name == "reject") {
+    static const QRegularExpression command("^[A-Z]{2}$");
+    if (!command.match(value).hasMatch()) {
+      whyNot = QString("reject needs a monitor command of two capitals (reject:NC), not \"%1\"").arg(value);
+      return false;
+    }
+    modes.rejectCommands << value;
+    return true;
+  }
+  if (name == "slow-monitor") {
+    if (!ReadSeconds(value, modes.slowMonitor)) {
+      whyNot = QString("slow-monitor needs a delay in seconds (0 or more), not \"%1\"").arg(value);
+      return false;
+    }
+    return true;
+  }
   if (name == "slow") {
     bool ok = false;
     const double seconds = value.toDouble(&ok);
@@ -185,7 +204,7 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     return true;
   }
   whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
-                       "split-banner:N, no-save-confirm)")
+                       "split-banner:N, no-save-confirm, reject:CMD, slow-monitor:SECONDS)")
                .arg(mode);
   return false;
 }

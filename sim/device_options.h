@@ -20,6 +20,8 @@ struct FailureModes {
   double slow = 0.0;              // module seconds added before every reply
   int splitBanner = 0;            // TCP: the greeting goes out in two segments, cut after this many bytes
   bool noSaveConfirm = false;     // saves without saying "Parameters stored"
+  QStringList rejectCommands;     // monitor commands answered with "9>" (reject:NC)
+  double slowMonitor = 0.0;       // module seconds before every monitor answer
 };
 
 // Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).

@@ -42,7 +42,8 @@ ModuleReply Say(const QByteArray& output) {
 
 }  // namespace
 
-SetupMenu::SetupMenu(const DeviceOptions& options, LinkKind link) : m_options(options), m_link(link) {}
+SetupMenu::SetupMenu(const DeviceOptions& options, LinkKind link)
+    : m_options(options), m_link(link), m_monitor(options) {}
 
 QByteArray SetupMenu::Banner() const {
   const QByteArray prompt =
@@ -99,8 +100,17 @@ ModuleReply SetupMenu::Receive(char byte) {
       return {};
     case State::kGreeted:
       if (byte == '\r') return EnterSetup();
+      if (byte == 'M' && m_link == LinkKind::kTcp) {
+        m_state = State::kMonitor;
+        return m_monitor.Enter();
+      }
       return {};
     case State::kSecurity: return SecurityAnswer(byte);
+    case State::kMonitor: {
+      ModuleReply reply = m_monitor.Receive(byte);
+      if (m_monitor.Left()) m_state = State::kGreeted;
+      return reply;
+    }
     case State::kMainMenu:
     case State::kSubmenu:
       if (byte == '\n') return {};
@@ -120,6 +130,7 @@ ModuleReply SetupMenu::TimerExpired() {
   switch (m_state) {
     case State::kListening: m_state = State::kAsleep; return {};
     case State::kLeaving: return m_link == LinkKind::kSerial ? PowerOn() : HangUp();
+    case State::kMonitor: return m_monitor.TimerExpired();
     default: return {};
   }
 }

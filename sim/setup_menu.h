@@ -21,6 +21,8 @@
 //   answer there makes the save (9) refuse to store the settings;
 // - with the no-save-confirm fault the save stores without saying so;
 // - the module waits for the CR that opens the menu as long as it takes;
+// - on the setup port an "M" in place of that CR enters the monitor mode
+//   (sim/monitor_mode.h) until its QU;
 // - after saving (or leaving) the serial module restarts one second later
 //   and listens for "x" again; a TCP connection is closed instead;
 // - close-after:N kills the link on the Nth answer past setup entry, before
@@ -36,6 +38,7 @@
 
 #include "sim/device_options.h"
 #include "sim/module_firmware.h"
+#include "sim/monitor_mode.h"
 #include "sim/security_menu.h"
 
 namespace dorvane::sim {
@@ -55,7 +58,7 @@ class SetupMenu : public ModuleFirmware {
   QByteArray Banner() const;
 
  private:
-  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kSecurity, kLeaving, kDead };
+  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kSecurity, kLeaving, kDead, kMonitor };
 
   ModuleReply Greet();
   ModuleReply PowerCycle();
@@ -77,6 +80,7 @@ class SetupMenu : public ModuleFirmware {
   bool m_afterQuiet = false;
   std::optional<SecurityMenu> m_security;
   bool m_tainted = false;  // the strict security menu was answered wrongly
+  MonitorMode m_monitor;
 };
 
 }  // namespace dorvane::sim

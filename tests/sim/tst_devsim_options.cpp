@@ -119,6 +119,9 @@ class TestDevsimOptions : public QObject {
     QTest::newRow("close-after without count") << QStringList{"--pty", "--fail", "close-after"};
     QTest::newRow("negative slow") << QStringList{"--pty", "--fail", "slow:-2"};
     QTest::newRow("no-banner with value") << QStringList{"--pty", "--fail", "no-banner:1"};
+    QTest::newRow("reject in lower case") << QStringList{"--tcp", "127.0.0.2", "--fail", "reject:nc"};
+    QTest::newRow("reject without command") << QStringList{"--tcp", "127.0.0.2", "--fail", "reject"};
+    QTest::newRow("slow-monitor not a number") << QStringList{"--tcp", "127.0.0.2", "--fail", "slow-monitor:soon"};
     QTest::newRow("power cycle with a later reset")
         << QStringList{"--pty", "--power-cycle-when-asked", "--reset-after", "8"};
     QTest::newRow("power cycle with a value") << QStringList{"--pty", "--power-cycle-when-asked=yes"};

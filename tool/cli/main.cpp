@@ -28,6 +28,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"discover", kDiscoverSynopsis, RunDiscover},
       {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},
+      {"monitor", kMonitorSynopsis, RunMonitorCommand},
       {"ping", kPingSynopsis, RunPingCommand},
       {"program", "Configure a board: program pellar2|pellar6 ... (program --help)", RunProgramCommand},
   };

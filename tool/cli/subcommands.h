@@ -49,6 +49,13 @@ int RunHostInfoCommand(const QStringList& arguments);
 extern const char* const kPingSynopsis;
 int RunPingCommand(const QStringList& arguments);
 
+// pellarctl monitor ADDRESS [--kind ethernet|wireless]: the monitor-mode
+// exchange of frmMonitorModeInput, each command's answer printed instead of
+// shown. 0 when the exchange ran (a command the module refused included),
+// 2 for a bad address (text 1045) or bad usage, 3 without a connection.
+extern const char* const kMonitorSynopsis;
+int RunMonitorCommand(const QStringList& arguments);
+
 // pellarctl program: configures a board with the same script, runner and
 // texts as its window.
 int RunProgramCommand(const QStringList& arguments);

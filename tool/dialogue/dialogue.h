@@ -4,6 +4,7 @@
 // recording runner with a virtual clock for tests. Beside it, the values a
 // run hands across: the questions it puts and how it ended.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -113,6 +114,12 @@ class Dialogue {
   // answer, the window does not.
   virtual Question::Answer Ask(const Question& question) = 0;
 
+  // Sees each chunk that arrives over the socket, as it arrives (after the
+  // banner scan), for runs that read the module's answers; a StopWaiting it
+  // raises ends the wait under way at once. Empty: nobody watches.
+  using ArrivalWatcher = std::function<void(std::string_view chunk)>;
+  void WatchNetworkArrivals(ArrivalWatcher watcher) { m_arrivalWatcher = std::move(watcher); }
+
   // --- settings and platform ---
   // The stored timing values are read anew at every use, in the language
   // the run was started in, so a value that is not a number fails the run
@@ -139,10 +146,14 @@ class Dialogue {
     m_settings = std::move(settings);
     m_languageOffset = languageOffset;
   }
+  void NetworkArrived(std::string_view chunk) {
+    if (m_arrivalWatcher) m_arrivalWatcher(chunk);
+  }
 
  private:
   SettingReader m_settings;  // none: every pause at its default
   int m_languageOffset = kEnglishOffset;
+  ArrivalWatcher m_arrivalWatcher;
 };
 
 }  // namespace dorvane

@@ -53,6 +53,12 @@ std::string MacTextFromBoxes(const std::array<std::string, 6>& boxes) {
   return mac;
 }
 
+bool TcpConnectedAfterRereads(Dialogue& dialogue) {
+  bool connected = dialogue.TcpConnected();
+  for (int i = 0; i < kConnectedStateRereads && !connected; ++i) connected = dialogue.TcpConnected();
+  return connected;
+}
+
 bool ConnectSetupPort(Dialogue& dialogue, const std::string& address) {
   dialogue.Status("Device Server Connection 1");
   dialogue.Yield();
@@ -66,9 +72,7 @@ bool ConnectSetupPort(Dialogue& dialogue, const std::string& address) {
   dialogue.ConnectTcp(address, kSetupPort);
   dialogue.WaitSeconds(3);
 
-  bool connected = dialogue.TcpConnected();
-  for (int i = 0; i < kConnectedStateRereads && !connected; ++i) connected = dialogue.TcpConnected();
-  if (!connected) return false;
+  if (!TcpConnectedAfterRereads(dialogue)) return false;
 
   // Read here so a stored value that is not a number fails the run before
   // the first answer.

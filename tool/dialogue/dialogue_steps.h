@@ -37,6 +37,10 @@ bool AssignAddressByArp(Dialogue& dialogue, const std::string& address, const st
 // "00-20-4a-12-34-56" from the six two-character boxes, each trimmed.
 std::string MacTextFromBoxes(const std::array<std::string, 6>& boxes);
 
+// The connected-state check after a connection attempt's wait: the state
+// read once and re-read without pause while it is not connected.
+bool TcpConnectedAfterRereads(Dialogue& dialogue);
+
 // Port 1 (5 s, outcome ignored), then port 9999 (3 s), the connected-state
 // check, then CR and 5 s into the setup menu. False: not connected.
 bool ConnectSetupPort(Dialogue& dialogue, const std::string& address);

@@ -144,7 +144,8 @@ void LiveDialogue::QuitWait() {
 
 void LiveDialogue::Status(std::string_view text) {
   m_log.Status(Elapsed(), text);
-  emit StatusChanged(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  // Status texts are the tool's own, from the UTF-8 string table.
+  emit StatusChanged(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void LiveDialogue::Progress(ProgressStep step) { emit ProgressStepped(static_cast<int>(step.kind), step.divisor); }
@@ -185,6 +186,7 @@ void LiveDialogue::OnBytesArrived() {
   m_log.Received(Elapsed(), text);
   BannerScanResult scan = m_networkScan.Arrived(text, m_values);
   if (scan.chipVersionFound) emit ChipVersionChanged(QString::fromLatin1(scan.chipVersionLabel.c_str()));
+  NetworkArrived(text);
   if (m_values.StopWaiting) QuitWait();
 }
 

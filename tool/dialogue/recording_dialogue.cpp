@@ -51,6 +51,7 @@ double RecordingDialogue::DeliverUntil(double until) {
       log.Received(m_now, node.mapped().bytes);
       BannerScanResult scan = m_networkScan.Arrived(node.mapped().bytes, m_values);
       if (scan.chipVersionFound) m_chipVersionLabel = scan.chipVersionLabel;
+      NetworkArrived(node.mapped().bytes);
     }
     if (m_values.StopWaiting) return m_now;
   }

@@ -14,6 +14,7 @@
 #include "diagnostics/window_handlers.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
+#include "monitor/monitor_mode_input_window.h"
 #include "platform/process_start.h"
 #include "platform/system.h"
 #include "ui_main_window.h"
@@ -62,7 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, &MainWindow::OnTestSystem);
   connect(m_ui->cmdPing, &QPushButton::clicked, this, &MainWindow::OnPing);
   connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
-  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { ShowNotAvailable(this, m_ui->cmdMonitorMode->text()); });
+  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { OpenMonitorMode(this, m_ui->txtIPAddress->text()); });
   connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
   for (QPushButton* button : {m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
     connect(button, &QPushButton::clicked, this, [this, button] { ShowNotAvailable(this, button->text()); });
