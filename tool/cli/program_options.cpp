@@ -1,0 +1,159 @@
+#include "cli/program_options.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <iostream>
+
+#include "base/ip_address.h"
+#include "base/localised_text.h"
+#include "base/run_time_error.h"
+#include "boards/pellar_setup_script.h"
+#include "cli/run_console.h"
+#include "cli/subcommands.h"
+
+namespace dorvane::cli {
+
+int UsageError(const QString& why, const char* usage) {
+  std::cerr << "pellarctl program: " << why.toStdString() << "\n\n" << usage;
+  return kExitUsage;
+}
+
+int Refused(const Message& message) {
+  std::cerr << message.title << ": " << message.text << "\n";
+  return kExitUsage;
+}
+
+std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why) {
+  LinkChoice link;
+  if (via == "arp" && arpOffered) {
+    link.portIndex = kPortViaArp;
+    return link;
+  }
+  if (via.startsWith("com", Qt::CaseInsensitive)) {
+    bool ok = false;
+    int n = via.mid(3).toInt(&ok);
+    if (!ok || n < 1 || n > 16) {
+      why = "COM entries run from com1 to com16";
+      return std::nullopt;
+    }
+    link.portIndex = n;
+    return link;
+  }
+  if (via.startsWith("serial:")) {
+    QString path = via.mid(7);
+    if (path.isEmpty()) {
+      why = "serial: needs a device path";
+      return std::nullopt;
+    }
+    // COM entry 1, opening this device instead of the one the entry maps to.
+    link.serialDevice = path.toStdString();
+    return link;
+  }
+  if (via.startsWith("net:")) {
+    QString address = via.mid(4);
+    for (std::size_t i = 0; i < kServiceAddresses.size(); ++i) {
+      if (address == kServiceAddresses[i]) {
+        link.portIndex = kFirstServicePort + static_cast<int>(i);
+        return link;
+      }
+    }
+    std::optional<std::string> normalized = ValidateIPAddress(address.toStdString());
+    if (!normalized) {
+      why = "net: needs an IP address, not \"" + address + "\"";
+      return std::nullopt;
+    }
+    link.portIndex = kFirstServicePort;
+    link.networkTarget = IPAddressWithoutLeadingZeros(*normalized);
+    return link;
+  }
+  why = "unknown --via \"" + via + "\"" + (arpOffered ? "" : " (this board takes no address by ARP)");
+  return std::nullopt;
+}
+
+std::optional<KeySize> ParseKeyBits(const QString& bits) {
+  if (bits == "128") return KeySize::Bits128;
+  if (bits == "192") return KeySize::Bits192;
+  if (bits == "256") return KeySize::Bits256;
+  return std::nullopt;
+}
+
+void AddKeyOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {"key-bits", "Data key size: 128, 192 or 256.", "BITS"},
+      {"key", "Data key, hexadecimal (shown in the process list).", "HEX"},
+      {"key-file", "Data key from a file, or - for standard input.", "FILE"},
+  });
+}
+
+std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QString& why) {
+  if (parser.isSet("key") == parser.isSet("key-file")) {
+    why = "give the key with --key HEX or --key-file FILE|-";
+    return std::nullopt;
+  }
+  QByteArray key;
+  if (parser.isSet("key")) {
+    key = parser.value("key").toLatin1();
+  } else {
+    QString path = parser.value("key-file");
+    QFile file(path);
+    bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    if (!opened) {
+      why = "cannot read the key from " + (path == "-" ? QString("standard input") : path) + ": " + file.errorString();
+      return std::nullopt;
+    }
+    key = file.readLine(256);
+  }
+  key = key.trimmed().toUpper();
+  if (!QRegularExpression("^[0-9A-F]*$").match(QString::fromLatin1(key)).hasMatch()) {
+    why = "the key takes the hexadecimal digits 0-9 and A-F only";
+    return std::nullopt;
+  }
+  return key.toStdString();
+}
+
+namespace {
+
+int ReportOutcome(const RunOutcome& outcome, const RunReport& report) {
+  using Kind = RunOutcome::Kind;
+  if (outcome.kind == Kind::RunTimeError) {
+    std::cerr << ErrorReportText(report.errorLabel, outcome.errorNumber,
+                                 RunErrorDescription(outcome.errorNumber, outcome.description, SystemLocaleID))
+              << "\n";
+    return kExitRunTimeError;
+  }
+  if (outcome.kind == Kind::Declined) {
+    std::cerr << report.declined << "\n";
+    return kExitCancelled;
+  }
+  Message message = report.endMessage(outcome);
+  bool success = outcome.kind == Kind::Completed;
+  (success ? std::cout : std::cerr) << message.title << ": " << message.text << "\n";
+  if (!outcome.description.empty() && outcome.kind == Kind::CommunicationFailure) {
+    std::cerr << "(" << outcome.description << ")\n";
+  }
+  switch (outcome.kind) {
+    case Kind::Completed: return kExitSuccess;
+    case Kind::Cancelled: return kExitCancelled;
+    case Kind::InputRejected: return kExitUsage;
+    default: return kExitCommunication;
+  }
+}
+
+}  // namespace
+
+int RunProgramScript(const QCommandLineParser& parser, DialogueRunner::Script script, const RunReport& report) {
+  DialogueRunner runner;
+  RunConsole console(runner, parser.isSet("yes"));
+  RunOutcome outcome;
+  QObject::connect(&runner, &DialogueRunner::Finished, [&outcome](const RunOutcome& o) { outcome = o; });
+  DialogueRunner::Options options;
+  options.transcriptPath = parser.value("transcript");
+  options.showSecrets = parser.isSet("show-keys");
+  options.languageOffset = LanguageOffset.load();
+  runner.Start(std::move(script), options);
+  runner.WaitForEnd();
+  console.Finish();
+  return ReportOutcome(outcome, report);
+}
+
+}  // namespace dorvane::cli

@@ -1,0 +1,68 @@
+#pragma once
+// What pellarctl's board programming commands share: their refusals, the
+// link and key options, and the run with the report of how it ended. Each
+// board's command lives in a file of its own and is listed once, in
+// program_command.cpp.
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "dialogue/dialogue_runner.h"
+#include "widgets/field_checks.h"
+
+namespace dorvane::cli {
+
+// A board's command: its name after "program", its usage text and its run.
+struct BoardCommand {
+  const char* name;
+  const char* usage;
+  int (*run)(const QStringList& arguments);
+};
+
+// The wired PELLAR boards (program_wired_boards.cpp).
+extern const BoardCommand kPellar2Command;
+extern const BoardCommand kPellar6Command;
+
+// "pellarctl program: WHY", the board's usage, exit 2.
+int UsageError(const QString& why, const char* usage);
+// The window's message, as the installer would read it in its box; exit 2.
+int Refused(const Message& message);
+
+// --via: a COM entry, a device path or a network address.
+struct LinkChoice {
+  int portIndex = 1;          // the window's port list entry
+  std::string serialDevice;   // serial:PATH, opened as COM entry 1
+  std::string networkTarget;  // net:ADDRESS that is no service address
+};
+// comN, serial:PATH, net:ADDRESS (and "arp" when offered); nothing, with the
+// reason, otherwise.
+std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why);
+
+// --key-bits 128|192|256.
+std::optional<KeySize> ParseKeyBits(const QString& bits);
+// The key from --key or --key-file (a file, or "-" for standard input),
+// trimmed and in capitals; nothing, with the reason, when there is none,
+// it cannot be read or it holds anything but hexadecimal digits.
+std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QString& why);
+// The key options as every board names them.
+void AddKeyOptions(QCommandLineParser& parser);
+
+// How a board's run ends on the terminal.
+struct RunReport {
+  const char* errorLabel;  // the error report's procedure label
+  std::function<Message(const RunOutcome&)> endMessage;
+  // Printed when the installer declined the run's question.
+  std::string declined = "Not confirmed; nothing was sent to the device.";
+};
+
+// Runs the script with the transcript, --show-keys and --yes of the parsed
+// options, prints how it ended and returns the exit code: 0 completed,
+// 1 run-time error, 2 input refused, 3 communication failure (an
+// unconfirmed save included), 4 cancelled or declined.
+int RunProgramScript(const QCommandLineParser& parser, DialogueRunner::Script script, const RunReport& report);
+
+}  // namespace dorvane::cli

@@ -1,0 +1,217 @@
+// pellarctl program pellar2 and pellar6: the wired boards, with the same
+// script, runner and texts as their windows.
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <iostream>
+
+#include "base/localised_text.h"
+#include "boards/pellar_run_messages.h"
+#include "boards/pellar_setup_script.h"
+#include "cli/program_options.h"
+#include "cli/run_console.h"
+#include "cli/subcommands.h"
+#include "dialogue/dialogue_steps.h"
+
+namespace dorvane::cli {
+
+namespace {
+
+const char* const kPellar2Usage =
+    "Usage: pellarctl program pellar2 --ip ADDRESS [--mask 255.255.255.000] [--gateway ADDRESS]\n"
+    "    --via comN | serial:PATH | arp | net:192.168.100.254 | net:10.0.100.254 | net:169.254.100.254 | "
+    "net:ADDRESS\n"
+    "    [--mac 00-20-4A-12-34-56] (required with --via arp)\n"
+    "    [--baud 57600] [--ethernet 0..4] [--no-77fe] [--server-only]\n"
+    "    [--vra-ip ADDRESS --vra-port N] [--transcript FILE] [--show-keys] [--yes]\n";
+
+const char* const kPellar6Usage =
+    "Usage: pellarctl program pellar6 --ip ADDRESS [--mask MASK] [--gateway ADDRESS]\n"
+    "    --via comN | serial:PATH | net:192.168.100.254 | net:10.0.100.254 | net:169.254.100.254 | net:ADDRESS\n"
+    "    [--baud 9600|19200|38400|57600|115200] [--ethernet 0..4] [--no-77fe] [--server-only]\n"
+    "    [--vra-ip ADDRESS --vra-port N | --reverse-port N [--static-port]]\n"
+    "    --key-bits 128|192|256 (--key HEX | --key-file FILE|-)\n"
+    "    [--transcript FILE] [--show-keys] [--yes]\n"
+    "\n"
+    "  pellar6: the data key has 32, 48 or 64 hexadecimal digits for 128, 192 or\n"
+    "  256 bits. --key puts it on the command line, where the process list shows\n"
+    "  it to every user of the computer; --key-file FILE reads it from a file and\n"
+    "  --key-file - from standard input, so it appears in no process list.\n"
+    "  Over the network the keys travel in plain text: the run asks for the\n"
+    "  disclaimer first (--yes accepts it, as it answers the other questions;\n"
+    "  without a terminal to answer it is refused and nothing is sent).\n"
+    "  --reverse-port N: the board listens on port N (0..65535); --static-port\n"
+    "  makes its local port N too, otherwise it is dynamic.\n";
+
+std::optional<int> ApplyLink(const QString& via, bool arpOffered, Pellar2Inputs& in, const char* usage) {
+  QString why;
+  std::optional<LinkChoice> link = ParseLinkOption(via, arpOffered, why);
+  if (!link) return UsageError(why, usage);
+  in.portIndex = link->portIndex;
+  in.serialDevice = link->serialDevice;
+  in.networkTarget = link->networkTarget;
+  return std::nullopt;
+}
+
+bool ParseMac(const QString& mac, Pellar2Inputs& in) {
+  QStringList parts = mac.split(QRegularExpression("[-:]"));
+  if (parts.size() != 6) return false;
+  for (int i = 0; i < 6; ++i) in.macBoxes[static_cast<std::size_t>(i)] = parts[i].toStdString();
+  return true;
+}
+
+// The options both wired boards take.
+void AddCommonOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {"ip", "Address to assign.", "ADDRESS"},
+      {"mask", "Subnet mask from the list.", "MASK", "255.255.255.000"},
+      {"gateway", "Default gateway.", "ADDRESS"},
+      {"via", "Link to the board.", "LINK"},
+      {"baud", "Serial rate of the board's channel.", "RATE", kDefaultBaudRate},
+      {"ethernet", "Ethernet connection type, list index 0..4.", "N", "0"},
+      {"no-77fe", "Leave discovery port 77FE enabled."},
+      {"server-only", "Program the server address settings only."},
+      {"vra-ip", "VRA-Link remote address.", "ADDRESS"},
+      {"vra-port", "VRA-Link remote port.", "N"},
+      {"transcript", "Write the run's transcript as JSON lines.", "FILE"},
+      {"show-keys", "Do not mask keys in the transcript."},
+      {"yes", "Answer the run's questions yes."},
+  });
+}
+
+// Reads the common options into `in`; nothing, or the exit code of a
+// refusal. `lowestBaud` is the board's lowest channel rate.
+std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const char* lowestBaud, bool arpOffered,
+                                     Pellar2Inputs& in, const char* usage) {
+  if (!parser.positionalArguments().isEmpty()) {
+    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", usage);
+  }
+  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
+  if (!parser.isSet("via")) return UsageError("--via is required", usage);
+
+  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
+  if (!fields.ok) return Refused(fields.message);
+  in.deviceAddress = fields.address;
+  in.gateway = fields.gateway;
+
+  in.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
+  if (in.subnetIndex < 0) return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", usage);
+
+  if (std::optional<int> refused = ApplyLink(parser.value("via"), arpOffered, in, usage)) return refused;
+
+  QStringList rates;
+  bool listed = false;
+  for (const char* rate : kBaudRates) {
+    listed = listed || std::string_view(rate) == lowestBaud;
+    if (listed) rates << rate;
+  }
+  if (!rates.contains(parser.value("baud"))) return UsageError("--baud takes one of " + rates.join(", "), usage);
+  in.baudText = parser.value("baud").toStdString();
+  bool ok = false;
+  in.ethernetIndex = parser.value("ethernet").toInt(&ok);
+  if (!ok || in.ethernetIndex < 0 || in.ethernetIndex > 4) return UsageError("--ethernet takes 0 to 4", usage);
+  in.disable77FE = !parser.isSet("no-77fe");
+  in.defaultOnly = parser.isSet("server-only");
+
+  if (parser.isSet("vra-ip") || parser.isSet("vra-port")) {
+    VraLinkCheck vra = CheckVraLink(parser.value("vra-ip").toStdString(), parser.value("vra-port").toStdString());
+    if (!vra.ok) return Refused(vra.message);
+    in.vraLinkSaved = true;
+    in.remoteAddress = vra.remoteAddress;
+    in.remotePortText = vra.remotePort;
+  }
+  return std::nullopt;
+}
+
+int ProgramPellar2(const QStringList& arguments) {
+  QCommandLineParser parser;
+  AddCommonOptions(parser);
+  parser.addOption({"mac", "MAC address (with --via arp).", "MAC"});
+  if (!parser.parse(QStringList{"pellarctl program pellar2"} + arguments)) {
+    return UsageError(parser.errorText(), kPellar2Usage);
+  }
+  Pellar2Inputs in;
+  if (std::optional<int> refused = ReadCommonOptions(parser, kBaudRates.front(), true, in, kPellar2Usage)) {
+    return *refused;
+  }
+  if (in.portIndex == kPortViaArp) {
+    if (!parser.isSet("mac")) return UsageError("--via arp needs --mac", kPellar2Usage);
+    if (!ParseMac(parser.value("mac"), in)) {
+      return UsageError("a MAC address has six parts: 00-20-4A-12-34-56", kPellar2Usage);
+    }
+  }
+  const bool network = IsNetworkPort(in.portIndex);
+  return RunProgramScript(parser, [in](Dialogue& d) { return RunPellar2(d, in); },
+                          {kPellar2RunLabel, [network](const RunOutcome& o) { return Pellar2EndMessage(o, network); }});
+}
+
+// The reverse-network options into `in`; nothing, or the exit code of a
+// refusal.
+std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, Pellar6Inputs& in) {
+  if (!parser.isSet("reverse-port")) {
+    if (parser.isSet("static-port")) return UsageError("--static-port needs --reverse-port", kPellar6Usage);
+    return std::nullopt;
+  }
+  if (in.vraLinkSaved) return UsageError("--vra-ip/--vra-port and --reverse-port exclude each other", kPellar6Usage);
+  // Digits only: a port the module is told is the port it listens on.
+  QString port = parser.value("reverse-port");
+  if (!QRegularExpression("^[0-9]{1,5}$").match(port).hasMatch()) {
+    return Refused({"Reverse Network Port Number", LoadText(1072), Question::Icon::Information});
+  }
+  ReversePortCheck check = CheckReversePort(port.toStdString(), 65535);
+  if (!check.ok) return Refused(check.message);
+  in.reverseNetworkSaved = true;
+  in.reversePortText = check.port;
+  in.staticLocalPort = parser.isSet("static-port");
+  return std::nullopt;
+}
+
+int ProgramPellar6(const QStringList& arguments) {
+  QCommandLineParser parser;
+  AddCommonOptions(parser);
+  AddKeyOptions(parser);
+  parser.addOptions({
+      {"reverse-port", "Reverse network: the port the board listens on.", "N"},
+      {"static-port", "Reverse network: the local port matches the reverse port."},
+  });
+  if (!parser.parse(QStringList{"pellarctl program pellar6"} + arguments)) {
+    return UsageError(parser.errorText(), kPellar6Usage);
+  }
+  Pellar6Inputs in;
+  if (std::optional<int> refused = ReadCommonOptions(parser, "9600", false, in, kPellar6Usage)) return *refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, in)) return *refused;
+
+  // The server-only run sends no key and needs none.
+  const bool keyGiven = parser.isSet("key-bits") || parser.isSet("key") || parser.isSet("key-file");
+  if (!in.defaultOnly || keyGiven) {
+    std::optional<KeySize> size = ParseKeyBits(parser.value("key-bits"));
+    if (!size) return UsageError("--key-bits takes 128, 192 or 256", kPellar6Usage);
+    in.keySize = *size;
+    QString why;
+    std::optional<std::string> key = ReadKeyOption(parser, why);
+    if (!key) return UsageError(why, kPellar6Usage);
+    // An empty or short key would leave the board encrypting with a key
+    // nobody typed.
+    if (std::optional<Message> wrong = CheckKeyLength(*key, in.keySize)) return Refused(*wrong);
+    in.key = *key;
+  }
+
+  if (in.reverseNetworkSaved &&
+      AskOnConsole("Reverse Network Settings",
+                   "This PELLAR will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
+                   Question::Buttons::YesNoDefaultNo, parser.isSet("yes")) != Question::Answer::Yes) {
+    std::cerr << "Reverse Network Settings: not confirmed; nothing was sent to the device.\n";
+    return kExitCancelled;
+  }
+  const bool network = IsNetworkPort(in.portIndex);
+  RunReport report{kPellar2RunLabel, [network](const RunOutcome& o) { return Pellar6EndMessage(o, network); },
+                   std::string(kDisclaimerTitle) + ": not accepted; nothing was sent to the device."};
+  return RunProgramScript(parser, [in](Dialogue& d) { return RunPellar6(d, in); }, report);
+}
+
+}  // namespace
+
+const BoardCommand kPellar2Command{"pellar2", kPellar2Usage, ProgramPellar2};
+const BoardCommand kPellar6Command{"pellar6", kPellar6Usage, ProgramPellar6};
+
+}  // namespace dorvane::cli
