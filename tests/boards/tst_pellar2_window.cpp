@@ -22,18 +22,16 @@
 
 using namespace dorvane;
 using dorvane::testing::Child;
+using dorvane::testing::Click;
+using dorvane::testing::Edit;
 using dorvane::testing::FakeArpTable;
 using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
 
 namespace {
 
-QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
 QLineEdit* MacBox(const QWidget* window, int i) { return Edit(window, qPrintable(QString("txtMACAddress_%1").arg(i))); }
 QComboBox* Ports(const QWidget* window) { return Child<QComboBox>(window, "cmbPort"); }
-void Click(const QWidget* window, const char* button) {
-  QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
-}
 void PressKey(QWidget* window, Qt::Key key) {
   QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
   QTest::keyClick(target, key);

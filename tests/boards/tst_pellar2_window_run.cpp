@@ -21,6 +21,7 @@
 
 using namespace dorvane;
 using dorvane::testing::Child;
+using dorvane::testing::Edit;
 using dorvane::testing::FakeArpTable;
 using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
@@ -28,7 +29,6 @@ using dorvane::testing::SimProcess;
 
 namespace {
 
-QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
 QPushButton* Button(const QWidget* window, const char* name) { return Child<QPushButton>(window, name); }
 
 void FillMacBoxes(const QWidget* window, int leaveEmpty = -1) {

@@ -25,6 +25,8 @@
 
 using namespace dorvane;
 using dorvane::testing::Child;
+using dorvane::testing::Click;
+using dorvane::testing::Edit;
 using dorvane::testing::FakeArpTable;
 using dorvane::testing::FakeLinks;
 using dorvane::testing::FakeModule;
@@ -44,11 +46,7 @@ class RecordingLog : public platform::ApplicationLog {
   QStringList entries;
 };
 
-QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
 QComboBox* Ports(const QWidget* window) { return Child<QComboBox>(window, "cmbPort"); }
-void Click(const QWidget* window, const char* button) {
-  QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
-}
 
 // A 6.10 module on the setup port that confirms the save.
 FakeModule HealthyModule() {
