@@ -280,7 +280,8 @@ class TestPellar6Script : public QObject {
     network.log = TranscriptLog([&transcript](const std::string& line) { transcript.push_back(line); }, false);
     QCOMPARE(int(RunPellar6(network, Inputs(17, KeySize::Bits128, k128)).kind), int(RunOutcome::Kind::Completed));
     bool noted = false;
-    for (const std::string& line : transcript) noted = noted || line.find("application-log-failed") != std::string::npos;
+    for (const std::string& line : transcript)
+      noted = noted || line.find("application-log-failed") != std::string::npos;
     QVERIFY(noted);
   }
 

@@ -51,7 +51,8 @@ QComboBox* Ports(const QWidget* window) { return Child<QComboBox>(window, "cmbPo
 // A 6.10 module on the setup port that confirms the save.
 FakeModule HealthyModule() {
   FakeModule module;
-  module.greeting = {"MAC address 00204A123456\r\nSoftware version V6.10.0. (260101)\r\nPress Enter for Setup Mode\r\n"};
+  module.greeting = {
+      "MAC address 00204A123456\r\nSoftware version V6.10.0. (260101)\r\nPress Enter for Setup Mode\r\n"};
   module.answer = [](const QByteArray& written) {
     return written == "9\r" ? QList<QByteArray>{"Parameters stored ...\r\n"} : QList<QByteArray>{};
   };
@@ -310,8 +311,8 @@ class TestPellarEncryptedWindow : public QObject {
     Click(window.get(), "cmdProgramPellar2");
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
     QCOMPARE(m_log->entries.size(), 1);
-    QVERIFY(m_log->entries[0].startsWith(
-        "User Accepted Dorvane Disclaimer PELLAR6 Programming via Network Connection "));
+    QVERIFY(
+        m_log->entries[0].startsWith("User Accepted Dorvane Disclaimer PELLAR6 Programming via Network Connection "));
     QVERIFY(m_log->entries[0].size() > 80);  // the date and time follow
     QCOMPARE(m_boxes->Count(), 2);
     QCOMPARE(m_boxes->Last().title, QString("Program PELLAR6 device via Network Connection"));

@@ -16,8 +16,7 @@
 
 namespace dorvane {
 
-PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* parent,
-                                             DialogueRunner::Options runOptions)
+PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : Pellar2Window(host, parent, std::move(runOptions)) {
   Ui::frmPellar2& ui = Form();
   setObjectName("frmPellarEncrypted");

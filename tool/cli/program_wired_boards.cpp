@@ -206,7 +206,8 @@ int ProgramPellar6(const QStringList& arguments) {
   const bool network = IsNetworkPort(in.portIndex);
   RunReport report{kPellar2RunLabel, [network](const RunOutcome& o) { return Pellar6EndMessage(o, network); },
                    std::string(kDisclaimerTitle) + ": not accepted; nothing was sent to the device."};
-  return RunProgramScript(parser, [in](Dialogue& d) { return RunPellar6(d, in); }, report);
+  return RunProgramScript(
+      parser, [in](Dialogue& d) { return RunPellar6(d, in); }, report);
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
-std::string LastErrorText(const char* call) { return std::string(call) + " failed, error " + std::to_string(GetLastError()); }
+std::string LastErrorText(const char* call) {
+  return std::string(call) + " failed, error " + std::to_string(GetLastError());
+}
 
 class EventLog : public ApplicationLog {
  public:
