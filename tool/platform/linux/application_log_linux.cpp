@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -13,6 +14,12 @@ namespace dorvane::platform {
 namespace {
 
 constexpr const char* kLogSocket = "/dev/log";
+
+// Tests point the log at a socket of their own (DORVANE_LOG_SOCKET).
+std::string LogSocketPath() {
+  const char* path = std::getenv("DORVANE_LOG_SOCKET");
+  return path && *path ? path : kLogSocket;
+}
 // facility user (1) * 8 + severity informational (6)
 constexpr int kUserInformation = 14;
 
@@ -23,12 +30,13 @@ constexpr int kUserInformation = 14;
 class SystemLog : public ApplicationLog {
  public:
   CommandOutcome WriteInformation(const std::string& text) override {
-    const std::string where = std::string("system log (") + kLogSocket + ")";
+    const std::string path = LogSocketPath();
+    const std::string where = "system log (" + path + ")";
     int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return {false, where + ": " + std::strerror(errno)};
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, kLogSocket, sizeof(address.sun_path) - 1);
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
     std::string message = Header() + text;
     bool sent = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
                 send(fd, message.data(), message.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(message.size());
