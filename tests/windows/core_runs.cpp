@@ -54,8 +54,8 @@ void StringTableLines(std::vector<std::string>& lines) {
 }
 
 void AddressAndMaskLines(std::vector<std::string>& lines) {
-  for (const char* text : {"192.168.1.10", "010.000.100.254", "1.2.3", "256.1.1.1", " 10.0.0.1", "0.0.0.0",
-                           "1..2.3", "192.168.001.010"}) {
+  for (const char* text :
+       {"192.168.1.10", "010.000.100.254", "1.2.3", "256.1.1.1", " 10.0.0.1", "0.0.0.0", "1..2.3", "192.168.001.010"}) {
     std::optional<std::string> normalized = ValidateIPAddress(text);
     lines.push_back(std::string("address '") + text + "' " + (normalized ? *normalized : "rejected") + " " +
                     IPAddressWithoutLeadingZeros(text));
@@ -149,10 +149,12 @@ void ScriptLines(std::vector<std::string>& lines) {
   {
     RecordingDialogue dialogue;
     SerialModule(dialogue, false);
-    dialogue.SetTiming([](std::string_view name) -> std::optional<std::string> {
-      if (name == kProgramWaitName) return "0,25";
-      return std::nullopt;
-    }, 0);
+    dialogue.SetTiming(
+        [](std::string_view name) -> std::optional<std::string> {
+          if (name == kProgramWaitName) return "0,25";
+          return std::nullopt;
+        },
+        0);
     RunLines(lines, "pellar2-serial", dialogue, RunPellar2(dialogue, Pellar2(3)));
   }
   {

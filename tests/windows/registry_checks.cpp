@@ -28,12 +28,12 @@ class ScratchKey {
 
   bool Write(const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::Wide(SectionKey()).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::Wide(SectionKey()).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
       return false;
     }
-    bool written = RegSetValueExW(key, platform::Wide(name).c_str(), 0, type, static_cast<const BYTE*>(data),
-                                  size) == ERROR_SUCCESS;
+    bool written = RegSetValueExW(key, platform::Wide(name).c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
+                   ERROR_SUCCESS;
     RegCloseKey(key);
     return written;
   }

@@ -49,12 +49,9 @@ std::string ValueText(DWORD type, const std::vector<BYTE>& bytes) {
       std::wstring_view text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
       return Utf8(text.substr(0, text.find(L'\0')));
     }
-    case REG_DWORD:
-      return NumberText<DWORD>(bytes);
-    case REG_QWORD:
-      return NumberText<std::uint64_t>(bytes);
-    default:
-      return {};
+    case REG_DWORD: return NumberText<DWORD>(bytes);
+    case REG_QWORD: return NumberText<std::uint64_t>(bytes);
+    default: return {};
   }
 }
 
