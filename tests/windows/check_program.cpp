@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
       for (const std::string& failure : check.Failures()) std::printf("FAIL %s: %s\n", c.name, failure.c_str());
       ++failed;
     }
+    for (const std::string& note : check.Notes()) std::printf("     %s\n", note.c_str());
   }
   std::printf("windows: %d passed, %d failed, %d skipped\n", passed, failed, skipped);
   std::fflush(stdout);

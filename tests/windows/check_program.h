@@ -15,6 +15,9 @@ class Check {
   // Records a failure of the running case; the case goes on, so one run
   // shows every fault.
   void Expect(bool condition, const std::string& what);
+  // What the case saw, shown under its result: the values a reader of the
+  // run judges as plausible or not.
+  void Note(const std::string& text) { m_notes.push_back(text); }
   // Ends the case as skipped (nothing after it in the case runs).
   [[noreturn]] void Skip(const std::string& reason);
 
@@ -23,9 +26,11 @@ class Check {
   };
 
   const std::vector<std::string>& Failures() const { return m_failures; }
+  const std::vector<std::string>& Notes() const { return m_notes; }
 
  private:
   std::vector<std::string> m_failures;
+  std::vector<std::string> m_notes;
 };
 
 struct CheckCase {

@@ -32,6 +32,7 @@ void EchoFromLoopback(Check& check) {
   platform::EchoReply reply = platform::Ping("127.0.0.1", "127.0.0.1", kTimeoutMs);
   check.Expect(reply.status == platform::kIpSuccess, "status " + std::to_string(reply.status) + ", not 0");
   check.Expect(reply.data == "127.0.0.1", "echoed data '" + reply.data + "'");
+  check.Note("round trip " + std::to_string(reply.roundTripMs) + " ms");
 }
 
 void EchoTimesOut(Check& check) {
@@ -60,6 +61,7 @@ void AdaptersHoldAnAddress(Check& check) {
   std::string listed;
   for (const std::string& address : addresses) listed += " '" + address + "'";
   check.Expect(usable, "no loopback and no adapter with an address among:" + listed);
+  check.Note("adapters:" + listed);
 }
 
 void LoopbackHasAName(Check& check) {
@@ -69,6 +71,7 @@ void LoopbackHasAName(Check& check) {
   check.Expect(session.Started(), "Windows Sockets did not start");
   std::string name = platform::SystemHostNameFromIP("127.0.0.1");
   check.Expect(!name.empty(), "127.0.0.1 has no name");
+  check.Note("name '" + name + "'");
   check.Expect(session.Cleanup(), "Windows Sockets did not close down");
 }
 

@@ -33,6 +33,7 @@ bool TokenIsAdministrator() {
 void AdministratorAsTheTokenSays(Check& check) {
   bool tool = platform::IsAdministrator();
   bool token = TokenIsAdministrator();
+  check.Note(std::string("administrator: ") + (tool ? "True" : "False"));
   check.Expect(tool == token, std::string("the tool says ") + (tool ? "administrator" : "no administrator") +
                                   ", the token " + (token ? "administrator" : "no administrator"));
 }
@@ -41,6 +42,8 @@ void OperatingSystemKnown(Check& check) {
   std::optional<platform::OperatingSystemFacts> facts = platform::CurrentOperatingSystem();
   check.Expect(facts.has_value(), "no operating system facts");
   if (!facts) return;
+  check.Note("platform " + std::to_string(facts->platform) + ", '" + facts->name.value_or("(none)") + "', version '" +
+             facts->version + "'");
   check.Expect(facts->platform == platform::kPlatformNT, "platform " + std::to_string(facts->platform) + ", not NT");
   check.Expect(facts->name.has_value() && facts->name->rfind("Windows", 0) == 0,
                "name '" + facts->name.value_or("(none)") + "'");
@@ -52,6 +55,8 @@ void LocaleIdentifierPlausible(Check& check) {
   // A language in the low ten bits, a sort order no higher than 15.
   check.Expect((locale & 0x3ff) != 0 && (locale >> 16) <= 0xf, "locale identifier " + std::to_string(locale));
   int offset = LanguageOffsetForLocale(locale);
+  check.Note("locale " + std::to_string(locale) + ", language offset " + std::to_string(offset) + ", country '" +
+             platform::LocaleText(platform::kLocaleEnglishCountry) + "'");
   check.Expect(offset == 0 || offset == 4000 || offset == 8000, "language offset " + std::to_string(offset));
   check.Expect(!platform::LocaleText(platform::kLocaleShortDate).empty(), "no short date pattern");
   check.Expect(!platform::LocaleText(platform::kLocaleEnglishCountry).empty(), "no English country name");
@@ -60,6 +65,7 @@ void LocaleIdentifierPlausible(Check& check) {
 void FreeSpaceOfC(Check& check) {
   std::uint64_t free = platform::TotalFreeBytes("");
   check.Expect(free > 0, "C: has no free byte");
+  check.Note("C: " + std::to_string(free) + " bytes free");
   check.Expect(platform::TotalFreeBytes("c:") > 0, "drive entry c: has no free byte");
   // A drive letter that names nothing is a volume that is not ready.
   DWORD drives = GetLogicalDrives();
