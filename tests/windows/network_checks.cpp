@@ -8,6 +8,7 @@
 #include <string>
 
 #include "check_program.h"
+#include "platform/arp_table.h"
 #include "platform/icmp_codec.h"
 #include "platform/network.h"
 
@@ -64,6 +65,17 @@ void AdaptersHoldAnAddress(Check& check) {
   check.Note("adapters:" + listed);
 }
 
+void ArpCommandsStart(Check& check) {
+  // arp.exe changes the table of the namespace, which ends with the run.
+  RequirePrivateNetwork(check);
+  std::shared_ptr<platform::ArpTable> table = platform::SystemArpTable();
+  platform::CommandOutcome cleared = table->Clear();
+  check.Expect(cleared.ok && cleared.detail == "arp.exe -d", "clear: " + cleared.detail);
+  platform::CommandOutcome assigned = table->Assign("127.0.0.5", "00-20-4a-12-34-56");
+  check.Expect(assigned.ok && assigned.detail == "arp.exe -s 127.0.0.5 00-20-4a-12-34-56",
+               "assign: " + assigned.detail);
+}
+
 void LoopbackHasAName(Check& check) {
   // Only the hosts file can answer inside the namespace; no query leaves it.
   RequirePrivateNetwork(check);
@@ -83,6 +95,7 @@ std::vector<CheckCase> NetworkCases() {
       {"ICMP echo to a silent address times out", EchoTimesOut},
       {"ICMP echo refuses a malformed address", EchoRejectsBadAddress},
       {"adapter list holds loopback or an address", AdaptersHoldAnAddress},
+      {"ARP commands start arp.exe", ArpCommandsStart},
       {"reverse lookup of 127.0.0.1", LoopbackHasAName},
   };
 }
