@@ -3,13 +3,16 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: deps demo-deps configure build run test bench package clean
+.PHONY: deps demo-deps windows-deps configure build run test test-windows bench package clean
 
 deps:
 	@scripts/install-deps.sh
 
 demo-deps:
 	@scripts/install-deps.sh --demo
+
+windows-deps:
+	@scripts/install-deps.sh --windows
 
 configure:
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPELLAR_WERROR=ON >/dev/null
@@ -22,6 +25,10 @@ run: demo-deps build
 
 test: deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE bench
+
+# The Windows side: the MinGW cross-build and its check program under Wine.
+test-windows: windows-deps build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -L windows
 
 bench: deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -L bench

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, and
-# only those that are missing, so repeated runs cost nothing.
+# only those that are missing, so repeated runs cost nothing. The MinGW-w64
+# compiler is always among them (the suite cross-compiles the Windows side);
+# Wine, which runs that side, only with --windows.
 set -euo pipefail
 
 packages=(
@@ -9,10 +11,12 @@ packages=(
   qt6-qpa-plugins fonts-dejavu-core
   iproute2 iputils-ping procps util-linux
   xvfb xauth
+  g++-mingw-w64-x86-64-posix
 )
-if [[ "${1:-}" == "--demo" ]]; then
-  packages+=(x11-utils imagemagick)
-fi
+case "${1:-}" in
+  --demo) packages+=(x11-utils imagemagick) ;;
+  --windows) packages+=(wine64) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,10 +4,13 @@
 
 #include "platform/log.h"
 #include "platform/network_texts.h"
+#include "platform/system_failure_log.h"
 
 namespace dorvane::platform {
 
 Q_LOGGING_CATEGORY(lcPlatform, "dorvane.platform")
+
+void LogSystemFailure(const std::string& text) { qCWarning(lcPlatform, "%s", text.c_str()); }
 
 std::string GetHostNameFromIP(const std::string& address) {
   QString hostsFile = qEnvironmentVariable("DORVANE_HOSTS_FILE");

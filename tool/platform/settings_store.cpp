@@ -3,10 +3,18 @@
 #include <QSettings>
 
 #include "base/timing_settings.h"
+#ifdef _WIN32
+#include "platform/win/registry_settings.h"
+#endif
 
 namespace dorvane::platform {
 
 std::optional<std::string> ReadSetting(std::string_view name) {
+#ifdef _WIN32
+  // The registry read is plain Win32 (registry_settings_win.cpp), so the
+  // MinGW check runs this very read under Wine.
+  return ReadUserRegistryText(UserSettingsKey(kSettingsApplication, kSettingsSection), name);
+#else
   // A fresh QSettings at every read: a value the installer edits by hand
   // takes effect at the next pause.
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
@@ -16,6 +24,7 @@ std::optional<std::string> ReadSetting(std::string_view name) {
   // installer meant one number.
   if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',').toStdString();
   return value.toString().toStdString();
+#endif
 }
 
 std::string SettingsLocation() {

@@ -3,18 +3,11 @@
 #include <string>
 
 #include "platform/application_log.h"
+#include "platform/win/wide_text.h"
 
 namespace dorvane::platform {
 
 namespace {
-
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return {};
-  int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 std::string LastErrorText(const char* call) {
   return std::string(call) + " failed, error " + std::to_string(GetLastError());

@@ -1,5 +1,10 @@
-#include <shellapi.h>
+// shellapi.h needs the types of windows.h, so windows.h comes first.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
+
+#include <string>
 
 #include "platform/arp_table.h"
 

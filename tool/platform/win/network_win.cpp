@@ -1,7 +1,8 @@
 // The Windows side of network.h.
 
 #define _WINSOCK_DEPRECATED_NO_WARNINGS
-// Before windows.h: its min and max macros would break the Qt headers.
+// Plain Win32 and the standard library, so the MinGW check compiles and
+// runs it. NOMINMAX: windows.h's min and max macros would break std::min.
 #define NOMINMAX
 // winsock2.h must come before windows.h, iphlpapi.h after both.
 // clang-format off
@@ -12,13 +13,14 @@
 // clang-format on
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/text_trim.h"
-#include "platform/log.h"
 #include "platform/network.h"
 #include "platform/network_texts.h"
+#include "platform/system_failure_log.h"
 
 namespace dorvane::platform {
 
@@ -98,7 +100,7 @@ EchoReply Ping(const std::string& address, const std::string& data, int timeoutM
   if (target == INADDR_NONE) return {kBadIpFormat, 0, {}};
   HANDLE icmp = IcmpCreateFile();
   if (icmp == INVALID_HANDLE_VALUE) {
-    qCWarning(lcPlatform, "IcmpCreateFile failed: error %lu", GetLastError());
+    LogSystemFailure("IcmpCreateFile failed: error " + std::to_string(GetLastError()));
     return {kIpGeneralFailure, 0, {}};
   }
   std::vector<unsigned char> buffer(sizeof(ICMP_ECHO_REPLY) + kReplyDataSize + kReplySlack);

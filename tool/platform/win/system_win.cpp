@@ -1,14 +1,13 @@
 // The Windows side of system.h.
 
-// Before windows.h: its min and max macros would break the Qt headers.
+// Plain Win32 and the standard library, so the MinGW check compiles and
+// runs it; the drive list, which asks Qt, is drive_list_win.cpp.
 #define NOMINMAX
 #include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <windows.h>
 
-#include <QDir>
-#include <QStorageInfo>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,9 +28,6 @@ std::optional<std::string> AccountName(PSID sid) {
   if (!LookupAccountSidA(nullptr, sid, name, &nameSize, domain, &domainSize, &use)) return std::nullopt;
   return std::string(name);
 }
-
-// The drive letter of a drive-list entry or a path, lower case.
-QString DriveOf(const QString& path) { return QDir::toNativeSeparators(path).left(2).toLower(); }
 
 }  // namespace
 
@@ -95,21 +91,6 @@ std::optional<OperatingSystemFacts> CurrentOperatingSystem() {
   return OperatingSystemFacts{static_cast<int>(info.dwPlatformId),
                               WindowsName(majorVersion, minorVersion, static_cast<int>(build)),
                               WindowsVersionText(majorVersion, minorVersion, info.szCSDVersion)};
-}
-
-std::vector<std::string> DriveList() {
-  std::vector<std::string> drives;
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady()) drives.push_back(DriveOf(volume.rootPath()).toStdString());
-  }
-  return drives;
-}
-
-std::string SystemDrive() { return DriveOf(QDir::rootPath()).toStdString(); }
-
-bool IsSystemDrive(const std::string& driveEntry) {
-  QString letter = QString::fromStdString(driveEntry).left(1);
-  return letter.compare(QString::fromStdString(SystemDrive()).left(1), Qt::CaseInsensitive) == 0;
 }
 
 std::uint64_t TotalFreeBytes(const std::string& driveEntry) {
