@@ -10,16 +10,16 @@ bool IsYesNo(char byte) { return byte == 'Y' || byte == 'N' || byte == 'y' || by
 bool IsYes(const QByteArray& answer) { return answer.toUpper() == "Y"; }
 bool IsHexDigit(char byte) { return QByteArray("0123456789ABCDEFabcdef").contains(byte); }
 
-// "V6.10.0" -> 610; anything unreadable counts as the newest firmware.
+}  // namespace
+
 int FirmwareNumber(const QString& firmware) {
   const QRegularExpressionMatch match = QRegularExpression(R"(^V?(\d+)\.(\d+))").match(firmware);
   if (!match.hasMatch()) return 9999;
   return match.captured(1).toInt() * 100 + match.captured(2).toInt();
 }
 
-}  // namespace
-
-SecurityMenu::SecurityMenu(const DeviceOptions& options) : m_afterV610(FirmwareNumber(options.firmware) >= 610) {
+SecurityMenu::SecurityMenu(const DeviceOptions& options, bool withEncryption)
+    : m_afterV610(FirmwareNumber(options.firmware) >= 610) {
   m_questions = {
       {"snmp", "Disable SNMP (N) ? ", Form::kKey},
       {"snmp-community", "Change SNMP community name (N) ? ", Form::kKey},
@@ -30,7 +30,7 @@ SecurityMenu::SecurityMenu(const DeviceOptions& options) : m_afterV610(FirmwareN
   // The older greeting belongs to firmware without a web server to lock.
   if (options.banner == BannerStyle::kNew) m_questions.append({"web", "Disable Web Server (N) ? ", Form::kKey});
   m_questions.append({"echo", "Disable ECHO ports (Y) ? ", Form::kKey});
-  m_questions.append({"encryption", "Enable Encryption (N) ? ", Form::kKey});
+  if (withEncryption) m_questions.append({"encryption", "Enable Encryption (N) ? ", Form::kKey});
   m_questions.append({"enhanced-password", "Enable Enhanced Password (N) ? ", Form::kKey});
   m_questions.append({"port-77f0", "Disable Port 77F0h (N) ? ", Form::kKey});
 }

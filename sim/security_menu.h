@@ -15,9 +15,14 @@
 
 namespace dorvane::sim {
 
+// "V6.10.0" -> 610; anything unreadable counts as the newest firmware.
+int FirmwareNumber(const QString& firmware);
+
 class SecurityMenu {
  public:
-  explicit SecurityMenu(const DeviceOptions& options);
+  // withEncryption: the board has data encryption (the encrypted boards);
+  // without it there is no encryption question.
+  explicit SecurityMenu(const DeviceOptions& options, bool withEncryption = true);
 
   // The first question.
   ModuleReply Open();
