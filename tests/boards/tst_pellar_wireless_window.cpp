@@ -25,6 +25,7 @@
 
 using namespace dorvane;
 using dorvane::testing::Child;
+using dorvane::testing::ClickButton;
 using dorvane::testing::FakeArpTable;
 using dorvane::testing::FakeLinks;
 using dorvane::testing::FakeModule;
@@ -37,9 +38,6 @@ const QString kDataKey = "00112233445566778899AABBCCDDEEFF";
 
 QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
 QComboBox* List(const QWidget* window, const char* name) { return Child<QComboBox>(window, name); }
-void Click(const QWidget* window, const char* button) {
-  QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
-}
 // The installer's choice in a list: its click handler runs.
 void Choose(const QWidget* window, const char* list, int index) {
   QComboBox* box = List(window, list);
@@ -95,7 +93,7 @@ class TestPellarWirelessWindow : public QObject {
   }
   // Program, and the run's end (the window unloads after a completed run).
   static bool RunToEnd(ProgrammingWindow* window) {
-    Click(window, "cmdProgramPellar2");
+    ClickButton(window, "cmdProgramPellar2");
     return QTest::qWaitFor([window] { return !window->RunActive() && !window->isVisible(); }, 60000);
   }
 
@@ -249,7 +247,7 @@ class TestPellarWirelessWindow : public QObject {
     Choose(window.get(), "cmbEncryption", 1);
     Edit(window.get(), "txtEncryptionKey")->setText("0123456789ABCDEF012345678");
     Edit(window.get(), "txtIPAddress")->clear();
-    Click(window.get(), "cmdProgramPellar2");
+    ClickButton(window.get(), "cmdProgramPellar2");
     QCOMPARE(m_boxes->Count(), 1);
     QCOMPARE(m_boxes->Last().text, QString("Encryption Key must be 26 characters long"));
     QVERIFY(!window->RunActive());
@@ -257,7 +255,7 @@ class TestPellarWirelessWindow : public QObject {
     QVERIFY(m_links->Made().isEmpty());
 
     Edit(window.get(), "txtEncryptionKey")->setText("0123456789ABCDEF0123456789F");
-    Click(window.get(), "cmdProgramPellar2");
+    ClickButton(window.get(), "cmdProgramPellar2");
     QCOMPARE(m_boxes->Last().text, QString("Missing IP Address"));
     QCOMPARE(Edit(window.get(), "txtEncryptionKey")->text(), QString("0123456789ABCDEF0123456789"));
     QTRY_COMPARE(QApplication::focusWidget(), Edit(window.get(), "txtIPAddress"));
@@ -307,7 +305,7 @@ class TestPellarWirelessWindow : public QObject {
     auto window = Ready<PellarWirelessEncryptedWindow>(0, 2, "");
     QLineEdit* key = Edit(window.get(), "txtDataEncryptionKey");
     key->setText(kDataKey.left(30));
-    Click(window.get(), "cmdProgramPellar2");
+    ClickButton(window.get(), "cmdProgramPellar2");
     QCOMPARE(m_boxes->Count(), 1);
     QCOMPARE(m_boxes->Last().title, QString("Invalid Data Encryption Key"));
     QCOMPARE(m_boxes->Last().text, QString("Encryption Key must be 32 characters long"));
@@ -329,11 +327,11 @@ class TestPellarWirelessWindow : public QObject {
     QFETCH(bool, savedAfter);
     auto window = Ready<PellarWirelessEncryptedWindow>(0, 2, "");
     Edit(window.get(), "txtDataEncryptionKey")->setText(kDataKey);
-    Click(window.get(), "cmdReverseNetworkPort");
+    ClickButton(window.get(), "cmdReverseNetworkPort");
     QVERIFY(!Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
     Edit(window.get(), "txtReverseNetworkPort")->setText("10001");
     Child<QRadioButton>(window.get(), "optLocalPort_0")->setChecked(true);
-    Click(window.get(), "cmdReverseSave");
+    ClickButton(window.get(), "cmdReverseSave");
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
 
     QList<MessageBoxRequest> asked;
@@ -341,7 +339,7 @@ class TestPellarWirelessWindow : public QObject {
       asked << box;
       return static_cast<QMessageBox::StandardButton>(answers.value(asked.size() - 1, QMessageBox::Ok));
     });
-    Click(window.get(), "cmdProgramPellar2");
+    ClickButton(window.get(), "cmdProgramPellar2");
     QCOMPARE(asked.size(), 2);
     QCOMPARE(asked[0].title, QString("Reverse Network Settings"));
     QCOMPARE(asked[0].text,
@@ -360,10 +358,10 @@ class TestPellarWirelessWindow : public QObject {
   void reverseRunSendsItsRows() {
     auto window = Ready<PellarWirelessEncryptedWindow>(0, 2, "");
     Edit(window.get(), "txtDataEncryptionKey")->setText(kDataKey);
-    Click(window.get(), "cmdReverseNetworkPort");
+    ClickButton(window.get(), "cmdReverseNetworkPort");
     Edit(window.get(), "txtReverseNetworkPort")->setText("10001");
     Child<QRadioButton>(window.get(), "optLocalPort_0")->setChecked(true);
-    Click(window.get(), "cmdReverseSave");
+    ClickButton(window.get(), "cmdReverseSave");
     m_boxes->Answer(QMessageBox::Yes);
     QVERIFY(RunToEnd(window.get()));
     QCOMPARE(m_boxes->Boxes()[0].title, QString("Reverse Network Settings"));
@@ -375,9 +373,9 @@ class TestPellarWirelessWindow : public QObject {
   // Letters never pass as a reverse port.
   void reversePortTakesNumbersOnly() {
     auto window = Open<PellarWirelessEncryptedWindow>();
-    Click(window.get(), "cmdReverseNetworkPort");
+    ClickButton(window.get(), "cmdReverseNetworkPort");
     Edit(window.get(), "txtReverseNetworkPort")->setText("abc");
-    Click(window.get(), "cmdReverseSave");
+    ClickButton(window.get(), "cmdReverseSave");
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());

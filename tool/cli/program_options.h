@@ -94,6 +94,14 @@ void AddReverseOptions(QCommandLineParser& parser);
 // Nothing, or the exit code of a refusal; the port passes the frames' Save
 // check.
 std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseChoice& reverse, const char* usage);
+// The choice into a board's inputs (reverseNetworkSaved, reversePortText,
+// staticLocalPort).
+template <typename Inputs>
+void ApplyReverseChoice(const ReverseChoice& reverse, Inputs& in) {
+  in.reverseNetworkSaved = reverse.saved;
+  in.reversePortText = reverse.port;
+  in.staticLocalPort = reverse.staticLocalPort;
+}
 // The reverse question, answered on the terminal or by --yes; false
 // (said on the terminal) when it was not confirmed.
 bool ConfirmReverseOnConsole(const QCommandLineParser& parser);

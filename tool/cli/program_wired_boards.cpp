@@ -137,9 +137,7 @@ std::optional<int> ReadPellar6Reverse(const QCommandLineParser& parser, Pellar6I
   }
   ReverseChoice reverse;
   if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kPellar6Usage)) return refused;
-  in.reverseNetworkSaved = reverse.saved;
-  in.reversePortText = reverse.port;
-  in.staticLocalPort = reverse.staticLocalPort;
+  ApplyReverseChoice(reverse, in);
   return std::nullopt;
 }
 

@@ -246,9 +246,7 @@ int ProgramWirelessEncrypted(const QStringList& arguments) {
   }
   ReverseChoice reverse;
   if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kWirelessEncryptedUsage)) return *refused;
-  in.reverseNetworkSaved = reverse.saved;
-  in.reversePortText = reverse.port;
-  in.staticLocalPort = reverse.staticLocalPort;
+  ApplyReverseChoice(reverse, in);
   int refused = 0;
   std::optional<DataKey> key = ReadDataKey(parser, kWirelessEncryptedUsage, refused);
   if (!key) return refused;
