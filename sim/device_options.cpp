@@ -37,8 +37,12 @@ const char kHelp[] =
     "  --udp-port N            discovery port (default 30718; 0 = any free port)\n"
     "\n"
     "Module:\n"
-    "  --kind pellar2|pellar6  the board's setup menu (default pellar2); pellar6 asks its\n"
+    "  --kind pellar2|pellar6|wireless|wireless-encrypted\n"
+    "                          the board's setup menu (default pellar2); pellar6 asks its\n"
     "                          security questions one by one, with the data key, and takes\n"
+    "                          the answers strictly; the wireless boards' submenus close\n"
+    "                          after their last question, and their WLAN menu (4) and\n"
+    "                          security menu (wireless-encrypted: with the data key) take\n"
     "                          the answers strictly\n"
     "  --banner new|old        \"Press Enter for Setup Mode\" (new, default) or\n"
     "                          \"Press Enter to go into Setup Mode\" (old)\n"
@@ -235,8 +239,14 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
        }},
       {"--kind",
        [&o](const QString& v) {
-         if (v != "pellar2" && v != "pellar6") return false;
-         o.kind = v == "pellar2" ? ModuleKind::kBoardSetupMenu : ModuleKind::kEncryptedBoardSetupMenu;
+         static const std::map<QString, ModuleKind> kinds = {
+             {"pellar2", ModuleKind::kBoardSetupMenu},
+             {"pellar6", ModuleKind::kEncryptedBoardSetupMenu},
+             {"wireless", ModuleKind::kWirelessSetupMenu},
+             {"wireless-encrypted", ModuleKind::kEncryptedWirelessSetupMenu}};
+         const auto kind = kinds.find(v);
+         if (kind == kinds.end()) return false;
+         o.kind = kind->second;
          return true;
        }},
       {"--firmware",

@@ -29,9 +29,11 @@ struct FailureModes {
 bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot);
 
 // Which firmware the module runs: the boards' numbered setup menu, plain
-// (PELLAR2) or with the encrypted board's strict security submenu (PELLAR6).
-// The controllers' command line and record loader would join here.
-enum class ModuleKind { kBoardSetupMenu, kEncryptedBoardSetupMenu };
+// (PELLAR2) or with the encrypted board's strict security submenu (PELLAR6),
+// or the wireless boards' menu (PELLAR2W, PELLAR6W), whose submenus close
+// after their last question and whose WLAN and security submenus are
+// strict. The controllers' command line and record loader would join here.
+enum class ModuleKind { kBoardSetupMenu, kEncryptedBoardSetupMenu, kWirelessSetupMenu, kEncryptedWirelessSetupMenu };
 
 // The two greetings the tool tells apart.
 enum class BannerStyle { kNew, kOld };

@@ -11,7 +11,9 @@ namespace {
 std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkKind link) {
   switch (options.kind) {
     case ModuleKind::kBoardSetupMenu:
-    case ModuleKind::kEncryptedBoardSetupMenu: return std::make_unique<SetupMenu>(options, link);
+    case ModuleKind::kEncryptedBoardSetupMenu:
+    case ModuleKind::kWirelessSetupMenu:
+    case ModuleKind::kEncryptedWirelessSetupMenu: return std::make_unique<SetupMenu>(options, link);
   }
   return nullptr;
 }

@@ -105,7 +105,8 @@ ModuleReply SetupMenu::Receive(char byte) {
         return m_monitor.Enter();
       }
       return {};
-    case State::kSecurity: return SecurityAnswer(byte);
+    case State::kSecurity: return StrictAnswer(m_security, byte);
+    case State::kWlan: return StrictAnswer(m_wlan, byte);
     case State::kMonitor: {
       ModuleReply reply = m_monitor.Receive(byte);
       if (m_monitor.Left()) m_state = State::kGreeted;
@@ -162,6 +163,14 @@ ModuleReply SetupMenu::CompleteAnswer(const QByteArray& text, bool singleKey) {
     reply = Die();
   } else if (m_state == State::kMainMenu) {
     reply = singleKey ? Say(text + kMenu) : MainMenuChoice(text);
+  } else if (m_submenuLeft) {
+    CountServerAnswer(text);
+    reply.output = text + kSubmenuPrompt;
+    if (--*m_submenuLeft <= 0) {
+      m_submenuLeft.reset();
+      m_state = State::kMainMenu;
+      reply.output = text + "\r\n" + kMenu;
+    }
   } else if (!singleKey && text.trimmed().isEmpty()) {
     m_state = State::kMainMenu;
     reply.output = kMenu;
@@ -178,16 +187,27 @@ ModuleReply SetupMenu::MainMenuChoice(const QByteArray& text) {
   if (isNumber && choice == 9) return Save(text);
   if (isNumber && choice == 8) return Leave("exit", text + "\r\n\r\nExit without save\r\n");
   if (isNumber && choice == 7) return Say(text + "\r\nDefaults restored\r\n" + kMenu);
-  if (isNumber && choice == 6 && m_options.kind == ModuleKind::kEncryptedBoardSetupMenu) {
+  const bool strictSecurity = m_options.kind != ModuleKind::kBoardSetupMenu;
+  if (isNumber && choice == 6 && strictSecurity) {
     m_state = State::kSecurity;
-    m_security.emplace(m_options);
+    m_security.emplace(m_options, m_options.kind != ModuleKind::kWirelessSetupMenu);
     ModuleReply reply = m_security->Open();
+    reply.output.prepend(text);
+    return reply;
+  }
+  if (isNumber && choice == 4 && Wireless()) {
+    m_state = State::kWlan;
+    m_wlan.emplace();
+    ModuleReply reply = m_wlan->Open();
     reply.output.prepend(text);
     return reply;
   }
   const char* title = isNumber ? SubmenuTitle(choice) : nullptr;
   if (!title) return Say(text + kMenu);
   m_state = State::kSubmenu;
+  m_submenuChoice = choice;
+  m_submenuAnswers.clear();
+  m_submenuLeft = Wireless() ? WirelessAnswerCount(choice) : std::nullopt;
   return Say(text + "\r\n\r\n" + title + kSubmenuPrompt);
 }
 
@@ -197,19 +217,53 @@ ModuleReply SetupMenu::Save(const QByteArray& text) {
   return Leave("saved", text + "\r\n\r\nParameters stored ...\r\n");
 }
 
-ModuleReply SetupMenu::SecurityAnswer(char byte) {
-  ModuleReply reply = m_security->Receive(byte);
+template <typename Menu>
+ModuleReply SetupMenu::StrictAnswer(std::optional<Menu>& menu, char byte) {
+  ModuleReply reply = menu->Receive(byte);
   if (reply.answerEnded) {
     ++m_answers;
     if (AnswerLimitReached()) return Die();
   }
-  if (m_security->Finished()) {
-    m_tainted = m_tainted || m_security->Tainted();
-    m_security.reset();
+  if (menu->Finished()) {
+    m_tainted = m_tainted || menu->Tainted();
+    menu.reset();
     m_state = State::kMainMenu;
     reply.output += kMenu;
   }
   return reply;
+}
+
+bool SetupMenu::Wireless() const {
+  return m_options.kind == ModuleKind::kWirelessSetupMenu || m_options.kind == ModuleKind::kEncryptedWirelessSetupMenu;
+}
+
+std::optional<int> SetupMenu::WirelessAnswerCount(int choice) const {
+  // The firmware asks what the tool's banner scan tells it to answer: the
+  // versions it knows, 6.5 to 6.10.
+  const int firmware = FirmwareNumber(m_options.firmware);
+  auto atLeast = [firmware](int version) { return firmware >= version && firmware <= 610; };
+  const bool newPrompt = m_options.banner == BannerStyle::kNew;
+  switch (choice) {
+    // Mode, address, gateway key and fields, host bits, telnet password,
+    // and DHCP name from 6.8.
+    case 0: return 12 + (atLeast(608) ? 1 : 0);
+    // Baud, interface, flow, port, connect mode, the modem keys of the new
+    // firmware, remote address and port, and seven line settings.
+    case 1: return 17 + (newPrompt ? 2 + (atLeast(605) ? 1 : 0) : 0);
+    // Eight settings kept at their defaults, then the connection type.
+    case 5: return 9;
+    default: return std::nullopt;
+  }
+}
+
+void SetupMenu::CountServerAnswer(const QByteArray& text) {
+  if (m_submenuChoice != 0) return;
+  m_submenuAnswers << text;
+  // Answers 2 to 5 are the address's fields.
+  if (m_submenuAnswers.size() != 5) return;
+  const QByteArrayList fields = m_submenuAnswers.mid(1, 4);
+  auto value = [&fields](int i) { return fields[i].toInt(); };
+  if (value(0) == 0 && value(1) == 0 && value(3) == 0 && (value(2) == 0 || value(2) == 1)) ++*m_submenuLeft;
 }
 
 ModuleReply SetupMenu::Leave(const char* event, const QByteArray& farewell) {

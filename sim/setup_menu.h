@@ -14,7 +14,11 @@
 // - inside a submenu every answer is echoed, and a bare CR returns to the main
 //   menu. Submenus never end by themselves, so a firmware whose submenus close
 //   after their last question (the wireless boards) would need its own
-//   personality;
+//   personality: the wireless boards (--kind wireless, wireless-encrypted)
+//   have one, in which the server (0), channel (1) and Ethernet (5)
+//   submenus close after their last answer, counted from the questions the
+//   board's firmware asks there (a bare CR is an answer too), and the WLAN
+//   (4, sim/wlan_menu.h) and security submenus are strict;
 // - the encrypted board (--kind pellar6) is the exception: its security
 //   submenu (6) asks its questions one by one, takes each answer strictly
 //   (security_menu.h) and returns to the main menu after the last; a wrong
@@ -34,12 +38,14 @@
 //   next one wakes the module, as on a board the installer has just powered.
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <optional>
 
 #include "sim/device_options.h"
 #include "sim/module_firmware.h"
 #include "sim/monitor_mode.h"
 #include "sim/security_menu.h"
+#include "sim/wlan_menu.h"
 
 namespace dorvane::sim {
 
@@ -58,7 +64,9 @@ class SetupMenu : public ModuleFirmware {
   QByteArray Banner() const;
 
  private:
-  enum class State { kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kSecurity, kLeaving, kDead, kMonitor };
+  enum class State {
+    kOff, kListening, kAsleep, kGreeted, kMainMenu, kSubmenu, kSecurity, kWlan, kLeaving, kDead, kMonitor
+  };
 
   ModuleReply Greet();
   ModuleReply PowerCycle();
@@ -66,7 +74,17 @@ class SetupMenu : public ModuleFirmware {
   ModuleReply CompleteAnswer(const QByteArray& text, bool singleKey);
   ModuleReply MainMenuChoice(const QByteArray& text);
   ModuleReply Save(const QByteArray& text);
-  ModuleReply SecurityAnswer(char byte);
+  // A byte for the strict submenu under way; back at the main menu after
+  // its last question.
+  template <typename Menu>
+  ModuleReply StrictAnswer(std::optional<Menu>& menu, char byte);
+  bool Wireless() const;
+  // The wireless firmware's answers in a submenu before it closes, or none
+  // for a submenu that waits for a bare CR.
+  std::optional<int> WirelessAnswerCount(int choice) const;
+  // The wireless server menu asks one more question for the addresses
+  // 0.0.0.0 and 0.0.1.0, known once their four fields are in.
+  void CountServerAnswer(const QByteArray& text);
   ModuleReply Leave(const char* event, const QByteArray& farewell);
   ModuleReply Die();
   static ModuleReply HangUp();
@@ -79,6 +97,10 @@ class SetupMenu : public ModuleFirmware {
   int m_answers = 0;
   bool m_afterQuiet = false;
   std::optional<SecurityMenu> m_security;
+  std::optional<WlanMenu> m_wlan;
+  std::optional<int> m_submenuLeft;  // answers until a wireless submenu closes
+  int m_submenuChoice = -1;
+  QByteArrayList m_submenuAnswers;
   bool m_tainted = false;  // the strict security menu was answered wrongly
   MonitorMode m_monitor;
 };

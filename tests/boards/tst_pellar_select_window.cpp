@@ -90,15 +90,18 @@ class TestPellarSelectWindow : public QObject {
     QCOMPARE(window->pos(), start - QPoint(0, 2 * 1110 / 15));
   }
 
-  void wiredBoardsOpenTheirWindowInPlaceOfTheSelection_data() {
+  void eachButtonOpensItsWindowInPlaceOfTheSelection_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("window");
     QTest::newRow("PELLAR2") << 0 << "frmPellar2";
     QTest::newRow("PELLAR6") << 1 << "frmPellarEncrypted";
+    QTest::newRow("PELLAR2W") << 2 << "frmPellarWireless";
+    QTest::newRow("PELLAR6W") << 3 << "frmPellarWirelessEncrypted";
   }
-  void wiredBoardsOpenTheirWindowInPlaceOfTheSelection() {
+  void eachButtonOpensItsWindowInPlaceOfTheSelection() {
     QFETCH(int, index);
     auto window = Open();
+    if (index > 1) PressRevealKey(window.get());
     QString opened;
     bool selectionVisible = true;
     QTimer::singleShot(0, [&] {
@@ -113,25 +116,6 @@ class TestPellarSelectWindow : public QObject {
     QVERIFY(!selectionVisible);
     QVERIFY(!window->isVisible());
     QCOMPARE(window->result(), int(QDialog::Accepted));
-  }
-
-  // Until their windows exist the other families say so and the selection
-  // stays open.
-  void laterFamiliesSayTheyAreNotAvailable_data() {
-    QTest::addColumn<int>("index");
-    QTest::newRow("PELLAR2W") << 2;
-    QTest::newRow("PELLAR6W") << 3;
-  }
-  void laterFamiliesSayTheyAreNotAvailable() {
-    QFETCH(int, index);
-    auto window = Open();
-    PressRevealKey(window.get());
-    QTest::mouseClick(Button(window.get(), index), Qt::LeftButton);
-    QCOMPARE(m_boxes->Count(), 1);
-    QCOMPARE(m_boxes->Last().title, Button(window.get(), index)->text());
-    QVERIFY(m_boxes->Last().text.contains("not available"));
-    QVERIFY(window->isVisible());
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
   }
 
   void closeBoxReturnsWithoutOpeningAnything() {

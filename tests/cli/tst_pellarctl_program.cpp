@@ -54,6 +54,21 @@ QStringList Events(const SimProcess& sim) {
   return events;
 }
 
+// The wireless script after the CR into the menu, as the wireless answer
+// table has it for a 6.10 module (192.168.1.10, mask 255.255.255.0): the
+// given channel answers (port, mode, remote port), WLAN answers after "4"
+// and security answers after "6".
+QByteArray WirelessAnswers(const QByteArray& port13, const QByteArray& mode14, const QByteArray& port19,
+                           const QByteArray& wlan, const QByteArray& security) {
+  return QByteArray("0\r") + "1\r" + "192\r168\r001\r010\r" + "Y" + "000\r000\r000\r000\r" + "8\r" + "N" + "N" +
+         "1\r" + "57600\r" + "4C\r" + "00\r" + port13 + "\r" + mode14 + "\r" + "Y" + "N" + "N" +
+         "000\r000\r000\r000\r" + port19 + "\r" + "00\r80\r01\r15\r00\r00\r00\r" + "4\r" + wlan + "5\r" +
+         "\r\r\r\r\r\r\r\r" + "0\r" + "6\r" + "YNNYY" + "Y" + security + "9\r";
+}
+
+const QByteArray kWpaKey = kKey256;
+const QByteArray kWep64Key = "0A1B2C3D4E";
+
 #define REQUIRE_SIM() \
   if (!QFile::exists(SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
 
@@ -316,6 +331,131 @@ class TestPellarctlProgram : public QObject {
     QFETCH(QStringList, arguments);
     ProcessResult r = Run(arguments, {}, "pellar6");
     QCOMPARE(r.exitCode, 2);
+    QFETCH(QString, message);
+    QVERIFY2(r.ErrText().contains(message), qPrintable(r.ErrText()));
+  }
+
+  // Both wireless boards end to end over a pty: the simulator takes the
+  // WLAN and security answers strictly and logs them; the transcript masks
+  // every key.
+  void wirelessEndToEnd_data() {
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("stdinKey");
+    QTest::addColumn<QByteArray>("answers");
+    QTest::addColumn<QStringList>("wantedEvents");
+    QTest::addColumn<QList<QByteArray>>("secrets");
+    QTest::newRow("wireless, infrastructure WPA2 CCMP, key from standard input")
+        << "wireless"
+        << QStringList{"--security", "wpa2", "--encryption", "ccmp", "--change-key", "hex", "--wlan-key-file", "-"}
+        << kWpaKey
+        << WirelessAnswers("3001", "C0", "0", "0\roffice\r3\r" + QByteArray("NY0\r") + kWpaKey + "0\r" + "1\r3\rN\r",
+                           "YNY")
+        << QStringList{"wlan security 3", "wlan key 32 pairs", "saved"} << QList<QByteArray>{kWpaKey};
+    QTest::newRow("wireless-encrypted, adhoc WEP 64, 256-bit data key, reverse static port")
+        << "wireless-encrypted"
+        << QStringList{"--topology", "adhoc",   "--channel",     "6",       "--security",    "wep",
+                       "--change-key", "hex",   "--wlan-key",    kWep64Key, "--key-bits",    "256",
+                       "--key-file", "-",       "--reverse-port", "10001",  "--static-port"}
+        << kKey256
+        << WirelessAnswers("10001", "06", "10001", "1\roffice\r6\r1\r" + QByteArray("0\r1\rNY0\r") + kWep64Key + "1\r" +
+                                                     "1\r3\r",
+                           "YY256\rY" + kKey256 + "NY")
+        << QStringList{"wlan channel 6", "wlan key 5 pairs", "encryption 256", "key 32 pairs", "saved"}
+        << QList<QByteArray>{kKey256, kWep64Key};
+  }
+  void wirelessEndToEnd() {
+    REQUIRE_SIM();
+    QFETCH(QString, board);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, stdinKey);
+    SimProcess sim;
+    QString link = QDir::temp().filePath(QString("pellar-cli-wl-%1").arg(QCoreApplication::applicationPid()));
+    QString transcript = QDir::temp().filePath(QString("pellar-cli-wl-%1.jsonl").arg(QCoreApplication::applicationPid()));
+    StartSim(sim, {"--kind", board, "--pty", link, "--reset-after", "1"});
+    ProcessResult r = Run(QStringList{"--ip", "192.168.1.10", "--via", "serial:" + link, "--ssid", "office",
+                                      "--transcript", transcript, "--yes"} +
+                              options,
+                          [stdinKey](QProcess& process) {
+                            process.write(stdinKey + "\n");
+                            process.closeWriteChannel();
+                          },
+                          qPrintable(board));
+    QVERIFY2(r.exitCode == 0, qPrintable(r.OutText() + r.ErrText()));
+    QVERIFY(r.OutText().contains("You must now connect your serial cable from your computers port 1"));
+    QByteArray received = sim.Received();
+    received = received.mid(received.lastIndexOf('x') + 1);
+    QVERIFY(received.startsWith('\r'));
+    QTEST(received.mid(1), "answers");
+    QStringList events = Events(sim);
+    QVERIFY2(!events.join(",").contains("unexpected"), qPrintable(events.join(",")));
+    QFETCH(QStringList, wantedEvents);
+    for (const QString& event : wantedEvents) QVERIFY2(events.contains(event), qPrintable(event));
+
+    QFile file(transcript);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray lines = file.readAll();
+    QVERIFY(lines.contains("\"dir\":\"send\",\"text\":\"**\""));
+    QFETCH(QList<QByteArray>, secrets);
+    for (const QByteArray& secret : secrets) {
+      for (qsizetype at = 0; at + 2 <= secret.size(); at += 2) {
+        QVERIFY2(!lines.contains("\"text\":\"" + secret.mid(at, 2) + "\""), secret.mid(at, 2).constData());
+      }
+    }
+    file.remove();
+  }
+
+  // What the chosen topology or suite does not offer is refused with what
+  // it does offer; keys are checked as in the window.
+  void wirelessRefusedInput_data() {
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QStringList base{"--ip", "10.1.1.5", "--via", "com1", "--ssid", "office"};
+    const QStringList data{"--key-bits", "128", "--key", QString(kKey128)};
+    QTest::newRow("WPA with adhoc") << "wireless" << base + QStringList{"--topology", "adhoc", "--security", "wpa"}
+                                    << 2 << "--security wpa is not offered with adhoc; it offers --security none or wep";
+    QTest::newRow("auth with WPA") << "wireless" << base + QStringList{"--security", "wpa", "--auth", "shared"} << 2
+                                   << "--auth is not offered with --security wpa";
+    QTest::newRow("channel with infrastructure") << "wireless" << base + QStringList{"--channel", "3"} << 2
+                                                 << "--channel is not offered with infrastructure";
+    QTest::newRow("encryption not in the list")
+        << "wireless" << base + QStringList{"--security", "wpa", "--encryption", "ccmp"} << 2
+        << "--encryption ccmp is not offered with --security wpa; it offers --encryption tkip, tkip+wep";
+    QTest::newRow("short hexadecimal key")
+        << "wireless"
+        << base + QStringList{"--security", "wep", "--encryption", "wep128", "--change-key", "hex", "--wlan-key",
+                              "0123456789ABCDEF012345678"}
+        << 2 << "Invalid Wireless Encryption Key: Encryption Key must be 26 characters long";
+    QTest::newRow("lower-case hexadecimal key")
+        << "wireless" << base + QStringList{"--security", "wep", "--change-key", "hex", "--wlan-key", "0a1b2c3d4e"}
+        << 2 << "capitals A-F";
+    QTest::newRow("short passphrase warns and goes on")
+        << "wireless"
+        << QStringList{"--ip", "10.1.1.5", "--via", "serial:/nonexistent/tty", "--ssid", "office", "--security",
+                       "wep", "--change-key", "passphrase", "--wlan-key", "ten chars!"}
+        << 1 << "Wireless Encryption Key: It is strongly recommended to use a passphrase of 20 characters or more";
+    QTest::newRow("no network link") << "wireless" << QStringList{"--ip", "10.1.1.5", "--via", "net:10.0.100.254",
+                                                                   "--ssid", "office"}
+                                     << 2 << "over a COM port only";
+    QTest::newRow("1200 baud on the encrypted board")
+        << "wireless-encrypted" << base + data + QStringList{"--baud", "1200"} << 2
+        << "--baud takes one of 9600, 19200, 38400, 57600, 115200";
+    QTest::newRow("no data key") << "wireless-encrypted" << base + QStringList{"--key-bits", "128"} << 2
+                                 << "--key HEX or --key-file";
+    QTest::newRow("short data key") << "wireless-encrypted"
+                                    << base + QStringList{"--key-bits", "256", "--key", QString(kKey128)} << 2
+                                    << "Invalid Data Encryption Key: Encryption Key must be 64 characters long";
+    QTest::newRow("letters as the reverse port")
+        << "wireless-encrypted" << base + data + QStringList{"--reverse-port", "abc"} << 2
+        << "Reverse Network Port Number: Invalid Port Number";
+  }
+  void wirelessRefusedInput() {
+    QFETCH(QString, board);
+    QFETCH(QStringList, arguments);
+    ProcessResult r = Run(arguments, {}, qPrintable(board));
+    QTEST(r.exitCode, "exitCode");
     QFETCH(QString, message);
     QVERIFY2(r.ErrText().contains(message), qPrintable(r.ErrText()));
   }

@@ -72,7 +72,8 @@ class TestReverseNetworkFrame : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), w.Port());
   }
 
-  // The port's value is its leading number; the text stays as typed.
+  // Only a number the module can take passes: the text goes to it as it
+  // stands, so letters or a sign would reach it as typed.
   void saveChecksThePort_data() {
     QTest::addColumn<int>("highest");
     QTest::addColumn<QString>("port");
@@ -83,9 +84,12 @@ class TestReverseNetworkFrame : public QObject {
     QTest::newRow("five nines") << 65535 << "99999" << false << "99999";
     QTest::newRow("empty is 0") << 65535 << "" << true << "0";
     QTest::newRow("blank is 0") << 65535 << "  " << true << "0";
-    QTest::newRow("letters count as 0") << 65535 << "abc" << true << "abc";
-    QTest::newRow("sign") << 65535 << "-1" << true << "-1";
-    QTest::newRow("leading number passes") << 65535 << "12ab" << true << "12ab";
+    QTest::newRow("letters") << 65535 << "abc" << false << "abc";
+    QTest::newRow("sign") << 65535 << "-1" << false << "-1";
+    QTest::newRow("number and letters") << 65535 << "12ab" << false << "12ab";
+    QTest::newRow("blanks around the number") << 65535 << " 808 " << true << "808";
+    QTest::newRow("leading zeros") << 65535 << "00080" << true << "00080";
+    QTest::newRow("zero") << 65535 << "0" << true << "0";
     QTest::newRow("XPort AR highest") << 9999 << "9999" << true << "9999";
     QTest::newRow("XPort AR above") << 9999 << "10000" << false << "10000";
   }

@@ -74,7 +74,7 @@ void PellarEncryptedWindow::OnProgram() {
       ui.cmbPort->setFocus();
       return;
     }
-    if (ui.fraReverseNetwork->IsSaved() && !ConfirmReverseNetwork()) return;
+    if (!ui.fraReverseNetwork->ConfirmRun()) return;
     EnableButtons(false);
     if (!CheckAddressAndGateway()) return;
     // An empty or short key would switch the board's encryption on with a
@@ -86,19 +86,6 @@ void PellarEncryptedWindow::OnProgram() {
     Pellar6Inputs inputs = EncryptedInputs();
     StartBoardRun(inputs.portIndex, [inputs](Dialogue& dialogue) { return RunPellar6(dialogue, inputs); });
   });
-}
-
-bool PellarEncryptedWindow::ConfirmReverseNetwork() {
-  if (AskInstaller(this, "Reverse Network Settings",
-                   "This PELLAR will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
-                   Question::Icon::Question, Question::Buttons::YesNoDefaultNo) == Question::Answer::Yes) {
-    return true;
-  }
-  if (AskInstaller(this, "Clear Reverse Network Settings", "Do you want to clear the Reverse Network Settings?",
-                   Question::Icon::Question, Question::Buttons::YesNoDefaultNo) == Question::Answer::Yes) {
-    Form().fraReverseNetwork->Clear();
-  }
-  return false;
 }
 
 Message PellarEncryptedWindow::EndMessage(const RunOutcome& outcome) const {

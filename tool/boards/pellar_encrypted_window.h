@@ -25,10 +25,6 @@ class PellarEncryptedWindow : public Pellar2Window {
   void AfterUnfinishedRun(const RunOutcome& outcome) override;
   void OnPortClick() override;
   void OnProgram() override;
-
- private:
-  // The reverse question, and the clear question after a No. True: go on.
-  bool ConfirmReverseNetwork();
 };
 
 }  // namespace dorvane

@@ -5,6 +5,8 @@
 
 #include "boards/pellar2_window.h"
 #include "boards/pellar_encrypted_window.h"
+#include "boards/pellar_wireless_encrypted_window.h"
+#include "boards/pellar_wireless_window.h"
 #include "ui_pellar_select_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
@@ -45,18 +47,14 @@ QPushButton* PellarSelectWindow::ProgramButton(int index) const {
 
 void PellarSelectWindow::OnProgram(int index) {
   try {
-    if (index > 1) {
-      // The wireless windows are not part of this version.
-      ShowNotAvailable(this, ProgramButton(index)->text());
-      return;
-    }
     hide();
     {
-      std::unique_ptr<Pellar2Window> window;
-      if (index == 0) {
-        window = std::make_unique<Pellar2Window>(m_host, this, m_runOptions);
-      } else {
-        window = std::make_unique<PellarEncryptedWindow>(m_host, this, m_runOptions);
+      std::unique_ptr<ProgrammingWindow> window;
+      switch (index) {
+        case 0: window = std::make_unique<Pellar2Window>(m_host, this, m_runOptions); break;
+        case 1: window = std::make_unique<PellarEncryptedWindow>(m_host, this, m_runOptions); break;
+        case 2: window = std::make_unique<PellarWirelessWindow>(m_host, this, m_runOptions); break;
+        default: window = std::make_unique<PellarWirelessEncryptedWindow>(m_host, this, m_runOptions); break;
       }
       window->exec();
     }

@@ -10,6 +10,7 @@
 #include "boards/pellar_setup_script.h"
 #include "cli/run_console.h"
 #include "cli/subcommands.h"
+#include "dialogue/dialogue_steps.h"
 
 namespace dorvane::cli {
 
@@ -70,11 +71,60 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
   return std::nullopt;
 }
 
+void AddServerOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {"ip", "Address to assign.", "ADDRESS"},
+      {"mask", "Subnet mask from the list.", "MASK", "255.255.255.000"},
+      {"gateway", "Default gateway.", "ADDRESS"},
+      {"baud", "Serial rate of the board's channel.", "RATE", kDefaultBaudRate},
+      {"ethernet", "Ethernet connection type, list index 0..4.", "N", "0"},
+  });
+}
+
+std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
+                                     const char* usage) {
+  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
+  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
+  if (!fields.ok) return Refused(fields.message);
+  server.address = fields.address;
+  server.gateway = fields.gateway;
+
+  server.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
+  if (server.subnetIndex < 0) {
+    return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", usage);
+  }
+  QStringList rates;
+  bool listed = false;
+  for (const char* rate : kBaudRates) {
+    listed = listed || std::string_view(rate) == lowestBaud;
+    if (listed) rates << rate;
+  }
+  if (!rates.contains(parser.value("baud"))) return UsageError("--baud takes one of " + rates.join(", "), usage);
+  server.baudText = parser.value("baud").toStdString();
+  bool ok = false;
+  server.ethernetIndex = parser.value("ethernet").toInt(&ok);
+  if (!ok || server.ethernetIndex < 0 || server.ethernetIndex > 4) return UsageError("--ethernet takes 0 to 4", usage);
+  return std::nullopt;
+}
+
 std::optional<KeySize> ParseKeyBits(const QString& bits) {
   if (bits == "128") return KeySize::Bits128;
   if (bits == "192") return KeySize::Bits192;
   if (bits == "256") return KeySize::Bits256;
   return std::nullopt;
+}
+
+std::optional<QByteArray> ReadFirstLine(const QString& path, const char* what, QString& why) {
+  QFile file(path);
+  bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+  if (!opened) {
+    why = QString("cannot read %1 from ").arg(what) + (path == "-" ? QString("standard input") : path) + ": " +
+          file.errorString();
+    return std::nullopt;
+  }
+  QByteArray line = file.readLine(256);
+  while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+  return line;
 }
 
 void AddKeyOptions(QCommandLineParser& parser) {
@@ -94,14 +144,9 @@ std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QStri
   if (parser.isSet("key")) {
     key = parser.value("key").toLatin1();
   } else {
-    QString path = parser.value("key-file");
-    QFile file(path);
-    bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    if (!opened) {
-      why = "cannot read the key from " + (path == "-" ? QString("standard input") : path) + ": " + file.errorString();
-      return std::nullopt;
-    }
-    key = file.readLine(256);
+    std::optional<QByteArray> line = ReadFirstLine(parser.value("key-file"), "the key", why);
+    if (!line) return std::nullopt;
+    key = *line;
   }
   key = key.trimmed().toUpper();
   if (!QRegularExpression("^[0-9A-F]*$").match(QString::fromLatin1(key)).hasMatch()) {
@@ -109,6 +154,57 @@ std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QStri
     return std::nullopt;
   }
   return key.toStdString();
+}
+
+std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused) {
+  std::optional<KeySize> size = ParseKeyBits(parser.value("key-bits"));
+  if (!size) {
+    refused = UsageError("--key-bits takes 128, 192 or 256", usage);
+    return std::nullopt;
+  }
+  QString why;
+  std::optional<std::string> key = ReadKeyOption(parser, why);
+  if (!key) {
+    refused = UsageError(why, usage);
+    return std::nullopt;
+  }
+  // An empty or short key would leave the board encrypting with a key
+  // nobody typed.
+  if (std::optional<Message> wrong = CheckKeyLength(*key, *size)) {
+    refused = Refused(*wrong);
+    return std::nullopt;
+  }
+  return DataKey{*size, *key};
+}
+
+void AddReverseOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {"reverse-port", "Reverse network: the port the board listens on.", "N"},
+      {"static-port", "Reverse network: the local port matches the reverse port."},
+  });
+}
+
+std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseChoice& reverse, const char* usage) {
+  if (!parser.isSet("reverse-port")) {
+    if (parser.isSet("static-port")) return UsageError("--static-port needs --reverse-port", usage);
+    return std::nullopt;
+  }
+  ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), 65535);
+  if (!check.ok) return Refused(check.message);
+  reverse.saved = true;
+  reverse.port = check.port;
+  reverse.staticLocalPort = parser.isSet("static-port");
+  return std::nullopt;
+}
+
+bool ConfirmReverseOnConsole(const QCommandLineParser& parser) {
+  Question question = ReverseNetworkQuestion();
+  if (AskOnConsole(QString::fromStdString(question.title), QString::fromStdString(question.text), question.buttons,
+                   parser.isSet("yes")) == Question::Answer::Yes) {
+    return true;
+  }
+  std::cerr << question.title << ": not confirmed; nothing was sent to the device.\n";
+  return false;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // board's command lives in a file of its own and is listed once, in
 // program_command.cpp.
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,9 @@ struct BoardCommand {
 // The wired PELLAR boards (program_wired_boards.cpp).
 extern const BoardCommand kPellar2Command;
 extern const BoardCommand kPellar6Command;
+// The wireless PELLAR boards (program_wireless.cpp).
+extern const BoardCommand kWirelessCommand;
+extern const BoardCommand kWirelessEncryptedCommand;
 
 // "pellarctl program: WHY", the board's usage, exit 2.
 int UsageError(const QString& why, const char* usage);
@@ -42,6 +46,26 @@ struct LinkChoice {
 // reason, otherwise.
 std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why);
 
+// --ip, --mask, --gateway, --baud and --ethernet, as every PELLAR window
+// checks them.
+struct ServerChoice {
+  std::string address;  // three digits per field
+  std::string gateway;  // three digits per field
+  int subnetIndex = 0;
+  std::string baudText;
+  int ethernetIndex = 0;
+};
+void AddServerOptions(QCommandLineParser& parser);
+// lowestBaud: the board's lowest channel rate. Nothing, or the exit code of
+// a refusal.
+std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
+                                     const char* usage);
+
+// The first line of a file, or of standard input for "-", without its line
+// end; nothing, with the reason, when it cannot be read. what names it in
+// the reason ("the key").
+std::optional<QByteArray> ReadFirstLine(const QString& path, const char* what, QString& why);
+
 // --key-bits 128|192|256.
 std::optional<KeySize> ParseKeyBits(const QString& bits);
 // The key from --key or --key-file (a file, or "-" for standard input),
@@ -50,6 +74,37 @@ std::optional<KeySize> ParseKeyBits(const QString& bits);
 std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QString& why);
 // The key options as every board names them.
 void AddKeyOptions(QCommandLineParser& parser);
+
+// --key-bits with --key or --key-file: a data key of exactly the size's
+// digits; nothing, with the exit code of the refusal in `refused`.
+struct DataKey {
+  KeySize size = KeySize::Bits128;
+  std::string key;
+};
+std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused);
+
+// --reverse-port N [--static-port], as every reverse-network frame takes
+// them.
+struct ReverseChoice {
+  bool saved = false;
+  std::string port = "0";
+  bool staticLocalPort = false;
+};
+void AddReverseOptions(QCommandLineParser& parser);
+// Nothing, or the exit code of a refusal; the port passes the frames' Save
+// check.
+std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseChoice& reverse, const char* usage);
+// The choice into a board's inputs (reverseNetworkSaved, reversePortText,
+// staticLocalPort).
+template <typename Inputs>
+void ApplyReverseChoice(const ReverseChoice& reverse, Inputs& in) {
+  in.reverseNetworkSaved = reverse.saved;
+  in.reversePortText = reverse.port;
+  in.staticLocalPort = reverse.staticLocalPort;
+}
+// The reverse question, answered on the terminal or by --yes; false
+// (said on the terminal) when it was not confirmed.
+bool ConfirmReverseOnConsole(const QCommandLineParser& parser);
 
 // How a board's run ends on the terminal.
 struct RunReport {

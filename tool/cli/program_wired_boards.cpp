@@ -62,13 +62,9 @@ bool ParseMac(const QString& mac, Pellar2Inputs& in) {
 
 // The options both wired boards take.
 void AddCommonOptions(QCommandLineParser& parser) {
+  AddServerOptions(parser);
   parser.addOptions({
-      {"ip", "Address to assign.", "ADDRESS"},
-      {"mask", "Subnet mask from the list.", "MASK", "255.255.255.000"},
-      {"gateway", "Default gateway.", "ADDRESS"},
       {"via", "Link to the board.", "LINK"},
-      {"baud", "Serial rate of the board's channel.", "RATE", kDefaultBaudRate},
-      {"ethernet", "Ethernet connection type, list index 0..4.", "N", "0"},
       {"no-77fe", "Leave discovery port 77FE enabled."},
       {"server-only", "Program the server address settings only."},
       {"vra-ip", "VRA-Link remote address.", "ADDRESS"},
@@ -88,28 +84,16 @@ std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const cha
   }
   if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
   if (!parser.isSet("via")) return UsageError("--via is required", usage);
-
-  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
-  if (!fields.ok) return Refused(fields.message);
-  in.deviceAddress = fields.address;
-  in.gateway = fields.gateway;
-
-  in.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
-  if (in.subnetIndex < 0) return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", usage);
+  ServerChoice server;
+  if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
+  in.deviceAddress = server.address;
+  in.gateway = server.gateway;
+  in.subnetIndex = server.subnetIndex;
+  in.baudText = server.baudText;
+  in.ethernetIndex = server.ethernetIndex;
 
   if (std::optional<int> refused = ApplyLink(parser.value("via"), arpOffered, in, usage)) return refused;
 
-  QStringList rates;
-  bool listed = false;
-  for (const char* rate : kBaudRates) {
-    listed = listed || std::string_view(rate) == lowestBaud;
-    if (listed) rates << rate;
-  }
-  if (!rates.contains(parser.value("baud"))) return UsageError("--baud takes one of " + rates.join(", "), usage);
-  in.baudText = parser.value("baud").toStdString();
-  bool ok = false;
-  in.ethernetIndex = parser.value("ethernet").toInt(&ok);
-  if (!ok || in.ethernetIndex < 0 || in.ethernetIndex > 4) return UsageError("--ethernet takes 0 to 4", usage);
   in.disable77FE = !parser.isSet("no-77fe");
   in.defaultOnly = parser.isSet("server-only");
 
@@ -147,22 +131,13 @@ int ProgramPellar2(const QStringList& arguments) {
 
 // The reverse-network options into `in`; nothing, or the exit code of a
 // refusal.
-std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, Pellar6Inputs& in) {
-  if (!parser.isSet("reverse-port")) {
-    if (parser.isSet("static-port")) return UsageError("--static-port needs --reverse-port", kPellar6Usage);
-    return std::nullopt;
+std::optional<int> ReadPellar6Reverse(const QCommandLineParser& parser, Pellar6Inputs& in) {
+  if (parser.isSet("reverse-port") && in.vraLinkSaved) {
+    return UsageError("--vra-ip/--vra-port and --reverse-port exclude each other", kPellar6Usage);
   }
-  if (in.vraLinkSaved) return UsageError("--vra-ip/--vra-port and --reverse-port exclude each other", kPellar6Usage);
-  // Digits only: a port the module is told is the port it listens on.
-  QString port = parser.value("reverse-port");
-  if (!QRegularExpression("^[0-9]{1,5}$").match(port).hasMatch()) {
-    return Refused({"Reverse Network Port Number", LoadText(1072), Question::Icon::Information});
-  }
-  ReversePortCheck check = CheckReversePort(port.toStdString(), 65535);
-  if (!check.ok) return Refused(check.message);
-  in.reverseNetworkSaved = true;
-  in.reversePortText = check.port;
-  in.staticLocalPort = parser.isSet("static-port");
+  ReverseChoice reverse;
+  if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kPellar6Usage)) return refused;
+  ApplyReverseChoice(reverse, in);
   return std::nullopt;
 }
 
@@ -170,39 +145,25 @@ int ProgramPellar6(const QStringList& arguments) {
   QCommandLineParser parser;
   AddCommonOptions(parser);
   AddKeyOptions(parser);
-  parser.addOptions({
-      {"reverse-port", "Reverse network: the port the board listens on.", "N"},
-      {"static-port", "Reverse network: the local port matches the reverse port."},
-  });
+  AddReverseOptions(parser);
   if (!parser.parse(QStringList{"pellarctl program pellar6"} + arguments)) {
     return UsageError(parser.errorText(), kPellar6Usage);
   }
   Pellar6Inputs in;
   if (std::optional<int> refused = ReadCommonOptions(parser, "9600", false, in, kPellar6Usage)) return *refused;
-  if (std::optional<int> refused = ReadReverseOptions(parser, in)) return *refused;
+  if (std::optional<int> refused = ReadPellar6Reverse(parser, in)) return *refused;
 
   // The server-only run sends no key and needs none.
   const bool keyGiven = parser.isSet("key-bits") || parser.isSet("key") || parser.isSet("key-file");
   if (!in.defaultOnly || keyGiven) {
-    std::optional<KeySize> size = ParseKeyBits(parser.value("key-bits"));
-    if (!size) return UsageError("--key-bits takes 128, 192 or 256", kPellar6Usage);
-    in.keySize = *size;
-    QString why;
-    std::optional<std::string> key = ReadKeyOption(parser, why);
-    if (!key) return UsageError(why, kPellar6Usage);
-    // An empty or short key would leave the board encrypting with a key
-    // nobody typed.
-    if (std::optional<Message> wrong = CheckKeyLength(*key, in.keySize)) return Refused(*wrong);
-    in.key = *key;
+    int refused = 0;
+    std::optional<DataKey> key = ReadDataKey(parser, kPellar6Usage, refused);
+    if (!key) return refused;
+    in.keySize = key->size;
+    in.key = key->key;
   }
 
-  if (in.reverseNetworkSaved &&
-      AskOnConsole("Reverse Network Settings",
-                   "This PELLAR will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
-                   Question::Buttons::YesNoDefaultNo, parser.isSet("yes")) != Question::Answer::Yes) {
-    std::cerr << "Reverse Network Settings: not confirmed; nothing was sent to the device.\n";
-    return kExitCancelled;
-  }
+  if (in.reverseNetworkSaved && !ConfirmReverseOnConsole(parser)) return kExitCancelled;
   const bool network = IsNetworkPort(in.portIndex);
   RunReport report{kPellar2RunLabel, [network](const RunOutcome& o) { return Pellar6EndMessage(o, network); },
                    std::string(kDisclaimerTitle) + ": not accepted; nothing was sent to the device."};

@@ -28,31 +28,16 @@ VraLinkCheck RefuseVra(InputField field, int textId) {
   return check;
 }
 
-// The VRA-Link port box takes digits only; a long run of them is above
-// 65535 too.
-bool PortAbove65535(const std::string& port) {
+// Digits only, and no more than highest; a long run of digits (past any
+// leading zeros) is above it too.
+bool PortNumberFits(const std::string& port, long highest) {
   std::string digits = port;
   while (digits.size() > 1 && digits.front() == '0') digits.erase(0, 1);
-  if (digits.size() > 5) return true;
+  if (digits.empty() || digits.size() > 5) return false;
   for (char c : digits) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return true;
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
   }
-  return std::stol(digits) > 65535;
-}
-
-// The leading number of the text: blanks, a sign and digits; whatever
-// follows is ignored, and a text without digits is 0.
-bool LeadingNumberAbove(const std::string& text, long highest) {
-  std::size_t i = text.find_first_not_of(" \t");
-  if (i == std::string::npos) return false;
-  bool negative = false;
-  if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
-  long value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (!negative && value > highest) return true;
-  }
-  return false;
+  return std::stol(digits) <= highest;
 }
 
 }  // namespace
@@ -84,7 +69,7 @@ FieldCheck CheckAddressFields(const std::string& addressText, const std::string&
 VraLinkCheck CheckVraLink(const std::string& remoteAddressText, const std::string& remotePortText) {
   std::string port = Trim(remotePortText);
   if (port.empty()) port = "0";
-  if (PortAbove65535(port)) {
+  if (!PortNumberFits(port, 65535)) {
     VraLinkCheck check = RefuseVra(InputField::RemotePort, 1072);
     check.remotePort = port;
     return check;
@@ -109,12 +94,24 @@ VraLinkCheck CheckVraLink(const std::string& remoteAddressText, const std::strin
 
 ReversePortCheck CheckReversePort(const std::string& portText, int highestPort) {
   ReversePortCheck check;
-  check.port = Trim(portText).empty() ? "0" : portText;
-  if (LeadingNumberAbove(check.port, highestPort)) {
+  std::string port = Trim(portText);
+  check.port = port.empty() ? "0" : port;
+  if (!port.empty() && !PortNumberFits(port, highestPort)) {
     check.ok = false;
     check.message = {"Reverse Network Port Number", LoadText(1072), Question::Icon::Information};
   }
   return check;
+}
+
+Question ReverseNetworkQuestion() {
+  return {"Reverse Network Settings",
+          "This PELLAR will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
+          Question::Icon::Question, Question::Buttons::YesNoDefaultNo};
+}
+
+Question ClearReverseNetworkQuestion() {
+  return {"Clear Reverse Network Settings", "Do you want to clear the Reverse Network Settings?",
+          Question::Icon::Question, Question::Buttons::YesNoDefaultNo};
 }
 
 int KeyLength(KeySize size) {

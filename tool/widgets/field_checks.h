@@ -49,13 +49,19 @@ VraLinkCheck CheckVraLink(const std::string& remoteAddressText, const std::strin
 struct ReversePortCheck {
   bool ok = true;
   Message message;
-  std::string port;  // "0" for an empty box, otherwise as typed
+  std::string port;  // "0" for an empty box, otherwise the number without blanks
 };
 
-// The reverse-network Save button. The port's value is its leading number
-// (a text without one is 0), so a box without a key filter may hold letters
-// and still pass; highestPort is 65535, or 9999 for the XPort AR module.
+// The reverse-network Save button: the port is a number from 0 to
+// highestPort (65535, or 9999 for the XPort AR module), digits only, with
+// blanks around it allowed; an empty box is "0". Anything else, letters
+// included, is refused, because the text goes to the module as typed.
 ReversePortCheck CheckReversePort(const std::string& portText, int highestPort);
+
+// The questions a run with saved reverse settings asks first, and the one
+// after a No; either way that run then stops.
+Question ReverseNetworkQuestion();
+Question ClearReverseNetworkQuestion();
 
 // The data encryption key's sizes, in the order of the window's options.
 enum class KeySize { Bits128, Bits192, Bits256 };

@@ -103,9 +103,14 @@ void AcceptPortNumberKeysOnly(QLineEdit* box) {
 }
 
 void AcceptHexKeysOnly(QLineEdit* box) {
+  AcceptHexKeysOnlyWhile(box, [] { return true; });
+}
+
+void AcceptHexKeysOnlyWhile(QLineEdit* box, std::function<bool()> active) {
   if (!box) return;
-  box->installEventFilter(new TypedKeyFilter(
-      box, [](const QKeyEvent& key) { return OneCharacterIn(key, '0', '9') || OneCharacterIn(key, 'A', 'F'); }));
+  box->installEventFilter(new TypedKeyFilter(box, [active = std::move(active)](const QKeyEvent& key) {
+    return !active() || OneCharacterIn(key, '0', '9') || OneCharacterIn(key, 'A', 'F');
+  }));
 }
 
 void EmptyClipboardOnFocus(QLineEdit* box) {

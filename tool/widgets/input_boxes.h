@@ -5,6 +5,7 @@
 // MAC boxes move on by themselves. Each is an event filter owned by its box.
 
 #include <QList>
+#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -30,6 +31,9 @@ void AcceptPortNumberKeysOnly(QLineEdit* box);
 // lower-case letters and the copy and paste keys included, is dropped. Keys
 // that type nothing (arrows, Delete, Tab) still work.
 void AcceptHexKeysOnly(QLineEdit* box);
+// The same, only while active() says so (a box that holds a hexadecimal key
+// or a passphrase, as the installer chooses).
+void AcceptHexKeysOnlyWhile(QLineEdit* box, std::function<bool()> active);
 
 // The system clipboard is emptied whenever the box gains focus or a mouse
 // button goes down on it, so a key never leaves or enters it that way.

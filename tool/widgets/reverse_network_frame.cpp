@@ -48,6 +48,17 @@ void ReverseNetworkFrame::Clear() {
   m_port->setText("0");
 }
 
+bool ReverseNetworkFrame::ConfirmRun() {
+  if (!IsSaved()) return true;
+  auto ask = [this](const Question& question) {
+    return AskInstaller(window(), QString::fromStdString(question.title), QString::fromStdString(question.text),
+                        question.icon, question.buttons);
+  };
+  if (ask(ReverseNetworkQuestion()) == Question::Answer::Yes) return true;
+  if (ask(ClearReverseNetworkQuestion()) == Question::Answer::Yes) Clear();
+  return false;
+}
+
 QString ReverseNetworkFrame::PortText() const { return m_port->text(); }
 
 bool ReverseNetworkFrame::StaticLocalPort() const { return m_staticLocalPort->isChecked(); }

@@ -35,6 +35,11 @@ class ReverseNetworkFrame : public SettingsFrame {
   // The installer cleared the settings: no longer saved, port "0".
   void Clear();
 
+  // The start of a run with saved settings: the reverse question, and after
+  // a No the clear question (Yes clears). True: the run goes on; without
+  // saved settings nothing is asked.
+  bool ConfirmRun();
+
   QString PortText() const;  // as typed
   bool StaticLocalPort() const;
 
