@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/setup_menu.h"
+#include "sim/xport_ar_command_line.h"
 
 namespace dorvane::sim {
 
@@ -12,6 +13,7 @@ std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkK
   switch (options.kind) {
     case ModuleKind::kBoardSetupMenu:
     case ModuleKind::kEncryptedBoardSetupMenu: return std::make_unique<SetupMenu>(options, link);
+    case ModuleKind::kXPortArCommandLine: return std::make_unique<XPortArCommandLine>(options, link);
   }
   return nullptr;
 }

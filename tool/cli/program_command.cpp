@@ -11,7 +11,7 @@ namespace dorvane::cli {
 
 namespace {
 
-const std::array<const BoardCommand*, 2> kBoards = {&kPellar2Command, &kPellar6Command};
+const std::array<const BoardCommand*, 3> kBoards = {&kPellar2Command, &kPellar6Command, &kQM270Command};
 
 const char* const kExitCodes =
     "\nExit codes: 0 configured, 1 run-time error, 2 bad options or input,\n"

@@ -26,6 +26,8 @@ struct BoardCommand {
 // The wired PELLAR boards (program_wired_boards.cpp).
 extern const BoardCommand kPellar2Command;
 extern const BoardCommand kPellar6Command;
+// The QM270 controllers' XPort AR module (program_qm270.cpp).
+extern const BoardCommand kQM270Command;
 
 // "pellarctl program: WHY", the board's usage, exit 2.
 int UsageError(const QString& why, const char* usage);
