@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QtTest>
 #include <memory>
 
@@ -24,6 +23,7 @@
 #include "fake_link.h"
 #include "../boards/fake_programming_host.h"
 #include "message_box_recorder.h"
+#include "stored_setting.h"
 #include "widget_lookup.h"
 
 using namespace dorvane;
@@ -33,6 +33,7 @@ using dorvane::testing::FakeLinks;
 using dorvane::testing::FakeModule;
 using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
+using dorvane::testing::StoreSetting;
 
 namespace {
 
@@ -55,16 +56,6 @@ FakeModule XPortAr(bool boots = true, QByteArray showAnswer = kProductBlock) {
 QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
 void Click(const QWidget* window, const char* button) {
   QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
-}
-
-void StoreSetting(const QString& name, const QString& value) {
-  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
-  if (value.isNull()) {
-    settings.remove(name);
-  } else {
-    settings.setValue(name, value);
-  }
-  settings.sync();
 }
 
 }  // namespace

@@ -34,6 +34,13 @@ int UsageError(const QString& why, const char* usage);
 // The window's message, as the installer would read it in its box; exit 2.
 int Refused(const Message& message);
 
+// What every board command checks first: no stray arguments, --ip and
+// --via given, address and gateway as the window checks them (the accepted
+// values into `address` and `gateway`). Nothing, or the exit code of a
+// refusal.
+std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, const char* usage, std::string& address,
+                                            std::string& gateway);
+
 // --via: a COM entry, a device path or a network address.
 struct LinkChoice {
   int portIndex = 1;          // the window's port list entry

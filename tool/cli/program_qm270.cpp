@@ -63,16 +63,9 @@ std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, QM270Inp
 
 // The options into `in`; nothing, or the exit code of a refusal.
 std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270Inputs& in) {
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", kQM270Usage);
+  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, kQM270Usage, in.deviceAddress, in.gateway)) {
+    return refused;
   }
-  if (!parser.isSet("ip")) return UsageError("--ip is required", kQM270Usage);
-  if (!parser.isSet("via")) return UsageError("--via is required", kQM270Usage);
-
-  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
-  if (!fields.ok) return Refused(fields.message);
-  in.deviceAddress = fields.address;
-  in.gateway = fields.gateway;
 
   // The list's masks, written with or without leading zeros; the module
   // gets the list's text.

@@ -83,16 +83,9 @@ void AddCommonOptions(QCommandLineParser& parser) {
 // refusal. `lowestBaud` is the board's lowest channel rate.
 std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const char* lowestBaud, bool arpOffered,
                                      Pellar2Inputs& in, const char* usage) {
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", usage);
+  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, usage, in.deviceAddress, in.gateway)) {
+    return refused;
   }
-  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
-  if (!parser.isSet("via")) return UsageError("--via is required", usage);
-
-  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
-  if (!fields.ok) return Refused(fields.message);
-  in.deviceAddress = fields.address;
-  in.gateway = fields.gateway;
 
   in.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
   if (in.subnetIndex < 0) return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", usage);
