@@ -21,38 +21,180 @@ const QString kKey = "00112233445566778899AABBCCDDEEFF";
 
 // The lines of a local run of 192.168.1.20 / 255.255.255.0 at 115200,
 // written out from the command-line table.
-const QStringList kLocalLines = {
-    "xyz", "show\r", "enable\r", "conf\r", "cli\r", "telnet\r", "port 9999\r", "write\r", "exit\r", "ssh\r",
-    "state disable\r", "write\r", "exit\r", "exit\r", "http\r", "state disable\r", "write\r", "exit\r", "if eth0\r",
-    "bootp disable\r", "dhcp disable\r", "ip address 192.168.001.020 255.255.255.0\r", "write\r", "exit\r", "ftp\r",
-    "state disable\r", "write\r", "exit\r", "exit\r", "line 2\r", "baud rate 115200\r", "stop bits 1\r",
-    "data bits 8\r", "flow control none\r", "parity none\r", "protocol tunnel\r", "state enable\r", "write\r",
-    "exit\r", "tunnel 1\r", "accept\r", "accept mode disable\r", "write\r", "exit\r", "exit\r", "tunnel 2\r",
-    "packing\r", "packing mode timeout\r", "threshold 512\r", "timeout 52\r", "write\r", "exit\r", "connect\r",
-    "connect mode disable\r", "write\r", "exit\r", "accept\r", "local port 3001\r", "protocol tcp\r",
-    "accept mode always\r", "write\r", "exit\r", "write\r", "exit\r", "reload\r"};
+const QStringList kLocalLines = {"xyz",
+                                 "show\r",
+                                 "enable\r",
+                                 "conf\r",
+                                 "cli\r",
+                                 "telnet\r",
+                                 "port 9999\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "ssh\r",
+                                 "state disable\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "exit\r",
+                                 "http\r",
+                                 "state disable\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "if eth0\r",
+                                 "bootp disable\r",
+                                 "dhcp disable\r",
+                                 "ip address 192.168.001.020 255.255.255.0\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "ftp\r",
+                                 "state disable\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "exit\r",
+                                 "line 2\r",
+                                 "baud rate 115200\r",
+                                 "stop bits 1\r",
+                                 "data bits 8\r",
+                                 "flow control none\r",
+                                 "parity none\r",
+                                 "protocol tunnel\r",
+                                 "state enable\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "tunnel 1\r",
+                                 "accept\r",
+                                 "accept mode disable\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "exit\r",
+                                 "tunnel 2\r",
+                                 "packing\r",
+                                 "packing mode timeout\r",
+                                 "threshold 512\r",
+                                 "timeout 52\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "connect\r",
+                                 "connect mode disable\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "accept\r",
+                                 "local port 3001\r",
+                                 "protocol tcp\r",
+                                 "accept mode always\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "write\r",
+                                 "exit\r",
+                                 "reload\r"};
 
 // A reverse run with a static local port 3100, a 128-bit key, gateway
 // 192.168.1.1, at 57600.
 QStringList ReverseLines() {
-  return {"xyz", "show\r", "enable\r", "conf\r", "cli\r", "telnet\r", "port 9999\r", "write\r", "exit\r", "ssh\r",
-          "state disable\r", "write\r", "exit\r", "exit\r", "http\r", "state disable\r", "write\r", "exit\r",
-          "if eth0\r", "bootp disable\r", "dhcp disable\r", "ip address 192.168.001.020 255.255.0.0\r",
-          "default gateway 192.168.001.001\r", "write\r", "exit\r", "ftp\r", "state disable\r", "write\r", "exit\r",
-          "exit\r", "cpm\r", "create DORVANE\r", "set CP5 as output\r", "add CP5 to DORVANE 0\r", "write\r", "exit\r",
-          "line 2\r", "baud rate 57600\r", "stop bits 1\r", "data bits 8\r", "flow control none\r", "parity none\r",
-          "protocol tunnel\r", "state enable\r", "write\r", "exit\r", "tunnel 1\r", "accept\r",
-          "accept mode disable\r", "write\r", "exit\r", "exit\r", "tunnel 2\r", "serial\r",
-          "dtr asserted while connected\r", "default buffer size\r", "write\r", "exit\r", "packing\r",
-          "packing mode timeout\r", "threshold 512\r", "timeout 52\r", "write\r", "exit\r", "connect\r",
-          "connect mode modem emulation\r", "local port 3100\r", "write\r", "host\r", "port 3100\r",
-          "protocol tcp aes\r", "aes encrypt key " + kKey + "\r", "aes decrypt key " + kKey + "\r",
-          "protocol tcp aes\r", "write\r", "exit\r", "cp output\r", "connection value 1\r",
-          "disconnection value 0\r", "group DORVANE\r", "write\r", "exit\r", "exit\r", "modem\r",
-          "incoming connection disabled\r", "echo commands disable\r", "echo pluses disable\r",
-          "error unknown commands disable\r", "response type text\r", "verbose response disable\r", "write\r",
-          "exit\r", "disconnect\r", "flush serial disable\r", "modem control disable\r", "timeout 0\r", "write\r",
-          "exit\r", "accept\r", "accept mode disable\r", "write\r", "exit\r", "write\r", "exit\r", "reload\r"};
+  return {"xyz",
+          "show\r",
+          "enable\r",
+          "conf\r",
+          "cli\r",
+          "telnet\r",
+          "port 9999\r",
+          "write\r",
+          "exit\r",
+          "ssh\r",
+          "state disable\r",
+          "write\r",
+          "exit\r",
+          "exit\r",
+          "http\r",
+          "state disable\r",
+          "write\r",
+          "exit\r",
+          "if eth0\r",
+          "bootp disable\r",
+          "dhcp disable\r",
+          "ip address 192.168.001.020 255.255.0.0\r",
+          "default gateway 192.168.001.001\r",
+          "write\r",
+          "exit\r",
+          "ftp\r",
+          "state disable\r",
+          "write\r",
+          "exit\r",
+          "exit\r",
+          "cpm\r",
+          "create DORVANE\r",
+          "set CP5 as output\r",
+          "add CP5 to DORVANE 0\r",
+          "write\r",
+          "exit\r",
+          "line 2\r",
+          "baud rate 57600\r",
+          "stop bits 1\r",
+          "data bits 8\r",
+          "flow control none\r",
+          "parity none\r",
+          "protocol tunnel\r",
+          "state enable\r",
+          "write\r",
+          "exit\r",
+          "tunnel 1\r",
+          "accept\r",
+          "accept mode disable\r",
+          "write\r",
+          "exit\r",
+          "exit\r",
+          "tunnel 2\r",
+          "serial\r",
+          "dtr asserted while connected\r",
+          "default buffer size\r",
+          "write\r",
+          "exit\r",
+          "packing\r",
+          "packing mode timeout\r",
+          "threshold 512\r",
+          "timeout 52\r",
+          "write\r",
+          "exit\r",
+          "connect\r",
+          "connect mode modem emulation\r",
+          "local port 3100\r",
+          "write\r",
+          "host\r",
+          "port 3100\r",
+          "protocol tcp aes\r",
+          "aes encrypt key " + kKey + "\r",
+          "aes decrypt key " + kKey + "\r",
+          "protocol tcp aes\r",
+          "write\r",
+          "exit\r",
+          "cp output\r",
+          "connection value 1\r",
+          "disconnection value 0\r",
+          "group DORVANE\r",
+          "write\r",
+          "exit\r",
+          "exit\r",
+          "modem\r",
+          "incoming connection disabled\r",
+          "echo commands disable\r",
+          "echo pluses disable\r",
+          "error unknown commands disable\r",
+          "response type text\r",
+          "verbose response disable\r",
+          "write\r",
+          "exit\r",
+          "disconnect\r",
+          "flush serial disable\r",
+          "modem control disable\r",
+          "timeout 0\r",
+          "write\r",
+          "exit\r",
+          "accept\r",
+          "accept mode disable\r",
+          "write\r",
+          "exit\r",
+          "write\r",
+          "exit\r",
+          "reload\r"};
 }
 
 QList<QJsonObject> LogObjects(const SimProcess& sim) {
@@ -80,7 +222,8 @@ QStringList LinesFromXyz(const SimProcess& sim) {
 QStringList Events(const SimProcess& sim) {
   QStringList events;
   for (const QJsonObject& o : LogObjects(sim)) {
-    if (o.contains("event")) events << o["event"].toString() + (o.contains("detail") ? " " + o["detail"].toString() : "");
+    if (o.contains("event"))
+      events << o["event"].toString() + (o.contains("detail") ? " " + o["detail"].toString() : "");
   }
   return events;
 }
@@ -104,10 +247,10 @@ class TestPellarctlQM270 : public QObject {
   }
 
   void StartSim(SimProcess& sim, const QStringList& more = {}) {
-    QVERIFY2(sim.Start(QStringList{"--kind", "xport-ar", "--pty", m_link, "--reset-after", "1", "--time-scale",
-                                   kScale} +
-                       more),
-             qPrintable(sim.Error()));
+    QVERIFY2(
+        sim.Start(QStringList{"--kind", "xport-ar", "--pty", m_link, "--reset-after", "1", "--time-scale", kScale} +
+                  more),
+        qPrintable(sim.Error()));
   }
 
  private slots:
@@ -119,8 +262,8 @@ class TestPellarctlQM270 : public QObject {
     REQUIRE_SIM();
     SimProcess sim;
     StartSim(sim);
-    ProcessResult r = Run({"--ip", "192.168.1.20", "--mask", "255.255.255.000", "--gateway", "192.168.1.1", "--via",
-                           "serial:" + m_link});
+    ProcessResult r = Run(
+        {"--ip", "192.168.1.20", "--mask", "255.255.255.000", "--gateway", "192.168.1.1", "--via", "serial:" + m_link});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.OutText().contains("Program QM270 Device via Serial Connection: Your QM270 Device has been configured"),
              qPrintable(r.OutText() + r.ErrText()));
@@ -134,10 +277,12 @@ class TestPellarctlQM270 : public QObject {
     REQUIRE_SIM();
     SimProcess sim;
     StartSim(sim);
-    QString transcript = QDir::temp().filePath(QString("pellar-qm270-%1.jsonl").arg(QCoreApplication::applicationPid()));
-    ProcessResult r = Run({"--ip", "192.168.1.20", "--mask", "255.255.0.0", "--gateway", "192.168.1.1", "--via",
-                           "serial:" + m_link, "--baud", "57600", "--reverse-port", "3100", "--static-port",
-                           "--key-bits", "128", "--key", kKey, "--transcript", transcript, "--yes"});
+    QString transcript =
+        QDir::temp().filePath(QString("pellar-qm270-%1.jsonl").arg(QCoreApplication::applicationPid()));
+    ProcessResult r = Run({"--ip",           "192.168.1.20", "--mask",           "255.255.0.0", "--gateway",
+                           "192.168.1.1",    "--via",        "serial:" + m_link, "--baud",      "57600",
+                           "--reverse-port", "3100",         "--static-port",    "--key-bits",  "128",
+                           "--key",          kKey,           "--transcript",     transcript,    "--yes"});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(LinesFromXyz(sim), ReverseLines());
     QVERIFY2(Events(sim).filter("unexpected").isEmpty(), qPrintable(Events(sim).join("; ")));
@@ -173,14 +318,14 @@ class TestPellarctlQM270 : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
     const QStringList base = {"--ip", "192.168.1.20", "--via", "com1"};
-    QTest::newRow("reverse port above 9999") << base + QStringList{"--reverse-port", "10000"}
-                                             << "--reverse-port takes 0 to 9999";
+    QTest::newRow("reverse port above 9999")
+        << base + QStringList{"--reverse-port", "10000"} << "--reverse-port takes 0 to 9999";
     QTest::newRow("reverse run without a key")
         << base + QStringList{"--reverse-port", "3100", "--key-bits", "128", "--key", ""}
         << "Invalid Data Encryption Key: Encryption Key must be 32 characters long";
-    QTest::newRow("key of the wrong size") << base + QStringList{"--reverse-port", "3100", "--key-bits", "192",
-                                                                 "--key", kKey}
-                                           << "Encryption Key must be 48 characters long";
+    QTest::newRow("key of the wrong size")
+        << base + QStringList{"--reverse-port", "3100", "--key-bits", "192", "--key", kKey}
+        << "Encryption Key must be 48 characters long";
     QTest::newRow("mask not in the list") << base + QStringList{"--mask", "255.255.255.1"} << "not in the subnet list";
     QTest::newRow("network link") << QStringList{"--ip", "192.168.1.20", "--via", "net:192.168.100.254"}
                                   << "COM port only";
@@ -205,9 +350,7 @@ class TestPellarctlQM270 : public QObject {
         QProcess::execute("kill", {"-INT", QString::number(process.processId())});
       });
     };
-    ProcessResult r = RunPellarctl({"program", "qm270", "--ip", "192.168.1.20", "--via",
-                                                     "serial:" + m_link},
-                                                    run);
+    ProcessResult r = RunPellarctl({"program", "qm270", "--ip", "192.168.1.20", "--via", "serial:" + m_link}, run);
     QCOMPARE(r.exitCode, 4);
     QVERIFY2(r.ErrText().contains("Cancel QM270 Program: Cancelled QM270 Programming"),
              qPrintable(r.OutText() + r.ErrText()));

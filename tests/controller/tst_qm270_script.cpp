@@ -56,11 +56,17 @@ QStringList ScriptRecords(const RecordingDialogue& d) {
 class Expect {
  public:
   Expect() {
-    m_out << "S:xyz" << "W:5" << "I:Server Configuration" << "S:show\r" << "W:2";
+    m_out << "S:xyz"
+          << "W:5"
+          << "I:Server Configuration"
+          << "S:show\r"
+          << "W:2";
     Stage("Configuration Processing Stage 1");
   }
   Expect& L(const QStringList& lines) {
-    for (const QString& line : lines) m_out << "S:" + line + "\r" << "W:0.2";
+    for (const QString& line : lines)
+      m_out << "S:" + line + "\r"
+            << "W:0.2";
     return *this;
   }
   Expect& Stage(const QString& text) {
@@ -68,7 +74,8 @@ class Expect {
     return *this;
   }
   Expect& Key(const QString& command, const QString& key) {
-    m_out << "S:" + command << "S:" + key + "\r" << "W:0.2";
+    m_out << "S:" + command << "S:" + key + "\r"
+          << "W:0.2";
     return *this;
   }
   QStringList Done() const { return m_out; }
@@ -77,9 +84,9 @@ class Expect {
   QStringList m_out;
 };
 
-const QStringList kRows1To18 = {"enable",        "conf",  "cli",  "telnet", "port 9999",     "write",
-                                "exit",          "ssh",   "state disable", "write", "exit", "exit",
-                                "http",          "state disable", "write", "exit", "if eth0", "bootp disable"};
+const QStringList kRows1To18 = {"enable", "conf",          "cli",           "telnet", "port 9999", "write",
+                                "exit",   "ssh",           "state disable", "write",  "exit",      "exit",
+                                "http",   "state disable", "write",         "exit",   "if eth0",   "bootp disable"};
 
 void Stage2(Expect& e, bool reverse) {
   e.Stage("Configuration Processing Stage 2").L({"ftp", "state disable", "write", "exit", "exit"});
@@ -95,9 +102,26 @@ void Stage3(Expect& e, const QString& baud) {
 
 void Stage4Local(Expect& e) {
   e.Stage("Configuration Processing Stage 4")
-      .L({"tunnel 2", "packing", "packing mode timeout", "threshold 512", "timeout 52", "write", "exit", "connect",
-          "connect mode disable", "write", "exit", "accept", "local port 3001", "protocol tcp", "accept mode always",
-          "write", "exit", "write", "exit", "reload"});
+      .L({"tunnel 2",
+          "packing",
+          "packing mode timeout",
+          "threshold 512",
+          "timeout 52",
+          "write",
+          "exit",
+          "connect",
+          "connect mode disable",
+          "write",
+          "exit",
+          "accept",
+          "local port 3001",
+          "protocol tcp",
+          "accept mode always",
+          "write",
+          "exit",
+          "write",
+          "exit",
+          "reload"});
 }
 
 void Stage4Reverse(Expect& e, const QString& localPortLine, const QString& port, const QString& key) {
@@ -107,11 +131,38 @@ void Stage4Reverse(Expect& e, const QString& localPortLine, const QString& port,
           "connect mode modem emulation", localPortLine, "write", "host", "port " + port, "protocol tcp aes"})
       .Key("aes encrypt key ", key)
       .Key("aes decrypt key ", key)
-      .L({"protocol tcp aes", "write", "exit", "cp output", "connection value 1", "disconnection value 0",
-          "group DORVANE", "write", "exit", "exit", "modem", "incoming connection disabled", "echo commands disable",
-          "echo pluses disable", "error unknown commands disable", "response type text", "verbose response disable",
-          "write", "exit", "disconnect", "flush serial disable", "modem control disable", "timeout 0", "write", "exit",
-          "accept", "accept mode disable", "write", "exit", "write", "exit", "reload"});
+      .L({"protocol tcp aes",
+          "write",
+          "exit",
+          "cp output",
+          "connection value 1",
+          "disconnection value 0",
+          "group DORVANE",
+          "write",
+          "exit",
+          "exit",
+          "modem",
+          "incoming connection disabled",
+          "echo commands disable",
+          "echo pluses disable",
+          "error unknown commands disable",
+          "response type text",
+          "verbose response disable",
+          "write",
+          "exit",
+          "disconnect",
+          "flush serial disable",
+          "modem control disable",
+          "timeout 0",
+          "write",
+          "exit",
+          "accept",
+          "accept mode disable",
+          "write",
+          "exit",
+          "write",
+          "exit",
+          "reload"});
 }
 
 QM270Inputs Inputs(const QString& address, bool reverse, bool ipOnly) {
@@ -157,8 +208,8 @@ class TestQM270Script : public QObject {
     }
     {
       Expect e;
-      e.L(kRows1To18).L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001",
-                         "write", "exit"});
+      e.L(kRows1To18)
+          .L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001", "write", "exit"});
       Stage2(e, true);
       Stage3(e, "115200");
       Stage4Reverse(e, "local port 3100", "3100", k128);
@@ -168,8 +219,8 @@ class TestQM270Script : public QObject {
     }
     {
       Expect e;
-      e.L(kRows1To18).L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001",
-                         "write", "exit"});
+      e.L(kRows1To18)
+          .L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001", "write", "exit"});
       Stage2(e, true);
       Stage3(e, "115200");
       Stage4Reverse(e, "default local port", "3100", k128);
@@ -185,22 +236,23 @@ class TestQM270Script : public QObject {
     }
     {
       Expect e;
-      e.L(kRows1To18).L({"dhcp disable", "ip address " + a + " 255.255.0.0", "write", "exit", "exit", "exit",
-                         "reload"});
+      e.L(kRows1To18)
+          .L({"dhcp disable", "ip address " + a + " 255.255.0.0", "write", "exit", "exit", "exit", "reload"});
       QTest::newRow("IP-only, local") << Inputs(a, false, true) << e.Done();
     }
     {
       Expect e;
-      e.L(kRows1To18).L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001",
-                         "write", "exit", "exit", "exit", "reload"});
+      e.L(kRows1To18)
+          .L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001", "write", "exit",
+              "exit", "exit", "reload"});
       QM270Inputs in = Inputs(a, true, true);
       in.key.clear();  // the IP-only run sends no key and needs none
       QTest::newRow("IP-only, reverse") << in << e.Done();
     }
     {
       Expect e;
-      e.L(kRows1To18).L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001",
-                         "write", "exit"});
+      e.L(kRows1To18)
+          .L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001", "write", "exit"});
       Stage2(e, true);
       Stage3(e, "115200");
       Stage4Reverse(e, "default local port", "3100", k256);
@@ -219,7 +271,8 @@ class TestQM270Script : public QObject {
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
     QStringList got = ScriptRecords(d);
     for (qsizetype i = 0; i < std::min(got.size(), expected.size()); ++i) {
-      if (got[i] != expected[i]) QFAIL(qPrintable(QString("record %1: got %2, expected %3").arg(i).arg(got[i], expected[i])));
+      if (got[i] != expected[i])
+        QFAIL(qPrintable(QString("record %1: got %2, expected %3").arg(i).arg(got[i], expected[i])));
     }
     QCOMPARE(got.size(), expected.size());
     QCOMPARE(d.RecordsOf(Kind::Close).size(), std::size_t(1));
@@ -234,8 +287,9 @@ class TestQM270Script : public QObject {
     RunQM270(d, in);
     QCOMPARE(d.questions.size(), std::size_t(1));
     QCOMPARE(d.questions[0].title, std::string("Program QM270 Device via Serial Connection"));
-    QVERIFY(d.questions[0].text.starts_with("You must now connect your serial cable from your computers port # 7 to "
-                                            "the QM270 Device.\r\n\r\nEnsure that the QM270\u2019s system"));
+    QVERIFY(
+        d.questions[0].text.starts_with("You must now connect your serial cable from your computers port # 7 to "
+                                        "the QM270 Device.\r\n\r\nEnsure that the QM270\u2019s system"));
     QCOMPARE(d.RecordsOf(Kind::OpenSerial)[0].text, std::string("COM7 9600,n,8,1"));
     // Two cycles of three: the module answers during the first, the check
     // comes at the start of each.
@@ -319,9 +373,8 @@ class TestQM270Script : public QObject {
   void frenchPausesAreFixed() {
     RecordingDialogue d;
     Module(d);
-    d.SetTiming([](std::string_view name) -> std::optional<std::string> {
-      return name == "ProgramWait" ? "2" : "1";
-    }, kFrenchOffset);
+    d.SetTiming([](std::string_view name) -> std::optional<std::string> { return name == "ProgramWait" ? "2" : "1"; },
+                kFrenchOffset);
     RunQM270(d, Inputs("192.168.001.010", false, true));
     std::vector<RecordingDialogue::Record> waits = d.RecordsOf(Kind::Wait);
     QCOMPARE(waits.front().seconds, 0.5);

@@ -15,13 +15,13 @@
 #include <QtTest>
 #include <memory>
 
+#include "../boards/fake_programming_host.h"
 #include "base/localised_text.h"
 #include "base/program_start.h"
 #include "base/timing_settings.h"
 #include "controller/qm270_window.h"
 #include "fake_arp_table.h"
 #include "fake_link.h"
-#include "../boards/fake_programming_host.h"
 #include "message_box_recorder.h"
 #include "stored_setting.h"
 #include "widget_lookup.h"
@@ -236,9 +236,18 @@ class TestQM270Window : public QObject {
     QTest::addColumn<QString>("gateway");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("missing address") << "" << "" << "Missing IP Address" << "txtIPAddress";
-    QTest::newRow("invalid address") << "10.1.2.300" << "" << "Invalid IP Address" << "txtIPAddress";
-    QTest::newRow("invalid gateway") << "10.1.2.3" << "10.1.2" << "Invalid Gateway Address" << "txtGateway";
+    QTest::newRow("missing address") << ""
+                                     << ""
+                                     << "Missing IP Address"
+                                     << "txtIPAddress";
+    QTest::newRow("invalid address") << "10.1.2.300"
+                                     << ""
+                                     << "Invalid IP Address"
+                                     << "txtIPAddress";
+    QTest::newRow("invalid gateway") << "10.1.2.3"
+                                     << "10.1.2"
+                                     << "Invalid Gateway Address"
+                                     << "txtGateway";
   }
   void validation() {
     QFETCH(QString, address);
@@ -315,9 +324,9 @@ class TestQM270Window : public QObject {
     Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
     Child<QComboBox>(window.get(), "cmbSubnet")->setCurrentIndex(1);
     Click(window.get(), "cmdProgramPellar2");
-    QTRY_COMPARE_WITH_TIMEOUT(Child<QLabel>(window.get(), "lblChipVersion")->text(),
-                              QString("Product Type        : XPort AR (0x6C)\nFW Version / Date   : 6.1.0.0 / Jan 10 2026\n"),
-                              10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        Child<QLabel>(window.get(), "lblChipVersion")->text(),
+        QString("Product Type        : XPort AR (0x6C)\nFW Version / Date   : 6.1.0.0 / Jan 10 2026\n"), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000);
     QCOMPARE(m_boxes->Last().text, QString("Your QM270 Device has been configured, please remove the serial connection "
                                            "from the QM270 Device and reset the QM270 Device"));
@@ -327,7 +336,8 @@ class TestQM270Window : public QObject {
   }
 
   // A stored pause the number format cannot read fails an English run with
-  // the error report; a French run never reads the store.
+  // the error report (with the regional hint on a computer set for another
+  // language); a French run never reads the store.
   void frenchUserHasFixedPauses_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<bool>("completes");
@@ -339,6 +349,7 @@ class TestQM270Window : public QObject {
     QFETCH(bool, completes);
     StoreSetting(kProgramWaitName, "half a second");
     LanguageOffset = language;
+    SystemLocaleID = 1036;
     auto window = Open();
     Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
     Click(window.get(), "cmdProgramPellar2");
@@ -347,8 +358,11 @@ class TestQM270Window : public QObject {
       QCOMPARE(m_boxes->Last().title, QString("Program QM270 Device via Serial Connection"));
     } else {
       QVERIFY2(m_boxes->Last().text.contains("Procedure: QM270 Program"), qPrintable(m_boxes->Last().text));
+      QVERIFY(
+          m_boxes->Last().text.contains("This computer appears to be set for another regional and language option."));
       QVERIFY(m_host.pingBox.isEmpty());
     }
+    SystemLocaleID = 0;
   }
 };
 

@@ -26,8 +26,7 @@ Message QM270EndMessage(const RunOutcome& outcome) {
     case Kind::Cancelled: return {"Cancel QM270 Program", "Cancelled QM270 Programming", Question::Icon::Information};
     case Kind::CommunicationFailure:
       if (outcome.description == kMissingProductInfo) {
-        return {"Cancel QM270 Program",
-                "Cancelled QM270 Programming, Missing or Invalid Product Information Returned",
+        return {"Cancel QM270 Program", "Cancelled QM270 Programming, Missing or Invalid Product Information Returned",
                 Question::Icon::Information};
       }
       // The serial link went away mid-script (an adapter pulled out).

@@ -90,7 +90,7 @@ class QM270Script {
     Lines({"enable", "conf", "cli", "telnet", "port 9999", "write", "exit", "ssh", "state disable", "write", "exit",
            "exit", "http", "state disable", "write", "exit", "if eth0", "bootp disable"});  // 1-18
     if (!reverse || !zero) {
-      Line("dhcp disable");                                         // 19
+      Line("dhcp disable");                                          // 19
       Line("ip address " + in.deviceAddress + " " + in.subnetText);  // 20
     }
     if (reverse && !zero) Line("default gateway " + in.gateway);  // 21
@@ -100,35 +100,35 @@ class QM270Script {
       Lines({"exit", "exit", "reload"});  // 88-90
       return;
     }
-    Stage("Configuration Processing Stage 2");                     // 25
-    Lines({"ftp", "state disable", "write", "exit", "exit"});      // 26-30
+    Stage("Configuration Processing Stage 2");                 // 25
+    Lines({"ftp", "state disable", "write", "exit", "exit"});  // 26-30
     if (reverse) {
       Lines({"cpm", "create DORVANE", "set CP5 as output", "add CP5 to DORVANE 0", "write", "exit"});  // 31-36
     }
     Stage("Configuration Processing Stage 3");  // 37
     Line("line 2");                             // 38
     Line("baud rate " + in.baudText);           // 39
-    Lines({"stop bits 1", "data bits 8", "flow control none", "parity none", "protocol tunnel", "state enable",
-           "write", "exit", "tunnel 1", "accept", "accept mode disable", "write", "exit", "exit"});  // 40-53
-    Stage("Configuration Processing Stage 4");  // 54
-    Line("tunnel 2");                           // 55
+    Lines({"stop bits 1", "data bits 8", "flow control none", "parity none", "protocol tunnel", "state enable", "write",
+           "exit", "tunnel 1", "accept", "accept mode disable", "write", "exit", "exit"});                   // 40-53
+    Stage("Configuration Processing Stage 4");                                                               // 54
+    Line("tunnel 2");                                                                                        // 55
     if (reverse) Lines({"serial", "dtr asserted while connected", "default buffer size", "write", "exit"});  // 56-60
-    Lines({"packing", "packing mode timeout", "threshold 512", "timeout 52", "write", "exit", "connect"});  // 61-67
+    Lines({"packing", "packing mode timeout", "threshold 512", "timeout 52", "write", "exit", "connect"});   // 61-67
     if (reverse) {
-      Line("connect mode modem emulation");                                                 // 68
+      Line("connect mode modem emulation");                                                  // 68
       Line(in.staticLocalPort ? "local port " + in.reversePortText : "default local port");  // 69
-      Lines({"write", "host"});                                                             // 70-71
-      Line("port " + in.reversePortText);                                                   // 72
-      Line("protocol tcp aes");                                                             // 73
-      KeyLine("aes encrypt key ");                                                          // 74
-      KeyLine("aes decrypt key ");                                                          // 75
+      Lines({"write", "host"});                                                              // 70-71
+      Line("port " + in.reversePortText);                                                    // 72
+      Line("protocol tcp aes");                                                              // 73
+      KeyLine("aes encrypt key ");                                                           // 74
+      KeyLine("aes decrypt key ");                                                           // 75
       Lines({"protocol tcp aes", "write", "exit", "cp output", "connection value 1", "disconnection value 0",
              "group DORVANE"});  // 76-82
       Lines({"write", "exit", "exit", "modem", "incoming connection disabled", "echo commands disable",
-             "echo pluses disable", "error unknown commands disable", "response type text",
-             "verbose response disable", "write", "exit"});                                      // 83
+             "echo pluses disable", "error unknown commands disable", "response type text", "verbose response disable",
+             "write", "exit"});                                                                              // 83
       Lines({"disconnect", "flush serial disable", "modem control disable", "timeout 0", "write", "exit"});  // 84
-      Lines({"accept", "accept mode disable"});                                                  // 85
+      Lines({"accept", "accept mode disable"});                                                              // 85
     } else {
       Lines({"connect mode disable", "write", "exit", "accept", "local port 3001", "protocol tcp",
              "accept mode always"});  // 68a
