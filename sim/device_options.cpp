@@ -37,13 +37,14 @@ const char kHelp[] =
     "  --udp-port N            discovery port (default 30718; 0 = any free port)\n"
     "\n"
     "Module:\n"
-    "  --kind pellar2|pellar6|wireless|wireless-encrypted\n"
-    "                          the board's setup menu (default pellar2); pellar6 asks its\n"
+    "  --kind pellar2|pellar6|wireless|wireless-encrypted|xport-ar\n"
+    "                          the module (default pellar2); pellar6 asks its\n"
     "                          security questions one by one, with the data key, and takes\n"
     "                          the answers strictly; the wireless boards' submenus close\n"
     "                          after their last question, and their WLAN menu (4) and\n"
     "                          security menu (wireless-encrypted: with the data key) take\n"
-    "                          the answers strictly\n"
+    "                          the answers strictly; xport-ar is the QM270's command line\n"
+    "                          (serial only: \"!\" boot catch, \"xyz\", \"show\", strict levels)\n"
     "  --banner new|old        \"Press Enter for Setup Mode\" (new, default) or\n"
     "                          \"Press Enter to go into Setup Mode\" (old)\n"
     "  --firmware TEXT         banner version, \"Software version TEXT.\" (default V6.10.0)\n"
@@ -63,7 +64,9 @@ const char kHelp[] =
     "                          segments, the rest a module second after the first N bytes) |\n"
     "                          no-save-confirm (saves without \"Parameters stored\") |\n"
     "                          reject:CMD (monitor mode: CMD answered with \"9>\") |\n"
-    "                          slow-monitor:SECONDS (every monitor answer that much later);\n"
+    "                          slow-monitor:SECONDS (every monitor answer that much later) |\n"
+    "                          short-show | no-product-info (xport-ar: a \"show\" answer under\n"
+    "                          7 characters, or one without the product lines);\n"
     "                          may repeat\n"
     "  --time-scale F          factor on every module delay and every SECONDS above\n"
     "                          (default DORVANE_TIME_SCALE, else 1)\n"
@@ -155,6 +158,14 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
   const QString name = mode.section(':', 0, 0);
   const QString value = mode.section(':', 1);
   const bool hasValue = mode.contains(':');
+  if (name == "short-show" && !hasValue) {
+    modes.shortShow = true;
+    return true;
+  }
+  if (name == "no-product-info" && !hasValue) {
+    modes.noProductInfo = true;
+    return true;
+  }
   if (name == "no-banner" && !hasValue) {
     modes.noBanner = true;
     return true;
@@ -208,7 +219,7 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     return true;
   }
   whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
-                       "split-banner:N, no-save-confirm, reject:CMD, slow-monitor:SECONDS)")
+                       "split-banner:N, no-save-confirm, reject:CMD, slow-monitor:SECONDS, short-show, no-product-info)")
                .arg(mode);
   return false;
 }
@@ -243,7 +254,8 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
              {"pellar2", ModuleKind::kBoardSetupMenu},
              {"pellar6", ModuleKind::kEncryptedBoardSetupMenu},
              {"wireless", ModuleKind::kWirelessSetupMenu},
-             {"wireless-encrypted", ModuleKind::kEncryptedWirelessSetupMenu}};
+             {"wireless-encrypted", ModuleKind::kEncryptedWirelessSetupMenu},
+             {"xport-ar", ModuleKind::kXPortArCommandLine}};
          const auto kind = kinds.find(v);
          if (kind == kinds.end()) return false;
          o.kind = kind->second;

@@ -22,6 +22,8 @@ struct FailureModes {
   bool noSaveConfirm = false;     // saves without saying "Parameters stored"
   QStringList rejectCommands;     // monitor commands answered with "9>" (reject:NC)
   double slowMonitor = 0.0;       // module seconds before every monitor answer
+  bool shortShow = false;         // XPort AR: "show" answered with fewer than 7 characters
+  bool noProductInfo = false;     // XPort AR: "show" answered without the product lines
 };
 
 // Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).
@@ -32,8 +34,14 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot);
 // (PELLAR2) or with the encrypted board's strict security submenu (PELLAR6),
 // or the wireless boards' menu (PELLAR2W, PELLAR6W), whose submenus close
 // after their last question and whose WLAN and security submenus are
-// strict. The controllers' command line and record loader would join here.
-enum class ModuleKind { kBoardSetupMenu, kEncryptedBoardSetupMenu, kWirelessSetupMenu, kEncryptedWirelessSetupMenu };
+// strict, or the QM270's XPort AR command line (xport-ar).
+enum class ModuleKind {
+  kBoardSetupMenu,
+  kEncryptedBoardSetupMenu,
+  kWirelessSetupMenu,
+  kEncryptedWirelessSetupMenu,
+  kXPortArCommandLine,
+};
 
 // The two greetings the tool tells apart.
 enum class BannerStyle { kNew, kOld };

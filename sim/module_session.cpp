@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/setup_menu.h"
+#include "sim/xport_ar_command_line.h"
 
 namespace dorvane::sim {
 
@@ -14,6 +15,7 @@ std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkK
     case ModuleKind::kEncryptedBoardSetupMenu:
     case ModuleKind::kWirelessSetupMenu:
     case ModuleKind::kEncryptedWirelessSetupMenu: return std::make_unique<SetupMenu>(options, link);
+    case ModuleKind::kXPortArCommandLine: return std::make_unique<XPortArCommandLine>(options, link);
   }
   return nullptr;
 }

@@ -6,6 +6,7 @@
 #include "base/timing_settings.h"
 #include "dialogue/dialogue.h"
 #include "platform/settings_store.h"
+#include "stored_setting.h"
 
 using namespace dorvane;
 
@@ -14,15 +15,7 @@ using namespace dorvane;
 class TestTimingSettings : public QObject {
   Q_OBJECT
 
-  static void Store(const QString& name, const QString& value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
-    if (value.isNull()) {
-      settings.remove(name);
-    } else {
-      settings.setValue(name, value);
-    }
-    settings.sync();
-  }
+  static void Store(const QString& name, const QString& value) { testing::StoreSetting(name, value); }
 
   static SettingReader Reader() { return [](std::string_view name) { return platform::ReadSetting(name); }; }
 

@@ -24,6 +24,20 @@ int Refused(const Message& message) {
   return kExitUsage;
 }
 
+std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, const char* usage, std::string& address,
+                                            std::string& gateway) {
+  if (!parser.positionalArguments().isEmpty()) {
+    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", usage);
+  }
+  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
+  if (!parser.isSet("via")) return UsageError("--via is required", usage);
+  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
+  if (!fields.ok) return Refused(fields.message);
+  address = fields.address;
+  gateway = fields.gateway;
+  return std::nullopt;
+}
+
 std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why) {
   LinkChoice link;
   if (via == "arp" && arpOffered) {
@@ -83,11 +97,9 @@ void AddServerOptions(QCommandLineParser& parser) {
 
 std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
                                      const char* usage) {
-  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
-  FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
-  if (!fields.ok) return Refused(fields.message);
-  server.address = fields.address;
-  server.gateway = fields.gateway;
+  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, usage, server.address, server.gateway)) {
+    return refused;
+  }
 
   server.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
   if (server.subnetIndex < 0) {

@@ -31,10 +31,20 @@ extern const BoardCommand kPellar6Command;
 extern const BoardCommand kWirelessCommand;
 extern const BoardCommand kWirelessEncryptedCommand;
 
+// The QM270 controllers' XPort AR module (program_qm270.cpp).
+extern const BoardCommand kQM270Command;
+
 // "pellarctl program: WHY", the board's usage, exit 2.
 int UsageError(const QString& why, const char* usage);
 // The window's message, as the installer would read it in its box; exit 2.
 int Refused(const Message& message);
+
+// What every board command checks first: no stray arguments, --ip and
+// --via given, address and gateway as the window checks them (the accepted
+// values into `address` and `gateway`). Nothing, or the exit code of a
+// refusal.
+std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, const char* usage, std::string& address,
+                                            std::string& gateway);
 
 // --via: a COM entry, a device path or a network address.
 struct LinkChoice {

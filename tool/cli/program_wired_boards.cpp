@@ -79,11 +79,6 @@ void AddCommonOptions(QCommandLineParser& parser) {
 // refusal. `lowestBaud` is the board's lowest channel rate.
 std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const char* lowestBaud, bool arpOffered,
                                      Pellar2Inputs& in, const char* usage) {
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", usage);
-  }
-  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
-  if (!parser.isSet("via")) return UsageError("--via is required", usage);
   ServerChoice server;
   if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
   in.deviceAddress = server.address;

@@ -188,9 +188,6 @@ std::optional<int> ReadTxRateOptions(const QCommandLineParser& parser, WirelessI
 // refusal.
 std::optional<int> ReadWirelessOptions(const QCommandLineParser& parser, const char* lowestBaud, WirelessInputs& in,
                                        const char* usage) {
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", usage);
-  }
   ServerChoice server;
   if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
   in.deviceAddress = server.address;

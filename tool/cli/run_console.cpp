@@ -72,7 +72,16 @@ void RunConsole::DrawBar() {
 
 Question::Answer AskOnConsole(const QString& title, const QString& text, Question::Buttons buttons, bool answerYes) {
   std::cout << title.toStdString() << ": " << QString(text).replace("\r\n", "\n").toStdString() << std::endl;
-  if (buttons == Question::Buttons::Ok) return Question::Answer::Ok;
+  if (buttons == Question::Buttons::Ok) {
+    // An instruction (power-cycle the controller): the installer says when
+    // it is done, as the box's OK does; --yes and scripts go on at once.
+    if (!answerYes && platform::StandardInputIsTerminal()) {
+      std::cout << "Press Enter to continue." << std::flush;
+      std::string reply;
+      std::getline(std::cin, reply);
+    }
+    return Question::Answer::Ok;
+  }
   const bool okCancel = buttons == Question::Buttons::OkCancel;
   if (answerYes) {
     qCInfo(lcCli) << "answered yes (--yes):" << title;

@@ -100,6 +100,9 @@ class Dialogue {
   // --- window ---
   virtual void Status(std::string_view text) = 0;
   virtual void Progress(ProgressStep step) = 0;
+  // lblChipVersion shows this text (lines end with CR LF): what a run read
+  // from the module itself, such as the XPort AR's product lines.
+  virtual void ShowChipVersion(const std::string& label) = 0;
   virtual bool EscapePressed() = 0;
   virtual void ClearEscape() = 0;
   // Set by the serial receive handler when a setup prompt is in the

@@ -6,22 +6,26 @@
 namespace dorvane {
 
 WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule) {
+  return AwaitWakeUp(dialogue, {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); }, pellar2ThresholdRule});
+}
+
+WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
   dialogue.Progress({ProgressKind::Show});
-  std::string status = kWakeUpStatus;
+  const std::string& status = wakeUp.status;
   dialogue.Status(status);
   bool trailingBlank = false;
-  while (!dialogue.PromptSeen()) {
+  while (!wakeUp.answered()) {
     // A high threshold keeps the receive handler from scanning the transcript
     // after every echoed character while the keystrokes go out.
-    if (pellar2ThresholdRule) dialogue.SetReceiveThreshold(100);
+    if (wakeUp.pellar2ThresholdRule) dialogue.SetReceiveThreshold(100);
     for (int i = 0; i < 3; ++i) {
-      dialogue.Send("x");
+      dialogue.Send(wakeUp.keystroke);
       dialogue.WaitSeconds(dialogue.KeystrokePause());
     }
     trailingBlank = !trailingBlank;
     dialogue.Status(trailingBlank ? status + " " : status);
     dialogue.Yield();
-    if (pellar2ThresholdRule) dialogue.SetReceiveThreshold(1);
+    if (wakeUp.pellar2ThresholdRule) dialogue.SetReceiveThreshold(1);
     if (dialogue.EscapePressed()) return WakeOutcome::Cancelled;
   }
   return WakeOutcome::PromptSeen;

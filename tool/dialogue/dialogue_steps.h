@@ -4,6 +4,7 @@
 // subnet-mask answer they give.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,17 @@ enum class WakeOutcome { PromptSeen, Cancelled };
 // threshold to 100 during each cycle (the PELLAR2 window without "server
 // settings only").
 WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule);
+
+// The same loop for a module with a wake-up of its own: its keystroke, its
+// status text, and what counts as its answer (the XPort AR's boot catch:
+// "!" until a "!" has arrived).
+struct WakeUp {
+  std::string_view keystroke;
+  std::string status;
+  std::function<bool()> answered;
+  bool pellar2ThresholdRule = false;
+};
+WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp);
 
 // Empties the host's ARP table; the run goes on whatever the outcome.
 void ClearArpCache(Dialogue& dialogue);

@@ -150,6 +150,11 @@ void LiveDialogue::Status(std::string_view text) {
 
 void LiveDialogue::Progress(ProgressStep step) { emit ProgressStepped(static_cast<int>(step.kind), step.divisor); }
 
+void LiveDialogue::ShowChipVersion(const std::string& label) {
+  // A label breaks lines at LF; the CR of the module's line ends would show.
+  emit ChipVersionChanged(QString::fromLatin1(label.c_str()).replace("\r\n", "\n"));
+}
+
 platform::CommandOutcome LiveDialogue::Logged(platform::CommandOutcome outcome) {
   m_log.Event(Elapsed(), outcome.ok ? "arp" : "arp-failed", outcome.detail);
   // The status line only says "Failed"; the log says why (rights, no route).

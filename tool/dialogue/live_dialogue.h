@@ -41,6 +41,7 @@ class LiveDialogue : public QObject, public Dialogue {
   void Yield() override;
   void Status(std::string_view text) override;
   void Progress(ProgressStep step) override;
+  void ShowChipVersion(const std::string& label) override;
   bool EscapePressed() override { return m_escape.load(); }
   void ClearEscape() override { m_escape = false; }
   bool PromptSeen() override { return m_promptSeen; }

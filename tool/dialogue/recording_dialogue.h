@@ -72,6 +72,7 @@ class RecordingDialogue : public Dialogue {
   void Yield() override;
   void Status(std::string_view text) override;
   void Progress(ProgressStep step) override;
+  void ShowChipVersion(const std::string& label) override { m_chipVersionLabel = label; }
   bool EscapePressed() override;
   void ClearEscape() override;
   bool PromptSeen() override { return m_promptSeen; }

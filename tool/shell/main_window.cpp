@@ -11,6 +11,7 @@
 #include "base/localised_text.h"
 #include "base/program_start.h"
 #include "boards/pellar_select_window.h"
+#include "controller/qm270_window.h"
 #include "diagnostics/window_handlers.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
@@ -65,9 +66,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { OpenMonitorMode(this, m_ui->txtIPAddress->text()); });
   connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
-  for (QPushButton* button : {m_ui->cmdProgramQM270, m_ui->cmdProgramQM270RevB}) {
-    connect(button, &QPushButton::clicked, this, [this, button] { ShowNotAvailable(this, button->text()); });
-  }
+  connect(m_ui->cmdProgramQM270, &QPushButton::clicked, this, &MainWindow::OnProgramQM270);
+  connect(m_ui->cmdProgramQM270RevB, &QPushButton::clicked, this,
+          [this] { ShowNotAvailable(this, m_ui->cmdProgramQM270RevB->text()); });
 
   Load();
 }
@@ -167,20 +168,31 @@ void MainWindow::ClearPingResults() {
   SetBackColour(m_ui->lblStatus_0, kWhite);
 }
 
-void MainWindow::OnProgramPellar() {
+void MainWindow::OpenProgrammingWindow(const char* errorLabel, const std::function<void()>& show) {
   try {
     ClearPingResults();
     setEnabled(false);
-    {
-      PellarSelectWindow select(*this, this);
-      select.exec();
-    }
+    show();
     setEnabled(true);
     update();
   } catch (...) {
     setEnabled(true);
-    ReportTrappedError("Program PELLAR Device Click");
+    ReportTrappedError(errorLabel);
   }
+}
+
+void MainWindow::OnProgramPellar() {
+  OpenProgrammingWindow("Program PELLAR Device Click", [this] {
+    PellarSelectWindow select(*this, this);
+    select.exec();
+  });
+}
+
+void MainWindow::OnProgramQM270() {
+  OpenProgrammingWindow("Program QM270 Device Click", [this] {
+    QM270Window window(*this, this);
+    window.exec();
+  });
 }
 
 void MainWindow::OnDiscover() {

@@ -3,6 +3,7 @@
 // box, one button per function and the language buttons.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "widgets/programming_host.h"
@@ -54,7 +55,11 @@ class MainWindow : public QMainWindow, public ProgrammingHost {
   void UpdateClockPanels();
   void SetLanguage(int offset);
   void ClearPingResults();
+  // Clears the ping box, shows the window modally with this one disabled,
+  // and enables it again; a failure is the error report with the label.
+  void OpenProgrammingWindow(const char* errorLabel, const std::function<void()>& show);
   void OnProgramPellar();
+  void OnProgramQM270();
 
   void OnDiscover();
   void OnCurrentIP();

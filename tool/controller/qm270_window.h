@@ -1,0 +1,54 @@
+#pragma once
+// frmQM270: the installer enters a QM270 controller's network settings and
+// programs its XPort AR module over a COM port. The run goes through the
+// runner on its worker thread, so the window stays live (ESC) meanwhile.
+
+#include <memory>
+
+#include "controller/qm270_script.h"
+#include "widgets/programming_window.h"
+
+namespace Ui {
+class frmQM270;
+}
+
+namespace dorvane {
+
+class QM270Window : public ProgrammingWindow {
+  Q_OBJECT
+
+ public:
+  // The service key that shows "Program Server Address Settings Only".
+  static constexpr Qt::Key kIPOnlyKey = Qt::Key_F11;
+
+  explicit QM270Window(ProgrammingHost& host, QWidget* parent = nullptr, DialogueRunner::Options runOptions = {});
+  ~QM270Window() override;
+
+  // The address fields and the Program, Exit and reverse-network buttons;
+  // the port and baud lists, the key controls and the IP-only box keep
+  // theirs.
+  void EnableButtons(bool mode) override;
+
+  // What a run started now would be given.
+  QM270Inputs Inputs() const;
+
+ protected:
+  Message EndMessage(const RunOutcome& outcome) const override;
+  QString RunErrorLabel() const override;
+  void AfterUnfinishedRun(const RunOutcome& outcome) override;
+  bool OnServiceKey(const QKeyEvent& key) override;
+
+ private:
+  void Load();
+  void OnProgram();
+  // The reverse question, and the clear question after a No. True: go on.
+  bool ConfirmReverseNetwork();
+  // After the reverse frame's Save: the key controls and the baud list
+  // shown, or hidden for the IP-only run, the key emptied either way.
+  void OnReverseSaved();
+  void ShowKeyControls(bool shown);
+
+  std::unique_ptr<Ui::frmQM270> m_ui;
+};
+
+}  // namespace dorvane
