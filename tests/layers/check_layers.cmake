@@ -90,8 +90,19 @@ function(read_build_file cmakeFile)
 endfunction()
 
 file(GLOB_RECURSE buildFiles "${SOURCE_DIR}/tool/CMakeLists.txt" "${SOURCE_DIR}/tool/*/CMakeLists.txt")
+if(EXISTS "${SOURCE_DIR}/terminal/CMakeLists.txt")
+  list(APPEND buildFiles "${SOURCE_DIR}/terminal/CMakeLists.txt")
+endif()
 foreach(buildFile IN LISTS buildFiles)
   read_build_file("${buildFile}")
+endforeach()
+# The terminal's decisions (hyperterminal_core) are core files of a program
+# of their own: the core rules hold for them as for pellar_core.
+get_cmake_property(allVariables VARIABLES)
+foreach(variable IN LISTS allVariables)
+  if(variable MATCHES "^layer_" AND "${${variable}}" STREQUAL "hyperterminal_core")
+    set(${variable} pellar_core)
+  endif()
 endforeach()
 
 file(GLOB_RECURSE toolFiles RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/tool/*.h" "${SOURCE_DIR}/tool/*.hpp"
@@ -167,6 +178,8 @@ function(resolve file name outVar)
   get_filename_component(dir "${file}" DIRECTORY)
   set(found "")
   if(file MATCHES "^sim/" AND EXISTS "${SOURCE_DIR}/${name}")
+    set(found "${name}")
+  elseif(file MATCHES "^terminal/" AND name MATCHES "^terminal/" AND EXISTS "${SOURCE_DIR}/${name}")
     set(found "${name}")
   elseif(EXISTS "${SOURCE_DIR}/tool/${name}" AND NOT IS_DIRECTORY "${SOURCE_DIR}/tool/${name}")
     set(found "tool/${name}")
