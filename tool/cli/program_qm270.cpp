@@ -2,7 +2,6 @@
 // port, with the same script, runner and texts as frmQM270.
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 #include <iostream>
 
 #include "base/localised_text.h"
@@ -40,24 +39,20 @@ std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, QM270Inp
     if (keyGiven) return UsageError("the data key is part of the reverse settings: give --reverse-port", kQM270Usage);
     return std::nullopt;
   }
-  QString port = parser.value("reverse-port");
-  if (!QRegularExpression("^[0-9]{1,5}$").match(port).hasMatch() || port.toInt() > kHighestReversePort) {
-    return UsageError("--reverse-port takes 0 to 9999", kQM270Usage);
-  }
+  // The reverse frames' one rule, with the XPort AR's highest port.
+  ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), kHighestReversePort);
+  if (!check.ok) return UsageError("--reverse-port takes 0 to 9999", kQM270Usage);
   in.reverseSettings = true;
-  in.reversePortText = port.toStdString();
+  in.reversePortText = check.port;
   in.staticLocalPort = parser.isSet("static-port");
   // The IP-only run sends no key and needs none.
   if (in.ipOnly && !keyGiven) return std::nullopt;
-  std::optional<KeySize> size = ParseKeyBits(parser.value("key-bits"));
-  if (!size) return UsageError("--key-bits takes 128, 192 or 256", kQM270Usage);
-  in.keySize = *size;
-  QString why;
-  std::optional<std::string> key = ReadKeyOption(parser, why);
-  if (!key) return UsageError(why, kQM270Usage);
   // A module set to AES with an empty or short key can never connect back.
-  if (std::optional<Message> wrong = CheckKeyLength(*key, in.keySize)) return Refused(*wrong);
-  in.key = *key;
+  int refused = 0;
+  std::optional<DataKey> key = ReadDataKey(parser, kQM270Usage, refused);
+  if (!key) return refused;
+  in.keySize = key->size;
+  in.key = key->key;
   return std::nullopt;
 }
 
