@@ -209,8 +209,8 @@ std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseC
   return std::nullopt;
 }
 
-bool ConfirmReverseOnConsole(const QCommandLineParser& parser) {
-  Question question = ReverseNetworkQuestion();
+bool ConfirmReverseOnConsole(const QCommandLineParser& parser, const std::string& device) {
+  Question question = ReverseNetworkQuestion(device);
   if (AskOnConsole(QString::fromStdString(question.title), QString::fromStdString(question.text), question.buttons,
                    parser.isSet("yes")) == Question::Answer::Yes) {
     return true;

@@ -113,8 +113,9 @@ void ApplyReverseChoice(const ReverseChoice& reverse, Inputs& in) {
   in.staticLocalPort = reverse.staticLocalPort;
 }
 // The reverse question, answered on the terminal or by --yes; false
-// (said on the terminal) when it was not confirmed.
-bool ConfirmReverseOnConsole(const QCommandLineParser& parser);
+// (said on the terminal) when it was not confirmed. device names the board
+// in the question.
+bool ConfirmReverseOnConsole(const QCommandLineParser& parser, const std::string& device = "PELLAR");
 
 // How a board's run ends on the terminal.
 struct RunReport {

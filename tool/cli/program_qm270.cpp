@@ -106,14 +106,7 @@ int ProgramQM270(const QStringList& arguments) {
   QM270Inputs in;
   if (std::optional<int> refused = ReadOptions(parser, in)) return *refused;
 
-  if (in.reverseSettings) {
-    Question reverse = QM270ReverseQuestion();
-    if (AskOnConsole(QString::fromStdString(reverse.title), QString::fromStdString(reverse.text), reverse.buttons,
-                     parser.isSet("yes")) != Question::Answer::Yes) {
-      std::cerr << reverse.title << ": not confirmed; nothing was sent to the device.\n";
-      return kExitCancelled;
-    }
-  }
+  if (in.reverseSettings && !ConfirmReverseOnConsole(parser, "QM270")) return kExitCancelled;
   return RunProgramScript(parser, [in](Dialogue& d) { return RunQM270(d, in); }, {kQM270RunLabel, QM270EndMessage});
 }
 

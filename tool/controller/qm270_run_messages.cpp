@@ -4,17 +4,6 @@
 
 namespace dorvane {
 
-Question QM270ReverseQuestion() {
-  return {"Reverse Network Settings",
-          "This QM270 will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
-          Question::Icon::Question, Question::Buttons::YesNoDefaultNo};
-}
-
-Question QM270ClearReverseQuestion() {
-  return {"Clear Reverse Network Settings", "Do you want to clear the Reverse Network Settings?",
-          Question::Icon::Question, Question::Buttons::YesNoDefaultNo};
-}
-
 Message QM270EndMessage(const RunOutcome& outcome) {
   using Kind = RunOutcome::Kind;
   switch (outcome.kind) {

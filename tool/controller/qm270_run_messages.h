@@ -12,11 +12,6 @@ namespace dorvane {
 // The procedure label of a QM270 run's error report.
 inline constexpr const char* kQM270RunLabel = "QM270 Program";
 
-// The reverse-network question and, after a No, the question whether to
-// clear the settings.
-Question QM270ReverseQuestion();
-Question QM270ClearReverseQuestion();
-
 // The message a run ends with; none for a run-time error (the error report
 // says it) and for a refused key (the window's key check said it).
 Message QM270EndMessage(const RunOutcome& outcome);

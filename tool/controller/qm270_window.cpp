@@ -115,7 +115,11 @@ void QM270Window::OnReverseSaved() {
 void QM270Window::OnProgram() {
   if (RunActive() || Unloading()) return;
   TrapRunError([this] {
-    if (m_ui->fraReverseNetwork->IsSaved() && !ConfirmReverseNetwork()) return;
+    if (!m_ui->fraReverseNetwork->ConfirmRun("QM270")) {
+      // The installer may have cleared the settings: no key for a run without them.
+      if (!m_ui->fraReverseNetwork->IsSaved()) ShowKeyControls(false);
+      return;
+    }
     // A reverse run would set the module to AES with whatever key is in the
     // box; an empty or short one can never match the host's.
     if (m_ui->fraReverseNetwork->IsSaved() && !m_ui->chkIPOnly->isChecked() && !m_ui->keyEncryption->CheckKey()) {
@@ -126,18 +130,6 @@ void QM270Window::OnProgram() {
     QM270Inputs inputs = Inputs();
     StartRun([inputs](Dialogue& dialogue) { return RunQM270(dialogue, inputs); });
   });
-}
-
-bool QM270Window::ConfirmReverseNetwork() {
-  auto ask = [this](const Question& q) {
-    return AskInstaller(this, QString::fromStdString(q.title), QString::fromStdString(q.text), q.icon, q.buttons);
-  };
-  if (ask(QM270ReverseQuestion()) == Question::Answer::Yes) return true;
-  if (ask(QM270ClearReverseQuestion()) == Question::Answer::Yes) {
-    m_ui->fraReverseNetwork->Clear();
-    ShowKeyControls(false);
-  }
-  return false;
 }
 
 Message QM270Window::EndMessage(const RunOutcome& outcome) const { return QM270EndMessage(outcome); }

@@ -41,8 +41,6 @@ class QM270Window : public ProgrammingWindow {
  private:
   void Load();
   void OnProgram();
-  // The reverse question, and the clear question after a No. True: go on.
-  bool ConfirmReverseNetwork();
   // After the reverse frame's Save: the key controls and the baud list
   // shown, or hidden for the IP-only run, the key emptied either way.
   void OnReverseSaved();

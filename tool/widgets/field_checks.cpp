@@ -103,9 +103,9 @@ ReversePortCheck CheckReversePort(const std::string& portText, int highestPort) 
   return check;
 }
 
-Question ReverseNetworkQuestion() {
+Question ReverseNetworkQuestion(const std::string& device) {
   return {"Reverse Network Settings",
-          "This PELLAR will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
+          "This " + device + " will be programmed as Reverse Network Settings\r\n\r\nDo you wish to continue?",
           Question::Icon::Question, Question::Buttons::YesNoDefaultNo};
 }
 

@@ -59,8 +59,9 @@ struct ReversePortCheck {
 ReversePortCheck CheckReversePort(const std::string& portText, int highestPort);
 
 // The questions a run with saved reverse settings asks first, and the one
-// after a No; either way that run then stops.
-Question ReverseNetworkQuestion();
+// after a No; either way that run then stops. device names the board in the
+// question ("PELLAR", "QM270").
+Question ReverseNetworkQuestion(const std::string& device = "PELLAR");
 Question ClearReverseNetworkQuestion();
 
 // The data encryption key's sizes, in the order of the window's options.

@@ -48,13 +48,13 @@ void ReverseNetworkFrame::Clear() {
   m_port->setText("0");
 }
 
-bool ReverseNetworkFrame::ConfirmRun() {
+bool ReverseNetworkFrame::ConfirmRun(const std::string& device) {
   if (!IsSaved()) return true;
   auto ask = [this](const Question& question) {
     return AskInstaller(window(), QString::fromStdString(question.title), QString::fromStdString(question.text),
                         question.icon, question.buttons);
   };
-  if (ask(ReverseNetworkQuestion()) == Question::Answer::Yes) return true;
+  if (ask(ReverseNetworkQuestion(device)) == Question::Answer::Yes) return true;
   if (ask(ClearReverseNetworkQuestion()) == Question::Answer::Yes) Clear();
   return false;
 }

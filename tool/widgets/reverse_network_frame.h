@@ -7,6 +7,7 @@
 // cmdSaveDefaultReverseNetworkPort, lblReverseNetworkPort).
 
 #include <QString>
+#include <string>
 
 #include "widgets/settings_frame.h"
 
@@ -37,8 +38,8 @@ class ReverseNetworkFrame : public SettingsFrame {
 
   // The start of a run with saved settings: the reverse question, and after
   // a No the clear question (Yes clears). True: the run goes on; without
-  // saved settings nothing is asked.
-  bool ConfirmRun();
+  // saved settings nothing is asked. device names the board in the question.
+  bool ConfirmRun(const std::string& device = "PELLAR");
 
   QString PortText() const;  // as typed
   bool StaticLocalPort() const;
