@@ -1,6 +1,6 @@
 #pragma once
-// The messages that end a QM270 run, shared by frmQM270 and pellarctl so
-// both say exactly the same.
+// The messages that end a QM270 or QM270 Rev. B run, shared by the windows
+// and pellarctl so both say exactly the same.
 
 #include <string>
 
@@ -9,11 +9,13 @@
 
 namespace dorvane {
 
-// The procedure label of a QM270 run's error report.
+// The procedure labels of the runs' error reports.
 inline constexpr const char* kQM270RunLabel = "QM270 Program";
+inline constexpr const char* kQM270XPicoRunLabel = "QM270 Rev. B Program";
 
 // The message a run ends with; none for a run-time error (the error report
 // says it) and for a refused key (the window's key check said it).
 Message QM270EndMessage(const RunOutcome& outcome);
+Message QM270XPicoEndMessage(const RunOutcome& outcome);
 
 }  // namespace dorvane

@@ -30,7 +30,9 @@ class QM270Script {
     d.OpenSerialLink(in.comPort, in.serialDevice);
     // The module's only sign of life at boot is a "!" of its own.
     WakeUp bootCatch{"!", "Waiting for QM270 Reset or Power Cycle",
-                     [this] { return d.Transcript().find('!') != std::string::npos; }};
+                     [this] { return d.Transcript().find('!') != std::string::npos; },
+                     false,
+                     false};
     if (AwaitWakeUp(d, bootCatch) == WakeOutcome::Cancelled) {
       d.ClearEscape();
       d.CloseLink();

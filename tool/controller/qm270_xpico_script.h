@@ -24,8 +24,7 @@ inline constexpr std::array<const char*, 5> kXPicoRecordLines = {
     ":200000100500000000000000000000000000000000000000000000000000000000000000CB",
     ":200020100000000000000000000000000000000000000000000000000000000000000000B0",
     ":20004010000000000000000000000000000000000000000000000000000000000000000090",
-    ":1E00601000000000000000000000000000000000000000000000000000000000000072",
-    ":00000001FF"};
+    ":1E00601000000000000000000000000000000000000000000000000000000000000072", ":00000001FF"};
 
 struct QM270XPicoInputs {
   std::string deviceAddress = "000.000.000.000";  // A: three digits per field
@@ -35,11 +34,11 @@ struct QM270XPicoInputs {
   // The device the COM entry opens instead of the mapped one (pellarctl's
   // serial:PATH); empty: the mapped one.
   std::string serialDevice;
-  std::string baudText = "115200";  // S: "57600" or "115200"
-  int ethernetIndex = 0;            // position in the Ethernet list, 0..4
-  bool disable77FE = true;          // chk77FE
-  bool defaultOnly = false;         // chkDefaultOnly: server address settings only
-  bool reverseSettings = false;     // ReverseSettings
+  std::string baudText = "115200";    // S: "57600" or "115200"
+  int ethernetIndex = 0;              // position in the Ethernet list, 0..4
+  bool disable77FE = true;            // chk77FE
+  bool defaultOnly = false;           // chkDefaultOnly: server address settings only
+  bool reverseSettings = false;       // ReverseSettings
   std::string reversePortText = "0";  // P: as saved
   bool staticLocalPort = false;       // optLocalPort(0); otherwise dynamic
   std::optional<KeySize> keySize;     // none: "No Encryption"

@@ -16,19 +16,25 @@ bool CompletedAfter(std::string_view text, std::size_t from, std::string_view pa
   return text.find(part, from >= part.size() ? from - part.size() + 1 : 0) != std::string_view::npos;
 }
 
-// The first version of the ladder found raises its flag and every lower
-// one; none of them lowers only AtLeastV6_5.
-void ApplyVersionLadder(std::string_view text, RunValues& values) {
-  static constexpr std::array<std::string_view, kVersionFlagCount> kVersions = {
-      "Software version V6.5.0.", "Software version V6.6.0.", "Software version V6.7.0.",
-      "Software version V6.8.0.", "Software version V6.9.0.", "Software version V6.10.0."};
-  for (std::size_t i = 0; i < kVersions.size(); ++i) {
+constexpr std::array<std::string_view, kVersionFlagCount> kVersions = {
+    "Software version V6.5.0.", "Software version V6.6.0.", "Software version V6.7.0.",
+    "Software version V6.8.0.", "Software version V6.9.0.", "Software version V6.10.0."};
+
+// The first version of the ladder from `lowest` up that is in the text
+// raises its flag and every one down to `lowest`; false when none is.
+bool RaiseVersionLadder(std::string_view text, RunValues& values, std::size_t lowest) {
+  for (std::size_t i = lowest; i < kVersions.size(); ++i) {
     if (Contains(text, kVersions[i])) {
-      for (std::size_t lower = 0; lower <= i; ++lower) values.AtLeast[lower] = true;
-      return;
+      for (std::size_t lower = lowest; lower <= i; ++lower) values.AtLeast[lower] = true;
+      return true;
     }
   }
-  values.AtLeastV6_5() = false;
+  return false;
+}
+
+// None of the ladder's versions lowers only AtLeastV6_5.
+void ApplyVersionLadder(std::string_view text, RunValues& values) {
+  if (!RaiseVersionLadder(text, values, 0)) values.AtLeastV6_5() = false;
 }
 
 // The first "Software version" whose 26 characters reach past `from`: an
@@ -45,9 +51,15 @@ void ScanChipVersion(std::string_view text, std::size_t from, RunValues& values,
 
 }  // namespace
 
-BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values) {
+BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values, SerialBannerRule rule) {
   BannerScanResult result;
-  if (Contains(transcript, kOldSetupPrompt)) {
+  if (rule == SerialBannerRule::XPico) {
+    if (Contains(transcript, kNewSetupPrompt) && Contains(transcript, kXPicoName)) {
+      result.promptSeen = true;
+      constexpr std::size_t kV6_8 = 3;
+      RaiseVersionLadder(transcript, values, kV6_8);
+    }
+  } else if (Contains(transcript, kOldSetupPrompt)) {
     result.promptSeen = true;
     values.NewSetupPrompt = false;
   } else if (Contains(transcript, kNewSetupPrompt)) {

@@ -14,16 +14,29 @@ inline constexpr std::string_view kNewSetupPrompt = "Press Enter for Setup Mode"
 inline constexpr std::string_view kParametersStored = "Parameters stored";
 inline constexpr std::string_view kSoftwareVersion = "Software version";
 inline constexpr std::size_t kChipVersionLength = 26;
+inline constexpr std::string_view kXPicoName = "XPICO";
+
+// What the serial receive handler takes for the module's setup prompt.
+enum class SerialBannerRule {
+  // The PELLAR boards' modules: either prompt; the new one brings the
+  // firmware ladder 6.5 .. 6.10, and without a version 6.5 is lowered.
+  SetupPrompt,
+  // The QM270 Rev. B's XPico: only the new prompt together with its name;
+  // the version raises 6.8 .. 6.10 and nothing is ever lowered, so a
+  // banner read earlier in the run keeps its flags.
+  XPico,
+};
 
 struct BannerScanResult {
-  bool promptSeen = false;          // a setup prompt is in the text
-  bool chipVersionFound = false;    // "Software version" is in the text
-  std::string chipVersionLabel;     // what lblChipVersion shows (blank: empty)
-  bool parametersStored = false;    // network only: the save was confirmed
+  bool promptSeen = false;        // a setup prompt is in the text
+  bool chipVersionFound = false;  // "Software version" is in the text
+  std::string chipVersionLabel;   // what lblChipVersion shows (blank: empty)
+  bool parametersStored = false;  // network only: the save was confirmed
 };
 
 // Serial receive handler: tests the whole transcript received so far.
-BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values);
+BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values,
+                                      SerialBannerRule rule = SerialBannerRule::SetupPrompt);
 
 // Network data handler. TCP hands the banner over in whatever segments the
 // network made of it, so each arrival is tested together with everything

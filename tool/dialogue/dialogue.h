@@ -12,6 +12,7 @@
 
 #include "base/localised_text.h"
 #include "base/timing_settings.h"
+#include "dialogue/banner_scan.h"
 #include "dialogue/progress.h"
 #include "platform/command_outcome.h"
 
@@ -122,6 +123,10 @@ class Dialogue {
   // raises ends the wait under way at once. Empty: nobody watches.
   using ArrivalWatcher = std::function<void(std::string_view chunk)>;
   void WatchNetworkArrivals(ArrivalWatcher watcher) { m_arrivalWatcher = std::move(watcher); }
+  // What the serial receive handler takes for the module's prompt; the
+  // boards' setup prompts unless the run says otherwise before it opens
+  // the link.
+  void UseSerialBannerRule(SerialBannerRule rule) { m_serialBannerRule = rule; }
 
   // --- settings and platform ---
   // The stored timing values are read anew at every use, in the language
@@ -149,6 +154,7 @@ class Dialogue {
     m_settings = std::move(settings);
     m_languageOffset = languageOffset;
   }
+  SerialBannerRule BannerRule() const { return m_serialBannerRule; }
   void NetworkArrived(std::string_view chunk) {
     if (m_arrivalWatcher) m_arrivalWatcher(chunk);
   }
@@ -157,6 +163,7 @@ class Dialogue {
   SettingReader m_settings;  // none: every pause at its default
   int m_languageOffset = kEnglishOffset;
   ArrivalWatcher m_arrivalWatcher;
+  SerialBannerRule m_serialBannerRule = SerialBannerRule::SetupPrompt;
 };
 
 }  // namespace dorvane

@@ -6,7 +6,8 @@
 namespace dorvane {
 
 WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule) {
-  return AwaitWakeUp(dialogue, {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); }, pellar2ThresholdRule});
+  return AwaitWakeUp(dialogue,
+                     {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); }, pellar2ThresholdRule});
 }
 
 WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
@@ -22,7 +23,7 @@ WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
       dialogue.Send(wakeUp.keystroke);
       dialogue.WaitSeconds(dialogue.KeystrokePause());
     }
-    trailingBlank = !trailingBlank;
+    trailingBlank = !trailingBlank || !wakeUp.statusAlternates;
     dialogue.Status(trailingBlank ? status + " " : status);
     dialogue.Yield();
     if (wakeUp.pellar2ThresholdRule) dialogue.SetReceiveThreshold(1);

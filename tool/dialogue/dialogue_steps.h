@@ -36,6 +36,10 @@ struct WakeUp {
   std::string status;
   std::function<bool()> answered;
   bool pellar2ThresholdRule = false;
+  // The status alternates with and without a trailing blank (the boards);
+  // otherwise it keeps the trailing blank from the first cycle's end on
+  // (the controllers).
+  bool statusAlternates = true;
 };
 WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp);
 
@@ -63,10 +67,9 @@ void SendAnswer(Dialogue& dialogue, std::string_view answer, double pause, Secre
 // The subnet-mask and baud-rate lists every programming window offers, and
 // the module's answer for a mask: the number of host bits.
 inline constexpr std::array<const char*, 17> kSubnetMasks = {
-    "255.255.255.000", "255.255.000.000", "255.000.000.000", "255.128.000.000", "255.255.248.000",
-    "255.255.252.000", "255.255.254.000", "255.255.255.128", "255.255.255.192", "255.255.255.224",
-    "255.255.255.240", "255.255.255.248", "255.255.255.252", "255.255.240.000", "255.255.224.000",
-    "255.255.192.000", "255.255.128.000"};
+    "255.255.255.000", "255.255.000.000", "255.000.000.000", "255.128.000.000", "255.255.248.000", "255.255.252.000",
+    "255.255.254.000", "255.255.255.128", "255.255.255.192", "255.255.255.224", "255.255.255.240", "255.255.255.248",
+    "255.255.255.252", "255.255.240.000", "255.255.224.000", "255.255.192.000", "255.255.128.000"};
 
 // The serial rates of a board's channel. Windows that offer fewer start
 // their list further down; the last rates are always there.

@@ -201,7 +201,7 @@ void LiveDialogue::ReadSerial() {
   std::string text = chunk.toStdString();
   m_log.Received(Elapsed(), text);
   m_transcript += text;
-  BannerScanResult scan = ScanSerialTranscript(m_transcript, m_values);
+  BannerScanResult scan = ScanSerialTranscript(m_transcript, m_values, BannerRule());
   if (scan.promptSeen) m_promptSeen = true;
   if (scan.chipVersionFound) emit ChipVersionChanged(QString::fromLatin1(scan.chipVersionLabel.c_str()));
 }

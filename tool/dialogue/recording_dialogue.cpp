@@ -36,7 +36,7 @@ void RecordingDialogue::DeliverSerial(const std::string& bytes) {
   m_transcript += m_pendingSerial;
   log.Received(m_now, m_pendingSerial);
   m_pendingSerial.clear();
-  BannerScanResult scan = ScanSerialTranscript(m_transcript, m_values);
+  BannerScanResult scan = ScanSerialTranscript(m_transcript, m_values, BannerRule());
   if (scan.promptSeen) m_promptSeen = true;
   if (scan.chipVersionFound) m_chipVersionLabel = scan.chipVersionLabel;
 }

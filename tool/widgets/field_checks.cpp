@@ -123,6 +123,8 @@ int KeyLength(KeySize size) {
   return 32;
 }
 
+std::string KeyBitsText(KeySize size) { return std::to_string(KeyLength(size) * 4); }
+
 std::string KeyTooltip(KeySize size) { return std::to_string(KeyLength(size)) + "-Hexadecimal (0-9, A-F)"; }
 
 std::optional<Message> CheckKeyLength(const std::string& key, KeySize size) {

@@ -70,6 +70,9 @@ enum class KeySize { Bits128, Bits192, Bits256 };
 // The hexadecimal digits a key of this size has: 32, 48 or 64.
 int KeyLength(KeySize size);
 
+// The size as the modules' menus take it: "128", "192" or "256".
+std::string KeyBitsText(KeySize size);
+
 // "32-Hexadecimal (0-9, A-F)": the key box's tooltip for the size.
 std::string KeyTooltip(KeySize size);
 
