@@ -53,7 +53,7 @@ class PellarSetupScript {
   // first, and each acceptance leaves a record in the system's log.
   bool AcceptDisclaimer() {
     Question disclaimer{kDisclaimerTitle, kDisclaimerText, Question::Icon::Exclamation,
-                        Question::Buttons::YesNoDefaultNo};
+                         Question::Buttons::YesNoDefaultNo};
     if (d.Ask(disclaimer) != Question::Answer::Yes) return false;
     d.WriteApplicationLog(kDisclaimerLogText);
     return true;
@@ -111,42 +111,42 @@ class PellarSetupScript {
   }
 
   void Script() {
-    AnswerCR("0");  // 1
+    AnswerCR("0");                                          // 1
     d.Status("IP Settings");
     for (int f = 0; f < 4; ++f) AnswerCR(Field(in.deviceAddress, f));  // 2-5
     d.Status("IP Gateway");
-    Answer("Y");                                                 // 6
-    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.gateway, f));  // 7-10
+    Answer("Y");                                            // 6
+    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.gateway, f));        // 7-10
     d.Status("Network Settings");
-    AnswerCR(v.HostBitsText());  // 11
+    AnswerCR(v.HostBitsText());                             // 11
     if (in.defaultOnly) v.RaiseAllFirmwareFlags();
-    if (v.AtLeastV6_6()) Answer("N");                                                                 // 12
-    Answer("N");                                                                                      // 13
+    if (v.AtLeastV6_6()) Answer("N");                       // 12
+    Answer("N");                                            // 13
     if (in.deviceAddress == "000.000.000.000" || in.deviceAddress == "000.000.001.000") Answer("N");  // 14
-    if (v.AtLeastV6_8()) Answer("N");                                                                 // 15
+    if (v.AtLeastV6_8()) Answer("N");                       // 15
     if (network) d.Status("Device Server Port Settings");
     if (enc && !network) d.Status("Channel 1 Configuration");
-    BackToMenu();  // 16
+    BackToMenu();                                           // 16
     if (!in.defaultOnly) {
       ChannelSettings();
       EthernetSettings();
       SecuritySettings();
     }
-    BackToMenu();   // 57
-    d.Send("9\r");  // 58
+    BackToMenu();                                           // 57
+    d.Send("9\r");                                          // 58
     d.Progress({ProgressKind::Full});
   }
 
   void ChannelSettings() {
     if (!network && !enc) d.Status("Channel 1 Configuration");
-    AnswerCR("1");  // 17
+    AnswerCR("1");                                          // 17
     d.Status("Baud Rate");
-    AnswerCR(in.vraLinkSaved ? "38400" : in.baudText);  // 18
-    AnswerCR("4C");                                     // 19
+    AnswerCR(in.vraLinkSaved ? "38400" : in.baudText);     // 18
+    AnswerCR("4C");                                         // 19
     d.Status("Flow Control");
-    AnswerCR("00");  // 20
+    AnswerCR("00");                                         // 20
     d.Status("Port Number");
-    if (!in.vraLinkSaved && Reverse()) {  // 21
+    if (!in.vraLinkSaved && Reverse()) {                    // 21
       AnswerCR(enc->staticLocalPort ? enc->reversePortText : "0");
     } else {
       AnswerCR("3001");
@@ -154,29 +154,29 @@ class PellarSetupScript {
     d.Status("Connection Mode");
     AnswerCR(in.vraLinkSaved ? "C5" : Reverse() ? "06" : "C0");  // 22
     if (network || v.NewSetupPrompt) d.Status("Send Modem Mode");
-    if (v.NewSetupPrompt) Answer("Y");  // 23
+    if (v.NewSetupPrompt) Answer("Y");                      // 23
     if (v.NewSetupPrompt && v.AtLeastV6_5()) {
       d.Status("Show IP addr after 'RING'");
-      Answer("N");  // 24
+      Answer("N");                                          // 24
     }
     if (v.NewSetupPrompt) {
       d.Status("Auto increment source port");
-      Answer("N");  // 25
+      Answer("N");                                          // 25
     }
     d.Status("General Port Settings");
     for (int f = 0; f < 4; ++f) AnswerCR(in.vraLinkSaved ? Field(in.remoteAddress, f) : "000");  // 26-29
-    AnswerCR(in.vraLinkSaved ? in.remotePortText : Reverse() ? enc->reversePortText : "0");      // 30
-    for (const char* answer : {"00", "80", "01", "15", "00", "00", "00"}) AnswerCR(answer);      // 31-37
-    BackToMenu();                                                                                // 38
+    AnswerCR(in.vraLinkSaved ? in.remotePortText : Reverse() ? enc->reversePortText : "0");  // 30
+    for (const char* answer : {"00", "80", "01", "15", "00", "00", "00"}) AnswerCR(answer);  // 31-37
+    BackToMenu();                                           // 38
   }
 
   void EthernetSettings() {
     if (v.NewSetupPrompt) {
       if (!network) d.ClearTranscript();
       d.Status("Ethernet Configuration");
-      AnswerCR("5");                            // 39
-      for (int i = 0; i < 4; ++i) Answer(kCR);  // 40-43
-      if (v.AtLeastV6_8()) {                    // 44
+      AnswerCR("5");                                        // 39
+      for (int i = 0; i < 4; ++i) Answer(kCR);              // 40-43
+      if (v.AtLeastV6_8()) {                                // 44
         for (int i = 0; i < 4; ++i) Answer(kCR);
         AnswerCR("512");
         Answer(kCR);
@@ -189,7 +189,7 @@ class PellarSetupScript {
       }
       AnswerCR(in.ethernetIndex == 0 ? "0" : std::to_string(in.ethernetIndex + 1));  // 45
     }
-    BackToMenu();  // 46
+    BackToMenu();                                           // 46
   }
 
   void SecuritySettings() {
@@ -200,11 +200,11 @@ class PellarSetupScript {
     };
     if (!network) d.ClearTranscript();
     d.Status("Security Options ");
-    Answer(std::string("6") + kCR);  // 47
-    next("Y");                       // 48
-    next("N");                       // 49
-    next("N");                       // 50
-    if (in.disable77FE) {            // 51
+    Answer(std::string("6") + kCR);                         // 47
+    next("Y");                                              // 48
+    next("N");                                              // 49
+    next("N");                                              // 50
+    if (in.disable77FE) {                                   // 51
       next("Y");
     } else if (v.AtLeastV6_10()) {
       next("N");
@@ -212,19 +212,19 @@ class PellarSetupScript {
     } else {
       next("N");
     }
-    next("Y");                        // 52
-    if (v.NewSetupPrompt) next("Y");  // 53
-    next("Y");                        // 54
+    next("Y");                                              // 52
+    if (v.NewSetupPrompt) next("Y");                        // 53
+    next("Y");                                              // 54
     if (enc) EncryptionSettings();
-    next("N");  // 55
-    next("Y");  // 56
+    next("N");                                              // 55
+    next("Y");                                              // 56
   }
 
   void EncryptionSettings() {
     d.Status("Security Options Encryption");
-    Answer("Y");                          // E1
+    Answer("Y");                                            // E1
     AnswerCR(KeyBitsText(enc->keySize));  // E2
-    Answer("Y");                          // E3
+    Answer("Y");                                            // E3
     d.Status("Security Options Encryption Key");
     for (std::size_t at = 0; at < enc->key.size(); at += 2) {  // E4
       if (!network) d.ClearTranscript();
@@ -273,7 +273,8 @@ const char* const kDisclaimerText =
     "By programming your Encrypted PELLAR Device over the network, you are aware that the Encryption Keys are sent in "
     "plain text over the network connection.  Please ensure that you have a secure connection to your Encrypted "
     "PELLAR device and/or a direct network connection to the Encrypted PELLAR.\r\n\r\nDo you wish to continue?";
-const char* const kDisclaimerLogText = "User Accepted Dorvane Disclaimer PELLAR6 Programming via Network Connection ";
+const char* const kDisclaimerLogText =
+    "User Accepted Dorvane Disclaimer PELLAR6 Programming via Network Connection ";
 
 std::string PortListText(int portIndex) {
   if (portIndex == kPortViaArp) return LoadText(1125) + " via ARP request";
@@ -298,8 +299,6 @@ RunOutcome RunPellar2(Dialogue& dialogue, const Pellar2Inputs& in) {
   return PellarSetupScript(dialogue, in, nullptr).Run();
 }
 
-RunOutcome RunPellar6(Dialogue& dialogue, const Pellar6Inputs& in) {
-  return PellarSetupScript(dialogue, in, &in).Run();
-}
+RunOutcome RunPellar6(Dialogue& dialogue, const Pellar6Inputs& in) { return PellarSetupScript(dialogue, in, &in).Run(); }
 
 }  // namespace dorvane

@@ -68,76 +68,76 @@ class WirelessSetupScript {
   bool Reverse() const { return enc && enc->reverseNetworkSaved; }
 
   void Script() {
-    Line("1");  // 1
+    Line("1");                                                          // 1
     d.Status("IP Settings");
     d.Yield();
     d.WaitSeconds(2);
-    for (int f = 0; f < 4; ++f) Line(Field(in.deviceAddress, f));  // 2
+    for (int f = 0; f < 4; ++f) Line(Field(in.deviceAddress, f));       // 2
     d.Status("IP Gateway");
-    Key("Y");                                                // 3
-    for (int f = 0; f < 4; ++f) Line(Field(in.gateway, f));  // 4
+    Key("Y");                                                           // 3
+    for (int f = 0; f < 4; ++f) Line(Field(in.gateway, f));             // 4
     d.Status("Network Settings");
-    Line(v.HostBitsText());                                                                        // 5
-    Key("N");                                                                                      // 6
+    Line(v.HostBitsText());                                             // 5
+    Key("N");                                                           // 6
     if (in.deviceAddress == "000.000.000.000" || in.deviceAddress == "000.000.001.000") Key("N");  // 7
-    if (v.AtLeastV6_8()) Key("N");                                                                 // 8
+    if (v.AtLeastV6_8()) Key("N");                                      // 8
     if (!in.defaultOnly) {
       ChannelSettings();
       WlanSettings();
       EthernetSettings();
       SecuritySettings();
     }
-    d.Send("9\r");  // 38
+    d.Send("9\r");                                                      // 38
     d.Progress({ProgressKind::Full});
   }
 
   void ChannelSettings() {
-    Line("1");  // 9
+    Line("1");                                                          // 9
     d.Status("Baud Rate");
-    Line(in.baudText);  // 10
-    Line("4C");         // 11
+    Line(in.baudText);                                                  // 10
+    Line("4C");                                                         // 11
     d.Status("Flow Control");
-    Line("00");  // 12
+    Line("00");                                                         // 12
     d.Status("Port Number");
-    if (Reverse()) {  // 13
+    if (Reverse()) {                                                    // 13
       Line(enc->staticLocalPort ? enc->reversePortText : "0");
     } else {
       Line("3001");
     }
     d.Status("Connection Mode");
-    Line(Reverse() ? "06" : "C0");  // 14
+    Line(Reverse() ? "06" : "C0");                                      // 14
     if (v.NewSetupPrompt) {
       d.Status("Send Modem Mode");
-      Key("Y");  // 15
+      Key("Y");                                                         // 15
     }
     if (v.NewSetupPrompt && v.AtLeastV6_5()) {
       d.Status("Show IP addr after 'RING'");
-      Key("N");  // 16
+      Key("N");                                                         // 16
     }
     if (v.NewSetupPrompt) {
       d.Status("Auto increment source port");
-      Key("N");  // 17
+      Key("N");                                                         // 17
     }
     d.Status("General Port Settings");
-    for (int f = 0; f < 4; ++f) Line("000");                                       // 18
-    Line(Reverse() ? enc->reversePortText : "0");                                  // 19
+    for (int f = 0; f < 4; ++f) Line("000");                            // 18
+    Line(Reverse() ? enc->reversePortText : "0");                       // 19
     for (const char* answer : {"00", "80", "01", "15", "00", "00"}) Line(answer);  // 20
     Line("00", true);
   }
 
   void WlanSettings() {
     d.Status("WLAN Settings");
-    Line("4");                                                                  // 21
-    Line(Position(static_cast<int>(in.topology)));                              // 22
-    Line(in.networkName);                                                       // 23
-    if (in.topology == Topology::Adhoc) Line(in.channelText);                   // 24
-    Line(Position(static_cast<int>(in.suite)));                                 // 25
-    if (in.suite == Suite::WEP) WriteWEPSecurity();                             // 26
+    Line("4");                                                          // 21
+    Line(Position(static_cast<int>(in.topology)));                      // 22
+    Line(in.networkName);                                               // 23
+    if (in.topology == Topology::Adhoc) Line(in.channelText);           // 24
+    Line(Position(static_cast<int>(in.suite)));                         // 25
+    if (in.suite == Suite::WEP) WriteWEPSecurity();                     // 26
     if (in.suite == Suite::WPA || in.suite == Suite::WPA2) WriteWPASecurity();  // 27
-    Line(Position(in.txRateModeIndex));                                         // 28
+    Line(Position(in.txRateModeIndex));                                 // 28
     // The encrypted board's module keeps its transcript across these rows.
-    Line(Position(in.txRateIndex), !enc);                          // 29
-    if (in.topology == Topology::Infrastructure) Line("N", !enc);  // 30
+    Line(Position(in.txRateIndex), !enc);                               // 29
+    if (in.topology == Topology::Infrastructure) Line("N", !enc);       // 30
   }
 
   void WriteKeyChange(std::size_t hexPairs) {
@@ -172,28 +172,28 @@ class WirelessSetupScript {
 
   void EthernetSettings() {
     d.Status("Ethernet Configuration");
-    Line("5");                                                                 // 31
-    for (int i = 0; i < 8; ++i) Line("");                                      // 32
+    Line("5");                                                          // 31
+    for (int i = 0; i < 8; ++i) Line("");                               // 32
     Line(in.ethernetIndex == 0 ? "0" : std::to_string(in.ethernetIndex + 1));  // 33
   }
 
   void SecuritySettings() {
     d.Status("Security Options ");
-    Line("6");                                                         // 34
-    for (const char* answer : {"Y", "N", "N", "Y", "Y"}) Key(answer);  // 35
-    if (v.NewSetupPrompt) Key("Y");                                    // 36
+    Line("6");                                                          // 34
+    for (const char* answer : {"Y", "N", "N", "Y", "Y"}) Key(answer);   // 35
+    if (v.NewSetupPrompt) Key("Y");                                     // 36
     if (!enc) {
-      for (const char* answer : {"Y", "N", "Y"}) Key(answer);  // 37
+      for (const char* answer : {"Y", "N", "Y"}) Key(answer);           // 37
       return;
     }
-    Key("Y");  // 37a
+    Key("Y");                                                           // 37a
     d.Status("Security Options Data Encryption");
-    Key("Y");                         // 37b
-    Line(KeyBitsText(enc->keySize));  // 37c
-    Key("Y");                         // 37d
+    Key("Y");                                                           // 37b
+    Line(KeyBitsText(enc->keySize));             // 37c
+    Key("Y");                                                           // 37d
     d.Status("Security Options Data Encryption Key");
-    KeyPairs(enc->dataKey, enc->dataKey.size() / 2);  // 37e
-    Key("N");                                         // 37f
+    KeyPairs(enc->dataKey, enc->dataKey.size() / 2);                    // 37e
+    Key("N");                                                           // 37f
     Key("Y");
   }
 
