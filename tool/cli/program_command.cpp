@@ -11,8 +11,8 @@ namespace dorvane::cli {
 
 namespace {
 
-const std::array<const BoardCommand*, 5> kBoards = {&kPellar2Command, &kPellar6Command, &kWirelessCommand,
-                                                    &kWirelessEncryptedCommand, &kQM270Command};
+const std::array<const BoardCommand*, 6> kBoards = {&kPellar2Command,           &kPellar6Command, &kWirelessCommand,
+                                                    &kWirelessEncryptedCommand, &kQM270Command,   &kQM270XPicoCommand};
 
 const char* const kExitCodes =
     "\nExit codes: 0 configured, 1 run-time error, 2 bad options or input,\n"

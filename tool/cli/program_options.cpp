@@ -11,6 +11,7 @@
 #include "cli/run_console.h"
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_steps.h"
+#include "platform/serial_ports.h"
 
 namespace dorvane::cli {
 
@@ -85,12 +86,24 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
   return std::nullopt;
 }
 
-void AddServerOptions(QCommandLineParser& parser) {
+std::optional<int> ReadComPortOption(const QCommandLineParser& parser, const char* usage, const char* device,
+                                     LinkChoice& link) {
+  QString why;
+  std::optional<LinkChoice> choice = ParseLinkOption(parser.value("via"), false, why);
+  if (choice && choice->portIndex > platform::kComPortCount) {
+    why = QString("the %1 is programmed over a COM port only (comN or serial:PATH)").arg(device);
+  }
+  if (!choice || choice->portIndex > platform::kComPortCount) return UsageError(why, usage);
+  link = *choice;
+  return std::nullopt;
+}
+
+void AddServerOptions(QCommandLineParser& parser, const char* defaultBaud) {
   parser.addOptions({
       {"ip", "Address to assign.", "ADDRESS"},
       {"mask", "Subnet mask from the list.", "MASK", "255.255.255.000"},
       {"gateway", "Default gateway.", "ADDRESS"},
-      {"baud", "Serial rate of the board's channel.", "RATE", kDefaultBaudRate},
+      {"baud", "Serial rate of the board's channel.", "RATE", defaultBaud},
       {"ethernet", "Ethernet connection type, list index 0..4.", "N", "0"},
   });
 }
@@ -168,8 +181,10 @@ std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QStri
   return key.toStdString();
 }
 
-std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused) {
-  std::optional<KeySize> size = ParseKeyBits(parser.value("key-bits"));
+std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused,
+                                   const char* bitsWhenUnset) {
+  const bool unset = !parser.isSet("key-bits") && bitsWhenUnset;
+  std::optional<KeySize> size = ParseKeyBits(unset ? QString(bitsWhenUnset) : parser.value("key-bits"));
   if (!size) {
     refused = UsageError("--key-bits takes 128, 192 or 256", usage);
     return std::nullopt;

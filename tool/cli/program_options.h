@@ -13,6 +13,7 @@
 #include <string>
 
 #include "dialogue/dialogue_runner.h"
+#include "dialogue/dialogue_steps.h"
 #include "widgets/field_checks.h"
 
 namespace dorvane::cli {
@@ -31,8 +32,10 @@ extern const BoardCommand kPellar6Command;
 extern const BoardCommand kWirelessCommand;
 extern const BoardCommand kWirelessEncryptedCommand;
 
-// The QM270 controllers' XPort AR module (program_qm270.cpp).
+// The QM270 controllers' XPort AR module (program_qm270.cpp) and the
+// QM270 Rev. B's XPico (program_qm270b.cpp).
 extern const BoardCommand kQM270Command;
+extern const BoardCommand kQM270XPicoCommand;
 
 // "pellarctl program: WHY", the board's usage, exit 2.
 int UsageError(const QString& why, const char* usage);
@@ -55,6 +58,11 @@ struct LinkChoice {
 // comN, serial:PATH, net:ADDRESS (and "arp" when offered); nothing, with the
 // reason, otherwise.
 std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why);
+// --via for the controllers, which take a COM port only (comN or
+// serial:PATH): the entry and device into `link`. device names the
+// controller in the refusal. Nothing, or the exit code of a refusal.
+std::optional<int> ReadComPortOption(const QCommandLineParser& parser, const char* usage, const char* device,
+                                     LinkChoice& link);
 
 // --ip, --mask, --gateway, --baud and --ethernet, as every PELLAR window
 // checks them.
@@ -65,7 +73,7 @@ struct ServerChoice {
   std::string baudText;
   int ethernetIndex = 0;
 };
-void AddServerOptions(QCommandLineParser& parser);
+void AddServerOptions(QCommandLineParser& parser, const char* defaultBaud = kDefaultBaudRate);
 // lowestBaud: the board's lowest channel rate. Nothing, or the exit code of
 // a refusal.
 std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
@@ -91,7 +99,9 @@ struct DataKey {
   KeySize size = KeySize::Bits128;
   std::string key;
 };
-std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused);
+// bitsWhenUnset: the size a command takes when --key-bits is not given.
+std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused,
+                                   const char* bitsWhenUnset = nullptr);
 
 // --reverse-port N [--static-port], as every reverse-network frame takes
 // them.

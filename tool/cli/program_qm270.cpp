@@ -68,12 +68,10 @@ std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270Inputs& in
   if (mask < 0) return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", kQM270Usage);
   in.subnetText = kQM270SubnetMasks[static_cast<std::size_t>(mask)];
 
-  QString why;
-  std::optional<LinkChoice> link = ParseLinkOption(parser.value("via"), false, why);
-  if (link && link->portIndex > 16) why = "the QM270 is programmed over a COM port only (comN or serial:PATH)";
-  if (!link || link->portIndex > 16) return UsageError(why, kQM270Usage);
-  in.comPort = link->portIndex;
-  in.serialDevice = link->serialDevice;
+  LinkChoice link;
+  if (std::optional<int> refused = ReadComPortOption(parser, kQM270Usage, "QM270", link)) return refused;
+  in.comPort = link.portIndex;
+  in.serialDevice = link.serialDevice;
 
   QString baud = parser.value("baud");
   if (baud != kQM270BaudRates[0] && baud != kQM270BaudRates[1]) {
