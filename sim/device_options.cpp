@@ -37,14 +37,17 @@ const char kHelp[] =
     "  --udp-port N            discovery port (default 30718; 0 = any free port)\n"
     "\n"
     "Module:\n"
-    "  --kind pellar2|pellar6|wireless|wireless-encrypted|xport-ar\n"
+    "  --kind pellar2|pellar6|wireless|wireless-encrypted|xport-ar|xpico\n"
     "                          the module (default pellar2); pellar6 asks its\n"
     "                          security questions one by one, with the data key, and takes\n"
     "                          the answers strictly; the wireless boards' submenus close\n"
     "                          after their last question, and their WLAN menu (4) and\n"
     "                          security menu (wireless-encrypted: with the data key) take\n"
     "                          the answers strictly; xport-ar is the QM270's command line\n"
-    "                          (serial only: \"!\" boot catch, \"xyz\", \"show\", strict levels)\n"
+    "                          (serial only: \"!\" boot catch, \"xyz\", \"show\", strict levels);\n"
+    "                          xpico is the QM270 Rev. B's module (serial only: \"x\" wake-up,\n"
+    "                          \"M\" record mode ending in \"RS\" and a restart, CR setup menu\n"
+    "                          whose submenus take the answers strictly)\n"
     "  --banner new|old        \"Press Enter for Setup Mode\" (new, default) or\n"
     "                          \"Press Enter to go into Setup Mode\" (old)\n"
     "  --firmware TEXT         banner version, \"Software version TEXT.\" (default V6.10.0)\n"
@@ -66,7 +69,8 @@ const char kHelp[] =
     "                          reject:CMD (monitor mode: CMD answered with \"9>\") |\n"
     "                          slow-monitor:SECONDS (every monitor answer that much later) |\n"
     "                          short-show | no-product-info (xport-ar: a \"show\" answer under\n"
-    "                          7 characters, or one without the product lines);\n"
+    "                          7 characters, or one without the product lines) |\n"
+    "                          no-xpico (xpico: a banner without \"XPICO\");\n"
     "                          may repeat\n"
     "  --time-scale F          factor on every module delay and every SECONDS above\n"
     "                          (default DORVANE_TIME_SCALE, else 1)\n"
@@ -166,6 +170,10 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.noProductInfo = true;
     return true;
   }
+  if (name == "no-xpico" && !hasValue) {
+    modes.noXPico = true;
+    return true;
+  }
   if (name == "no-banner" && !hasValue) {
     modes.noBanner = true;
     return true;
@@ -218,8 +226,10 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot) {
     modes.slow = seconds;
     return true;
   }
-  whyNot = QString("unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
-                       "split-banner:N, no-save-confirm, reject:CMD, slow-monitor:SECONDS, short-show, no-product-info)")
+  whyNot = QString(
+               "unknown failure mode \"%1\" (no-banner, refuse-setup-port, close-after:N, garbage, slow:SECONDS, "
+               "split-banner:N, no-save-confirm, reject:CMD, slow-monitor:SECONDS, short-show, no-product-info, "
+               "no-xpico)")
                .arg(mode);
   return false;
 }
@@ -255,7 +265,8 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
              {"pellar6", ModuleKind::kEncryptedBoardSetupMenu},
              {"wireless", ModuleKind::kWirelessSetupMenu},
              {"wireless-encrypted", ModuleKind::kEncryptedWirelessSetupMenu},
-             {"xport-ar", ModuleKind::kXPortArCommandLine}};
+             {"xport-ar", ModuleKind::kXPortArCommandLine},
+             {"xpico", ModuleKind::kXPicoSetupMenu}};
          const auto kind = kinds.find(v);
          if (kind == kinds.end()) return false;
          o.kind = kind->second;

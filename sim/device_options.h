@@ -24,6 +24,7 @@ struct FailureModes {
   double slowMonitor = 0.0;       // module seconds before every monitor answer
   bool shortShow = false;         // XPort AR: "show" answered with fewer than 7 characters
   bool noProductInfo = false;     // XPort AR: "show" answered without the product lines
+  bool noXPico = false;           // XPico: a banner without "XPICO"
 };
 
 // Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).
@@ -34,13 +35,15 @@ bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot);
 // (PELLAR2) or with the encrypted board's strict security submenu (PELLAR6),
 // or the wireless boards' menu (PELLAR2W, PELLAR6W), whose submenus close
 // after their last question and whose WLAN and security submenus are
-// strict, or the QM270's XPort AR command line (xport-ar).
+// strict, or the QM270's XPort AR command line (xport-ar), or the QM270
+// Rev. B's XPico with its record mode and strict setup menu (xpico).
 enum class ModuleKind {
   kBoardSetupMenu,
   kEncryptedBoardSetupMenu,
   kWirelessSetupMenu,
   kEncryptedWirelessSetupMenu,
   kXPortArCommandLine,
+  kXPicoSetupMenu,
 };
 
 // The two greetings the tool tells apart.

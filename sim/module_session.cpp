@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/setup_menu.h"
+#include "sim/xpico_setup_menu.h"
 #include "sim/xport_ar_command_line.h"
 
 namespace dorvane::sim {
@@ -16,6 +17,7 @@ std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkK
     case ModuleKind::kWirelessSetupMenu:
     case ModuleKind::kEncryptedWirelessSetupMenu: return std::make_unique<SetupMenu>(options, link);
     case ModuleKind::kXPortArCommandLine: return std::make_unique<XPortArCommandLine>(options, link);
+    case ModuleKind::kXPicoSetupMenu: return std::make_unique<XPicoSetupMenu>(options, link);
   }
   return nullptr;
 }

@@ -33,9 +33,14 @@ ModuleReply StrictMenu::Receive(char byte) {
   if (Finished()) return {};
   const Question& question = Current();
   switch (question.form) {
-    case Form::kKey:
-      if (IsYesNo(byte)) return Answered(QByteArray(1, byte));
-      return Unexpected("Y or N", QByteArray(1, byte));
+    case Form::kKey: {
+      const QByteArray key(1, byte);
+      if (!IsYesNo(byte)) return Unexpected("Y or N", key);
+      if (!question.allowed.isEmpty() && !question.allowed.contains(QString::fromLatin1(key), Qt::CaseInsensitive)) {
+        return Unexpected(question.allowed.join("|").toLatin1(), key);
+      }
+      return Answered(key);
+    }
     case Form::kLine: {
       if (byte == '\n') return {};
       if (byte != '\r') {

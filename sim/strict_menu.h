@@ -1,8 +1,8 @@
 #pragma once
 // A submenu that asks its questions one by one and takes each answer
-// strictly in the form it asks for: a Y/N key, a line ended by CR (one of
-// given values, or any text), or a key as exactly the hexadecimal digits it
-// needs. A wrong answer is logged as "unexpected" (with what was wanted),
+// strictly in the form it asks for: a Y/N key (either, or only the given
+// one), a line ended by CR (one of given values, or any text), or a key as
+// exactly the hexadecimal digits it needs. A wrong answer is logged as "unexpected" (with what was wanted),
 // the question is asked again, and the session is tainted, so the module
 // then refuses to store the settings; the tool's answer order is what is
 // under test. Each menu adds its questions and the ones an answer brings.
@@ -18,6 +18,16 @@ namespace dorvane::sim {
 
 class StrictMenu {
  public:
+  enum class Form { kKey, kLine, kKeyDigits };
+  struct Question {
+    const char* id;  // what the log calls it
+    QByteArray prompt;
+    Form form;
+    // kLine: the answers taken, empty: any text; kKey: the keys taken (as
+    // capitals), empty: Y or N.
+    QStringList allowed = {};
+  };
+
   virtual ~StrictMenu() = default;
 
   // One byte of the answers. Finished() tells when the last question had
@@ -28,14 +38,6 @@ class StrictMenu {
   bool Tainted() const { return m_tainted; }
 
  protected:
-  enum class Form { kKey, kLine, kKeyDigits };
-  struct Question {
-    const char* id;  // what the log calls it
-    QByteArray prompt;
-    Form form;
-    QStringList allowed = {};  // kLine: the answers taken; empty: any text
-  };
-
   // The menu's title and its first question.
   ModuleReply OpenWith(const QByteArray& title, const QList<Question>& questions);
   // The current question's answer, taken in its form: the menu's rules

@@ -94,6 +94,25 @@ class TestDevsimOptions : public QObject {
     QCOMPARE(parsed.options.banner, BannerStyle::kOld);
   }
 
+  void kinds_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<ModuleKind>("kind");
+    QTest::newRow("pellar2") << QStringList{"--kind", "pellar2"} << ModuleKind::kBoardSetupMenu;
+    QTest::newRow("pellar6") << QStringList{"--kind", "pellar6"} << ModuleKind::kEncryptedBoardSetupMenu;
+    QTest::newRow("wireless") << QStringList{"--kind", "wireless"} << ModuleKind::kWirelessSetupMenu;
+    QTest::newRow("wireless-encrypted") << QStringList{"--kind=wireless-encrypted"}
+                                        << ModuleKind::kEncryptedWirelessSetupMenu;
+    QTest::newRow("xport-ar") << QStringList{"--kind", "xport-ar"} << ModuleKind::kXPortArCommandLine;
+    QTest::newRow("xpico") << QStringList{"--kind", "xpico", "--fail", "no-xpico"} << ModuleKind::kXPicoSetupMenu;
+  }
+  void kinds() {
+    QFETCH(QStringList, arguments);
+    const ParsedOptions parsed = Parse(QStringList{"--pty"} + arguments);
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    QTEST(parsed.options.kind, "kind");
+    QCOMPARE(parsed.options.fail.noXPico, arguments.contains("no-xpico"));
+  }
+
   // The demo's board; a flag, and a power cycle on demand leaves no room
   // for a reset scheduled later.
   void powerCycleWhenAsked() {
@@ -118,6 +137,8 @@ class TestDevsimOptions : public QObject {
     QTest::newRow("unknown failure") << QStringList{"--pty", "--fail", "explode"};
     QTest::newRow("close-after without count") << QStringList{"--pty", "--fail", "close-after"};
     QTest::newRow("negative slow") << QStringList{"--pty", "--fail", "slow:-2"};
+    QTest::newRow("unknown kind") << QStringList{"--pty", "--kind", "xpico2"};
+    QTest::newRow("no-xpico with value") << QStringList{"--pty", "--fail", "no-xpico:1"};
     QTest::newRow("no-banner with value") << QStringList{"--pty", "--fail", "no-banner:1"};
     QTest::newRow("reject in lower case") << QStringList{"--tcp", "127.0.0.2", "--fail", "reject:nc"};
     QTest::newRow("reject without command") << QStringList{"--tcp", "127.0.0.2", "--fail", "reject"};
