@@ -22,13 +22,7 @@ PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* par
   setObjectName("frmPellarEncrypted");
   setWindowTitle(" Program PELLAR6B, PELLAR6 & PELLAR6P boards.");
   try {
-    // The key's label lines up with the other fields' labels.
-    ui.keyEncryption->layout()->removeWidget(ui.keyEncryption->Label());
-    int row = 0, column = 0, rows = 0, columns = 0;
-    ui.gridFields->getItemPosition(ui.gridFields->indexOf(ui.keyEncryption), &row, &column, &rows, &columns);
-    ui.gridFields->removeWidget(ui.keyEncryption);
-    ui.gridFields->addWidget(ui.keyEncryption->Label(), row, 0, Qt::AlignTop);
-    ui.gridFields->addWidget(ui.keyEncryption, row, 1);
+    ui.keyEncryption->LineUpLabel(ui.gridFields);
     ui.keyEncryption->show();
     ui.cmdReverseNetworkPort->show();
     ui.fraReverseNetwork->FilterPortKeys();

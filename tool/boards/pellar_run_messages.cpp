@@ -35,10 +35,6 @@ Message EndMessage(const RunOutcome& outcome, bool network, const Message& netwo
 
 }  // namespace
 
-Message MissingPortMessage() {
-  return {"Missing Information", "You must select a programming port or network address", Question::Icon::Information};
-}
-
 Message Pellar2EndMessage(const RunOutcome& outcome, bool network) {
   return EndMessage(outcome, network,
                     {"Program PELLAR2 device via Network Connection", "Your PELLAR2 device has been configured.",

@@ -1,7 +1,8 @@
 #pragma once
 // The messages that end a wired PELLAR board's run, shared by the windows
-// and pellarctl so both say exactly the same. The field checks are those
-// every programming window shares (widgets/field_checks.h).
+// and pellarctl so both say exactly the same. The field checks, the missing
+// port's among them, are those every programming window shares
+// (widgets/field_checks.h).
 
 #include <string>
 
@@ -12,9 +13,6 @@ namespace dorvane {
 
 // The procedure label of a PELLAR2 or PELLAR6 run's error report.
 inline constexpr const char* kPellar2RunLabel = "Pellar Program";
-
-// The PELLAR6 Program button's refusal of the port list's empty entry.
-Message MissingPortMessage();
 
 // The message a run ends with. None for a run-time error (that is the error
 // report) and none for a declined disclaimer, which ends the run silently.

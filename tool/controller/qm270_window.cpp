@@ -24,16 +24,20 @@ constexpr int kCommPortText = 1126;
 }  // namespace
 
 QM270Window::QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
+    // The XPort AR takes no reverse port above 9999.
+    : QM270Window(host, parent, std::move(runOptions), {9999, true}) {}
+
+QM270Window::QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions,
+                         ReversePortRule rule)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmQM270>()) {
   m_ui->setupUi(this);
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
-          nullptr});
-  // The XPort AR takes no reverse port above 9999.
-  m_ui->fraReverseNetwork->SetHighestPort(9999);
-  m_ui->fraReverseNetwork->FilterPortKeys();
+          m_ui->lblDateTime});
+  m_ui->fraReverseNetwork->SetHighestPort(rule.highestPort);
+  if (rule.digitKeysOnly) m_ui->fraReverseNetwork->FilterPortKeys();
   AddSettingsFrame(m_ui->cmdReverseNetworkPort, m_ui->fraReverseNetwork);
-  connect(m_ui->fraReverseNetwork, &SettingsFrame::Saved, this, &QM270Window::OnReverseSaved);
+  connect(m_ui->fraReverseNetwork, &SettingsFrame::Saved, this, [this] { OnReverseSaved(); });
   // The run reads the port, the IP-only box and the key when it starts.
   LockDuringRun({m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chkIPOnly, m_ui->keyEncryption});
 
@@ -41,7 +45,10 @@ QM270Window::QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner:
   connect(m_ui->cmbPort, &QComboBox::currentIndexChanged, this, [this](int index) {
     m_ui->lblPortDevice->setText(QString::fromStdString(platform::ComPortDescription(index + 1)));
   });
-  connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &QM270Window::OnProgram);
+  connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, [this] {
+    if (RunActive() || Unloading()) return;
+    TrapRunError([this] { OnProgram(); });
+  });
 
   Load();
 }
@@ -63,11 +70,7 @@ void QM270Window::Load() {
     FillPortSpeedList(kQM270BaudRates.front(), kQM270DefaultBaudRate);
     PrefillAddressFromCommandLine();
     AddEscapeHint();
-    // The key's label lines up with the other fields' labels.
-    m_ui->keyEncryption->layout()->removeWidget(m_ui->keyEncryption->Label());
-    m_ui->gridFields->removeWidget(m_ui->keyEncryption);
-    m_ui->gridFields->addWidget(m_ui->keyEncryption->Label(), 7, 0, Qt::AlignTop);
-    m_ui->gridFields->addWidget(m_ui->keyEncryption, 7, 1);
+    m_ui->keyEncryption->LineUpLabel(m_ui->gridFields);
     m_ui->keyEncryption->Label()->setText(" QM270 Data Encryption Key");
     ShowKeyControls(false);
   } catch (...) {
@@ -113,23 +116,20 @@ void QM270Window::OnReverseSaved() {
 }
 
 void QM270Window::OnProgram() {
-  if (RunActive() || Unloading()) return;
-  TrapRunError([this] {
-    if (!m_ui->fraReverseNetwork->ConfirmRun("QM270")) {
-      // The installer may have cleared the settings: no key for a run without them.
-      if (!m_ui->fraReverseNetwork->IsSaved()) ShowKeyControls(false);
-      return;
-    }
-    // A reverse run would set the module to AES with whatever key is in the
-    // box; an empty or short one can never match the host's.
-    if (m_ui->fraReverseNetwork->IsSaved() && !m_ui->chkIPOnly->isChecked() && !m_ui->keyEncryption->CheckKey()) {
-      return;
-    }
-    EnableButtons(false);
-    if (!CheckAddressAndGateway()) return;
-    QM270Inputs inputs = Inputs();
-    StartRun([inputs](Dialogue& dialogue) { return RunQM270(dialogue, inputs); });
-  });
+  if (!m_ui->fraReverseNetwork->ConfirmRun("QM270")) {
+    // The installer may have cleared the settings: no key for a run without them.
+    if (!m_ui->fraReverseNetwork->IsSaved()) ShowKeyControls(false);
+    return;
+  }
+  // A reverse run would set the module to AES with whatever key is in the
+  // box; an empty or short one can never match the host's.
+  if (m_ui->fraReverseNetwork->IsSaved() && !m_ui->chkIPOnly->isChecked() && !m_ui->keyEncryption->CheckKey()) {
+    return;
+  }
+  EnableButtons(false);
+  if (!CheckAddressAndGateway()) return;
+  QM270Inputs inputs = Inputs();
+  StartRun([inputs](Dialogue& dialogue) { return RunQM270(dialogue, inputs); });
 }
 
 Message QM270Window::EndMessage(const RunOutcome& outcome) const { return QM270EndMessage(outcome); }

@@ -2,6 +2,8 @@
 // frmQM270: the installer enters a QM270 controller's network settings and
 // programs its XPort AR module over a COM port. The run goes through the
 // runner on its worker thread, so the window stays live (ESC) meanwhile.
+// The QM270 Rev. B window is this window with a few changes, on the same
+// form, whose Rev. B controls stay hidden here.
 
 #include <memory>
 
@@ -33,17 +35,31 @@ class QM270Window : public ProgrammingWindow {
   QM270Inputs Inputs() const;
 
  protected:
+  // What the module takes as its reverse port: up to highestPort, and
+  // whether the box drops every key but a digit's.
+  struct ReversePortRule {
+    int highestPort;
+    bool digitKeysOnly;
+  };
+  QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions, ReversePortRule rule);
+
   Message EndMessage(const RunOutcome& outcome) const override;
   QString RunErrorLabel() const override;
   void AfterUnfinishedRun(const RunOutcome& outcome) override;
   bool OnServiceKey(const QKeyEvent& key) override;
 
- private:
-  void Load();
-  void OnProgram();
+  // The handlers a derived window changes; they are reached only once the
+  // window is built, so the derived one's take effect. OnProgram runs under
+  // the run's error trap, never while a run is under way.
+  virtual void OnProgram();
   // After the reverse frame's Save: the key controls and the baud list
   // shown, or hidden for the IP-only run, the key emptied either way.
-  void OnReverseSaved();
+  virtual void OnReverseSaved();
+
+  Ui::frmQM270& Form() const { return *m_ui; }
+
+ private:
+  void Load();
   void ShowKeyControls(bool shown);
 
   std::unique_ptr<Ui::frmQM270> m_ui;

@@ -12,16 +12,17 @@
 #include "base/program_start.h"
 #include "boards/pellar_select_window.h"
 #include "controller/qm270_window.h"
+#include "controller/qm270_xpico_window.h"
 #include "diagnostics/window_handlers.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
 #include "monitor/monitor_mode_input_window.h"
+#include "platform/clock_text.h"
 #include "platform/process_start.h"
 #include "platform/system.h"
 #include "ui_main_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
-#include "platform/clock_text.h"
 #include "widgets/error_report.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
@@ -64,11 +65,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdTestAdmin, &QPushButton::clicked, this, &MainWindow::OnTestSystem);
   connect(m_ui->cmdPing, &QPushButton::clicked, this, &MainWindow::OnPing);
   connect(m_ui->cmdDiscover, &QPushButton::clicked, this, &MainWindow::OnDiscover);
-  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, [this] { OpenMonitorMode(this, m_ui->txtIPAddress->text()); });
+  connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this,
+          [this] { OpenMonitorMode(this, m_ui->txtIPAddress->text()); });
   connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
   connect(m_ui->cmdProgramQM270, &QPushButton::clicked, this, &MainWindow::OnProgramQM270);
-  connect(m_ui->cmdProgramQM270RevB, &QPushButton::clicked, this,
-          [this] { ShowNotAvailable(this, m_ui->cmdProgramQM270RevB->text()); });
+  connect(m_ui->cmdProgramQM270RevB, &QPushButton::clicked, this, &MainWindow::OnProgramQM270RevB);
 
   Load();
 }
@@ -100,8 +101,9 @@ void MainWindow::CompleteCaption() {
 }
 
 void MainWindow::FillStatusPanels() {
-  m_shortDatePanel->setText(WindowText(1015) + ": " +
-                            QString::fromStdString(ShortDateFormatText(platform::LocaleText(platform::kLocaleShortDate))));
+  m_shortDatePanel->setText(
+      WindowText(1015) + ": " +
+      QString::fromStdString(ShortDateFormatText(platform::LocaleText(platform::kLocaleShortDate))));
   m_timeFormatPanel->setText(WindowText(1016) + ": " +
                              QString::fromStdString(TimeFormatText(platform::LocaleText(platform::kLocaleTimeFormat))));
 }
@@ -139,9 +141,9 @@ void MainWindow::ButtonMode(bool enabled) {
 }
 
 QList<QPushButton*> MainWindow::FunctionButtons() const {
-  return {m_ui->cmdCurrentIP,   m_ui->cmdPing,     m_ui->cmdProgramPellar2,
-          m_ui->cmdTestAdmin,   m_ui->cmdMonitorMode, m_ui->cmdProgramQM270,
-          m_ui->cmdTerminal,    m_ui->cmdDiscover, m_ui->cmdProgramQM270RevB};
+  return {m_ui->cmdCurrentIP, m_ui->cmdPing,        m_ui->cmdProgramPellar2,
+          m_ui->cmdTestAdmin, m_ui->cmdMonitorMode, m_ui->cmdProgramQM270,
+          m_ui->cmdTerminal,  m_ui->cmdDiscover,    m_ui->cmdProgramQM270RevB};
 }
 
 QLineEdit* MainWindow::PingBox() const { return m_ui->txtIPAddress; }
@@ -162,7 +164,8 @@ QString MainWindow::CurrentIPAddress(int adapter) const {
 void MainWindow::ClearPingResults() {
   m_ui->txtIPAddress->clear();
   m_ui->lblIPHostname->clear();
-  for (QLabel* status : {m_ui->lblStatus_0, m_ui->lblStatus_1, m_ui->lblStatus_2, m_ui->lblStatus_3, m_ui->lblStatus_4}) {
+  for (QLabel* status :
+       {m_ui->lblStatus_0, m_ui->lblStatus_1, m_ui->lblStatus_2, m_ui->lblStatus_3, m_ui->lblStatus_4}) {
     status->clear();
   }
   SetBackColour(m_ui->lblStatus_0, kWhite);
@@ -191,6 +194,13 @@ void MainWindow::OnProgramPellar() {
 void MainWindow::OnProgramQM270() {
   OpenProgrammingWindow("Program QM270 Device Click", [this] {
     QM270Window window(*this, this);
+    window.exec();
+  });
+}
+
+void MainWindow::OnProgramQM270RevB() {
+  OpenProgrammingWindow("Program QM270 Rev. B Device Click", [this] {
+    QM270XPicoWindow window(*this, this);
     window.exec();
   });
 }

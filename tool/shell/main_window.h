@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public ProgrammingHost {
   void OpenProgrammingWindow(const char* errorLabel, const std::function<void()>& show);
   void OnProgramPellar();
   void OnProgramQM270();
+  void OnProgramQM270RevB();
 
   void OnDiscover();
   void OnCurrentIP();

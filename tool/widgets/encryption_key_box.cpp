@@ -71,6 +71,15 @@ void EncryptionKeyBox::AddNoEncryptionOption() {
   OnOptionClick(kNoEncryption);
 }
 
+void EncryptionKeyBox::LineUpLabel(QGridLayout* fields) {
+  layout()->removeWidget(m_label);
+  int row = 0, column = 0, rows = 0, columns = 0;
+  fields->getItemPosition(fields->indexOf(this), &row, &column, &rows, &columns);
+  fields->removeWidget(this);
+  fields->addWidget(m_label, row, 0, Qt::AlignTop);
+  fields->addWidget(this, row, 1);
+}
+
 std::optional<KeySize> EncryptionKeyBox::Size() const {
   for (int i = 0; i < m_options.size() && i < kNoEncryption; ++i) {
     if (m_options[i]->isChecked()) return SizeOfOption(i);

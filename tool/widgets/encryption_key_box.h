@@ -13,6 +13,7 @@
 
 #include "widgets/field_checks.h"
 
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,11 @@ class EncryptionKeyBox : public QWidget {
   // A fourth option, "No Encryption" (optEncryption_3), selected: the key
   // box and its label hide while it is.
   void AddNoEncryptionOption();
+
+  // On a form whose fields are a grid of labels and boxes, with this box in
+  // it: the label leaves the box for the grid's label column, so it lines up
+  // with the other fields' labels.
+  void LineUpLabel(QGridLayout* fields);
 
   // The selected size; nothing while "No Encryption" is selected.
   std::optional<KeySize> Size() const;

@@ -22,9 +22,4 @@ void ShowErrorReport(const QString& label, const RunTimeError& error) {
 
 void ReportTrappedError(const QString& label) { ShowErrorReport(label, CurrentRunTimeError()); }
 
-void ShowNotAvailable(QWidget* owner, const QString& function) {
-  ShowMessage(owner, BoxIcon::Information, function.trimmed(),
-              "\"" + function.trimmed() + "\" is not available in this version of the tool.");
-}
-
 }  // namespace dorvane

@@ -1,10 +1,7 @@
 #pragma once
-// The standard error box of every handler's trap, and the box of a
-// function that is not there yet.
+// The standard error box of every handler's trap.
 
 #include <QString>
-
-class QWidget;
 
 namespace dorvane {
 
@@ -19,8 +16,5 @@ void ShowErrorReport(const QString& label, const RunTimeError& error);
 // handler's fixed label, RunTimeError with its own number and description,
 // anything else as error 5.
 void ReportTrappedError(const QString& label);
-
-// The box of a function whose window is not part of this version yet.
-void ShowNotAvailable(QWidget* owner, const QString& function);
 
 }  // namespace dorvane

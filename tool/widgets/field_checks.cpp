@@ -42,6 +42,10 @@ bool PortNumberFits(const std::string& port, long highest) {
 
 }  // namespace
 
+Message MissingPortMessage() {
+  return {"Missing Information", "You must select a programming port or network address", Question::Icon::Information};
+}
+
 FieldCheck CheckAddressFields(const std::string& addressText, const std::string& gatewayText) {
   std::string address = Trim(addressText);
   if (address.empty()) return Refuse(InputField::Address, 1036);

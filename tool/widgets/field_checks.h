@@ -1,8 +1,9 @@
 #pragma once
 // The checks of the fields every programming window shares, and the boxes
-// they answer with: device address and gateway, the VRA-Link settings, the
-// reverse-network port and the data encryption key. Standard library only,
-// so pellarctl refuses exactly what the windows refuse, with the same words.
+// they answer with: the programming port, device address and gateway, the
+// VRA-Link settings, the reverse-network port and the data encryption key.
+// Standard library only, so pellarctl refuses exactly what the windows
+// refuse, with the same words.
 
 #include <optional>
 #include <string>
@@ -31,6 +32,10 @@ struct FieldCheck {
   std::string address;
   std::string gateway;
 };
+
+// The Program button's refusal of a port list with no entry selected (or
+// the PELLAR6 list's empty entry).
+Message MissingPortMessage();
 
 // Device address and gateway, as every Program button checks them.
 FieldCheck CheckAddressFields(const std::string& addressText, const std::string& gatewayText);

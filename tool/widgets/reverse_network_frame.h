@@ -26,8 +26,8 @@ class ReverseNetworkFrame : public SettingsFrame {
   // AR module).
   void SetHighestPort(int port) { m_highestPort = port; }
   // Windows whose port box takes digits only (the port keys of the VRA-Link
-  // box); without it any character can be typed and the check takes the
-  // leading number.
+  // box); without it any character can be typed, and Save refuses whatever
+  // is not a port number (CheckReversePort), letters included.
   void FilterPortKeys();
 
   // Shows the frame with the focus in the port box.
