@@ -69,7 +69,12 @@ void ProgrammingWindow::AddSettingsFrame(QPushButton* openButton, SettingsFrame*
     frame->Open();
     EnableButtons(false);
   });
-  connect(frame, &SettingsFrame::Closed, this, [this] { EnableButtons(true); });
+  connect(frame, &SettingsFrame::Closed, this, [this] {
+    EnableButtons(true);
+    // The window grew for the frame; once the layout has let it go, the
+    // window gives its height back instead of keeping an empty band.
+    QTimer::singleShot(0, this, [this] { resize(width(), sizeHint().height()); });
+  });
   // Locked, neither can hand the fields back mid-run.
   LockDuringRun({openButton, frame});
 }
