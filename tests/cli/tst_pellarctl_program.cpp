@@ -157,13 +157,7 @@ class TestPellarctlProgram : public QObject {
     SimProcess sim;
     QString link = QDir::temp().filePath(QString("pellar-cli-esc-%1").arg(QCoreApplication::applicationPid()));
     StartSim(sim, {"--pty", link, "--fail", "no-banner"});
-    ProcessResult r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link}, [](QProcess& process) {
-      // "ip netns exec" replaces itself with pellarctl, so the signal reaches
-      // pellarctl itself, and this run's only.
-      QTimer::singleShot(500, &process, [&process] {
-        QProcess::execute("kill", {"-INT", QString::number(process.processId())});
-      });
-    });
+    ProcessResult r = Run({"--ip", "192.168.1.10", "--via", "serial:" + link}, InterruptAfter(500));
     QCOMPARE(r.exitCode, 4);
     QVERIFY2(r.ErrText().contains("Cancel Pellar Program: Cancelled Pellar Programming"),
              qPrintable(r.OutText() + r.ErrText()));

@@ -311,11 +311,7 @@ class TestPellarctlQM270 : public QObject {
     StartSim(sim, {"--fail", "no-banner"});
     PellarctlRun run;
     run.timeScale = kScale;
-    run.whileRunning = [](QProcess& process) {
-      QTimer::singleShot(500, &process, [&process] {
-        QProcess::execute("kill", {"-INT", QString::number(process.processId())});
-      });
-    };
+    run.whileRunning = InterruptAfter(500);
     ProcessResult r = RunPellarctl({"program", "qm270", "--ip", "192.168.1.20", "--via", "serial:" + m_link}, run);
     QCOMPARE(r.exitCode, 4);
     QVERIFY2(r.ErrText().contains("Cancel QM270 Program: Cancelled QM270 Programming"),

@@ -213,11 +213,7 @@ class TestPellarctlQM270XPico : public QObject {
     StartSim(sim, {"--fail", "no-xpico"});
     PellarctlRun run;
     run.timeScale = kScale;
-    run.whileRunning = [](QProcess& process) {
-      QTimer::singleShot(1500, &process, [&process] {
-        QProcess::execute("kill", {"-INT", QString::number(process.processId())});
-      });
-    };
+    run.whileRunning = InterruptAfter(1500);
     ProcessResult r = RunPellarctl({"program", "qm270b", "--ip", "192.168.1.20", "--via", "serial:" + m_link}, run);
     QCOMPARE(r.exitCode, 4);
     QVERIFY2(r.ErrText().contains("Cancel QM270 Rev. B Program: Cancelled QM270 Rev. B Programming"),

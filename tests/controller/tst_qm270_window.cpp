@@ -15,23 +15,16 @@
 #include <QtTest>
 #include <memory>
 
-#include "../boards/fake_programming_host.h"
-#include "base/localised_text.h"
-#include "base/program_start.h"
-#include "base/timing_settings.h"
 #include "controller/qm270_window.h"
-#include "fake_arp_table.h"
-#include "fake_link.h"
-#include "message_box_recorder.h"
-#include "stored_setting.h"
-#include "widget_lookup.h"
+#include "controller_window_test.h"
 
 using namespace dorvane;
 using dorvane::testing::Child;
-using dorvane::testing::FakeArpTable;
+using dorvane::testing::Click;
+using dorvane::testing::ControllerWindowTest;
+using dorvane::testing::Edit;
 using dorvane::testing::FakeLinks;
 using dorvane::testing::FakeModule;
-using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
 using dorvane::testing::StoreSetting;
 
@@ -53,63 +46,18 @@ FakeModule XPortAr(bool boots = true, QByteArray showAnswer = kProductBlock) {
   return module;
 }
 
-QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
-void Click(const QWidget* window, const char* button) {
-  QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
-}
-
 }  // namespace
 
-class TestQM270Window : public QObject {
+class TestQM270Window : public ControllerWindowTest<QM270Window> {
   Q_OBJECT
-
-  FakeProgrammingHost m_host;
-  std::unique_ptr<MessageBoxRecorder> m_boxes;
-  std::unique_ptr<FakeLinks> m_links;
-
-  std::unique_ptr<QM270Window> Open() {
-    DialogueRunner::Options options;
-    options.arp = std::make_shared<FakeArpTable>();
-    options.makeLink = m_links->Factory();
-    auto window = std::make_unique<QM270Window>(m_host, nullptr, options);
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
-  void SaveReverse(QWidget* window, const QString& port) {
-    Click(window, "cmdReverseNetworkPort");
-    Edit(window, "txtReverseNetworkPort")->setText(port);
-    Click(window, "cmdReverseSave");
-  }
-  // Answers the boxes in turn (Ok once the list runs out) and keeps them.
-  void AnswerInTurn(QList<QMessageBox::StandardButton> answers) {
-    m_boxes.reset();
-    SetMessageBoxResponder([this, answers](const MessageBoxRequest& box) mutable {
-      m_turnBoxes << box;
-      return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
-    });
-  }
-  QList<MessageBoxRequest> m_turnBoxes;
 
  private slots:
   void initTestCase() {
     qputenv("LANG", "en_US.UTF-8");
     qputenv("DORVANE_TIME_SCALE", "0.02");
   }
-  void init() {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_turnBoxes.clear();
-    m_links = std::make_unique<FakeLinks>(XPortAr());
-    LanguageOffset = kEnglishOffset;
-    CommandLineText.clear();
-    m_host.pingBox.clear();
-    StoreSetting(kProgramWaitName, QString());
-    StoreSetting(kWaitValueName, QString());
-  }
-  void cleanup() {
-    m_boxes.reset();
-    SetMessageBoxResponder({});
-  }
+  void init() { ResetFixture(XPortAr()); }
+  void cleanup() { CleanupFixture(); }
 
   void opensWithItsDefaults() {
     CommandLineText = "10.1.2.3";

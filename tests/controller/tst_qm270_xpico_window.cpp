@@ -16,25 +16,16 @@
 #include <atomic>
 #include <memory>
 
-#include "../boards/fake_programming_host.h"
-#include "base/localised_text.h"
-#include "base/program_start.h"
-#include "base/timing_settings.h"
 #include "controller/qm270_xpico_window.h"
-#include "fake_arp_table.h"
-#include "fake_link.h"
-#include "message_box_recorder.h"
-#include "stored_setting.h"
-#include "widget_lookup.h"
+#include "controller_window_test.h"
 
 using namespace dorvane;
 using dorvane::testing::Child;
 using dorvane::testing::Click;
+using dorvane::testing::ControllerWindowTest;
 using dorvane::testing::Edit;
-using dorvane::testing::FakeArpTable;
 using dorvane::testing::FakeLinks;
 using dorvane::testing::FakeModule;
-using dorvane::testing::FakeProgrammingHost;
 using dorvane::testing::MessageBoxRecorder;
 using dorvane::testing::StoreSetting;
 
@@ -59,36 +50,13 @@ FakeModule XPico(bool boots = true) {
 
 }  // namespace
 
-class TestQM270XPicoWindow : public QObject {
+class TestQM270XPicoWindow : public ControllerWindowTest<QM270XPicoWindow> {
   Q_OBJECT
 
-  FakeProgrammingHost m_host;
-  std::unique_ptr<MessageBoxRecorder> m_boxes;
-  std::unique_ptr<FakeLinks> m_links;
-  QList<MessageBoxRequest> m_turnBoxes;
-
   std::unique_ptr<QM270XPicoWindow> Open() {
-    DialogueRunner::Options options;
-    options.arp = std::make_shared<FakeArpTable>();
-    options.makeLink = m_links->Factory();
-    auto window = std::make_unique<QM270XPicoWindow>(m_host, nullptr, options);
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    auto window = ControllerWindowTest::Open();
     Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
     return window;
-  }
-  void SaveReverse(QWidget* window, const QString& port) {
-    Click(window, "cmdReverseNetworkPort");
-    Edit(window, "txtReverseNetworkPort")->setText(port);
-    Click(window, "cmdReverseSave");
-  }
-  // Answers the boxes in turn (Ok once the list runs out) and keeps them.
-  void AnswerInTurn(QList<QMessageBox::StandardButton> answers) {
-    m_boxes.reset();
-    SetMessageBoxResponder([this, answers](const MessageBoxRequest& box) mutable {
-      m_turnBoxes << box;
-      return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
-    });
   }
   QStringList TurnTitles() const {
     QStringList titles;
@@ -105,20 +73,8 @@ class TestQM270XPicoWindow : public QObject {
     // The record step alone waits 14 seconds.
     qputenv("DORVANE_TIME_SCALE", "0.02");
   }
-  void init() {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_turnBoxes.clear();
-    m_links = std::make_unique<FakeLinks>(XPico());
-    LanguageOffset = kEnglishOffset;
-    CommandLineText.clear();
-    m_host.pingBox.clear();
-    StoreSetting(kProgramWaitName, QString());
-    StoreSetting(kWaitValueName, QString());
-  }
-  void cleanup() {
-    m_boxes.reset();
-    SetMessageBoxResponder({});
-  }
+  void init() { ResetFixture(XPico()); }
+  void cleanup() { CleanupFixture(); }
 
   void opensWithItsOwnControls() {
     auto window = Open();

@@ -50,3 +50,11 @@ ProcessResult RunPellarctl(const QStringList& arguments, const PellarctlRun& run
   const QStringList command = run.launcher + QStringList{PellarctlPath()} + arguments;
   return RunProgram(command.first(), command.mid(1), environment, run.timeoutMs, run.whileRunning);
 }
+
+WhileRunning InterruptAfter(int ms) {
+  return [ms](QProcess& process) {
+    QTimer::singleShot(ms, &process, [&process] {
+      QProcess::execute("kill", {"-INT", QString::number(process.processId())});
+    });
+  };
+}

@@ -27,6 +27,9 @@ class QProcess;
 // sent to its processId() reaches the program.
 using WhileRunning = std::function<void(QProcess& process)>;
 
+// Interrupts the program after ms, as Ctrl+C on its terminal does.
+WhileRunning InterruptAfter(int ms);
+
 // Runs the program and waits for its end, at most timeoutMs; a program that
 // does not end in time is killed and reported as not started.
 ProcessResult RunProgram(const QString& program, const QStringList& arguments,
