@@ -9,14 +9,13 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "sim_process.h"
-#include "test_process.h"
+#include "controller_cli_test.h"
 
+using dorvane::testing::ControllerCliTest;
 using dorvane::testing::SimProcess;
 
 namespace {
 
-constexpr const char* kScale = "0.02";
 const QString kKey = "00112233445566778899AABBCCDDEEFF";
 
 // Rows 1 to 18 after "xyz" and "show", as every full run sends them.
@@ -163,12 +162,6 @@ QStringList ReverseLines() {
                                   "reload\r"};
 }
 
-QList<QJsonObject> LogObjects(const SimProcess& sim) {
-  QList<QJsonObject> objects;
-  for (const QByteArray& line : sim.LogLines()) objects << QJsonDocument::fromJson(line).object();
-  return objects;
-}
-
 // What the module received from "xyz" on, as lines ended by CR ("xyz" has
 // none), however the pty cut it into reads.
 QStringList LinesFromXyz(const SimProcess& sim) {
@@ -185,45 +178,15 @@ QStringList LinesFromXyz(const SimProcess& sim) {
   return lines;
 }
 
-QStringList Events(const SimProcess& sim) {
-  QStringList events;
-  for (const QJsonObject& o : LogObjects(sim)) {
-    if (o.contains("event"))
-      events << o["event"].toString() + (o.contains("detail") ? " " + o["detail"].toString() : "");
-  }
-  return events;
-}
-
-#define REQUIRE_SIM() \
-  if (!QFile::exists(SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
-
 }  // namespace
 
-class TestPellarctlQM270 : public QObject {
+class TestPellarctlQM270 : public ControllerCliTest {
   Q_OBJECT
 
-  QString m_link;
-
-  ProcessResult Run(const QStringList& arguments) {
-    PellarctlRun run;
-    run.timeScale = kScale;
-    run.environment.insert("LANG", "en_US.UTF-8");
-    run.timeoutMs = 120000;
-    return RunPellarctl(QStringList{"program", "qm270"} + arguments, run);
-  }
-
-  void StartSim(SimProcess& sim, const QStringList& more = {}) {
-    QVERIFY2(
-        sim.Start(QStringList{"--kind", "xport-ar", "--pty", m_link, "--reset-after", "1", "--time-scale", kScale} +
-                  more),
-        qPrintable(sim.Error()));
-  }
+ public:
+  TestPellarctlQM270() : ControllerCliTest("qm270", "xport-ar") {}
 
  private slots:
-  void initTestCase() {
-    m_link = QDir::temp().filePath(QString("pellar-qm270-%1").arg(QCoreApplication::applicationPid()));
-  }
-
   void localRun() {
     REQUIRE_SIM();
     SimProcess sim;
@@ -236,7 +199,7 @@ class TestPellarctlQM270 : public QObject {
     QVERIFY(r.OutText().contains("Ensure that the QM270\u2019s system configuration jumpers J2.10 and J2.11 are on."));
     QVERIFY(r.OutText().contains("Configuration Processing Stage 4"));
     QCOMPARE(LinesFromXyz(sim), kLocalLines);
-    QVERIFY2(Events(sim).filter("unexpected").isEmpty(), qPrintable(Events(sim).join("; ")));
+    QVERIFY2(sim.Events(true).filter("unexpected").isEmpty(), qPrintable(sim.Events(true).join("; ")));
   }
 
   void reverseRunMasksTheKey() {
@@ -251,7 +214,7 @@ class TestPellarctlQM270 : public QObject {
                            "--key",          kKey,           "--transcript",     transcript,    "--yes"});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(LinesFromXyz(sim), ReverseLines());
-    QVERIFY2(Events(sim).filter("unexpected").isEmpty(), qPrintable(Events(sim).join("; ")));
+    QVERIFY2(sim.Events(true).filter("unexpected").isEmpty(), qPrintable(sim.Events(true).join("; ")));
     QFile file(transcript);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QByteArray text = file.readAll();
@@ -309,10 +272,7 @@ class TestPellarctlQM270 : public QObject {
     REQUIRE_SIM();
     SimProcess sim;
     StartSim(sim, {"--fail", "no-banner"});
-    PellarctlRun run;
-    run.timeScale = kScale;
-    run.whileRunning = InterruptAfter(500);
-    ProcessResult r = RunPellarctl({"program", "qm270", "--ip", "192.168.1.20", "--via", "serial:" + m_link}, run);
+    ProcessResult r = Run({"--ip", "192.168.1.20", "--via", "serial:" + m_link}, InterruptAfter(500));
     QCOMPARE(r.exitCode, 4);
     QVERIFY2(r.ErrText().contains("Cancel QM270 Program: Cancelled QM270 Programming"),
              qPrintable(r.OutText() + r.ErrText()));

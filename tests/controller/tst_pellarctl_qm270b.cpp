@@ -9,14 +9,13 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "sim_process.h"
-#include "test_process.h"
+#include "controller_cli_test.h"
 
+using dorvane::testing::ControllerCliTest;
 using dorvane::testing::SimProcess;
 
 namespace {
 
-constexpr const char* kScale = "0.02";
 const QString kKey = "00112233445566778899AABBCCDDEEFF";
 
 const QStringList kRecordBlock = {"M",
@@ -89,44 +88,15 @@ QStringList MenuAnswers(bool reverse) {
 // one), as one text.
 QString ReceivedWithoutWakeUps(const SimProcess& sim) { return QString::fromLatin1(sim.Received()).remove('x'); }
 
-QStringList Events(const SimProcess& sim) {
-  QStringList events;
-  for (const QByteArray& line : sim.LogLines()) {
-    QJsonObject o = QJsonDocument::fromJson(line).object();
-    if (o.contains("event")) events << o["event"].toString();
-  }
-  return events;
-}
-
-#define REQUIRE_SIM() \
-  if (!QFile::exists(SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
-
 }  // namespace
 
-class TestPellarctlQM270XPico : public QObject {
+class TestPellarctlQM270XPico : public ControllerCliTest {
   Q_OBJECT
 
-  QString m_link;
-
-  ProcessResult Run(const QStringList& arguments) {
-    PellarctlRun run;
-    run.timeScale = kScale;
-    run.environment.insert("LANG", "en_US.UTF-8");
-    run.timeoutMs = 120000;
-    return RunPellarctl(QStringList{"program", "qm270b"} + arguments, run);
-  }
-
-  void StartSim(SimProcess& sim, const QStringList& more = {}) {
-    QVERIFY2(
-        sim.Start(QStringList{"--kind", "xpico", "--pty", m_link, "--reset-after", "1", "--time-scale", kScale} + more),
-        qPrintable(sim.Error()));
-  }
+ public:
+  TestPellarctlQM270XPico() : ControllerCliTest("qm270b", "xpico") {}
 
  private slots:
-  void initTestCase() {
-    m_link = QDir::temp().filePath(QString("pellar-qm270b-%1").arg(QCoreApplication::applicationPid()));
-  }
-
   void runs_data() {
     QTest::addColumn<bool>("reverse");
     QTest::newRow("local") << false;
@@ -155,9 +125,11 @@ class TestPellarctlQM270XPico : public QObject {
              qPrintable(r.OutText() + r.ErrText()));
     QVERIFY(r.OutText().contains("switches S1 10 and 11 are in the on position"));
 
+    // pellarctl may be gone before the simulator has read its last answers.
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Events().contains("saved"), 10000);
     QStringList expected = (reverse ? kRecordBlock : QStringList()) + MenuAnswers(reverse);
     QCOMPARE(ReceivedWithoutWakeUps(sim), expected.join(QString()));
-    QStringList events = Events(sim);
+    QStringList events = sim.Events();
     QVERIFY2(events.filter("unexpected").isEmpty(), qPrintable(events.join("; ")));
     QCOMPARE(events.count("banner"), reverse ? 2 : 1);
     if (reverse) {
@@ -211,10 +183,7 @@ class TestPellarctlQM270XPico : public QObject {
     REQUIRE_SIM();
     SimProcess sim;
     StartSim(sim, {"--fail", "no-xpico"});
-    PellarctlRun run;
-    run.timeScale = kScale;
-    run.whileRunning = InterruptAfter(1500);
-    ProcessResult r = RunPellarctl({"program", "qm270b", "--ip", "192.168.1.20", "--via", "serial:" + m_link}, run);
+    ProcessResult r = Run({"--ip", "192.168.1.20", "--via", "serial:" + m_link}, InterruptAfter(1500));
     QCOMPARE(r.exitCode, 4);
     QVERIFY2(r.ErrText().contains("Cancel QM270 Rev. B Program: Cancelled QM270 Rev. B Programming"),
              qPrintable(r.OutText() + r.ErrText()));

@@ -15,9 +15,6 @@ namespace {
 
 constexpr const char* kScale = "0.05";
 
-#define REQUIRE_SIM() \
-  if (!QFile::exists(SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
-
 ProcessResult Monitor(const QStringList& arguments) {
   PellarctlRun run;
   run.timeScale = kScale;

@@ -26,15 +26,6 @@ constexpr double kScale = 0.05;
 // reset 8 seconds after start plus its window.
 constexpr int kNewcomerDelayMs = 3000;
 
-QStringList Events(const SimProcess& sim) {
-  QStringList events;
-  for (const QByteArray& line : sim.LogLines()) {
-    const QJsonObject entry = QJsonDocument::fromJson(line).object();
-    if (entry.contains("event")) events << entry.value("event").toString();
-  }
-  return events;
-}
-
 }  // namespace
 
 class TestDemoBoard : public QObject {
@@ -76,7 +67,7 @@ class TestDemoBoard : public QObject {
       QVERIFY(result.OutText().contains("Your PELLAR Device has been configured"));
     }
     // Both runs found the board asleep and had it power-cycled.
-    const QStringList events = Events(sim);
+    const QStringList events = sim.Events();
     QCOMPARE(events.count("power-cycle"), 2);
     QCOMPARE(events.count("saved"), 2);
   }

@@ -130,4 +130,16 @@ QByteArray SimProcess::Received() const {
   return bytes;
 }
 
+QStringList SimProcess::Events(bool withDetail) const {
+  QStringList events;
+  for (const QByteArray& line : LogLines()) {
+    QJsonObject entry = QJsonDocument::fromJson(line).object();
+    if (!entry.contains("event")) continue;
+    QString event = entry.value("event").toString();
+    if (withDetail && entry.contains("detail")) event += " " + entry.value("detail").toString();
+    events << event;
+  }
+  return events;
+}
+
 }  // namespace dorvane::testing

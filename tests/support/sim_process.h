@@ -4,6 +4,7 @@
 // afterwards, and its log. Stops it when the test is done.
 
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -46,6 +47,9 @@ class SimProcess {
   QList<QByteArray> LogLines() const;
   // Every byte the module received, in order, from the log.
   QByteArray Received() const;
+  // The events the simulator logged, in order: their names, or with
+  // withDetail "name detail" where the event carries one ("encryption 128").
+  QStringList Events(bool withDetail = false) const;
 
   static QString BinaryPath();
 
@@ -61,3 +65,7 @@ class SimProcess {
 };
 
 }  // namespace dorvane::testing
+
+// Tests that start the simulator skip in a build without it.
+#define REQUIRE_SIM() \
+  if (!QFile::exists(dorvane::testing::SimProcess::BinaryPath())) QSKIP("pellar-devsim is not built")
