@@ -188,22 +188,22 @@ class TestPellarEncryptedWindow : public QObject {
     QVERIFY(!Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
     Pellar6Inputs in = window->EncryptedInputs();
-    QVERIFY(in.reverseNetworkSaved && in.staticLocalPort && !in.vraLinkSaved);
-    QCOMPARE(in.reversePortText, std::string("10001"));
+    QVERIFY(in.reverse.saved && in.reverse.staticLocalPort && !in.vraLinkSaved);
+    QCOMPARE(in.reverse.portText, std::string("10001"));
 
     QTest::keyClick(window.get(), Pellar2Window::kTransitRelayKey);
     Click(window.get(), "cmdTransitRelay");
     Edit(window.get(), "txtRemoteIPAddress")->setText("10.9.8.7");
     Click(window.get(), "cmdGlobalSave");
     in = window->EncryptedInputs();
-    QVERIFY(in.vraLinkSaved && !in.reverseNetworkSaved);
+    QVERIFY(in.vraLinkSaved && !in.reverse.saved);
 
     SaveReverse(window.get(), "20", false);
     Click(window.get(), "cmdReverseNetworkPort");
     Click(window.get(), "cmdSaveDefaultReverseNetworkPort");
     in = window->EncryptedInputs();
-    QVERIFY(in.reverseNetworkSaved && !in.vraLinkSaved && !in.staticLocalPort);
-    QCOMPARE(in.reversePortText, std::string("0"));
+    QVERIFY(in.reverse.saved && !in.vraLinkSaved && !in.reverse.staticLocalPort);
+    QCOMPARE(in.reverse.portText, std::string("0"));
   }
 
   void reversePortAbove65535IsRefused() {
@@ -219,7 +219,7 @@ class TestPellarEncryptedWindow : public QObject {
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
-    QVERIFY(!window->EncryptedInputs().reverseNetworkSaved);
+    QVERIFY(!window->EncryptedInputs().reverse.saved);
   }
 
   // With reverse settings saved the Program button asks first; No asks
@@ -250,8 +250,8 @@ class TestPellarEncryptedWindow : public QObject {
     QCOMPARE(asked[1].title, QString("Clear Reverse Network Settings"));
     QCOMPARE(asked[1].text, QString("Do you want to clear the Reverse Network Settings?"));
     QCOMPARE(asked[1].icon, BoxIcon::Question);
-    QTEST(window->EncryptedInputs().reverseNetworkSaved, "stillSaved");
-    QTEST(QString::fromStdString(window->EncryptedInputs().reversePortText), "port");
+    QTEST(window->EncryptedInputs().reverse.saved, "stillSaved");
+    QTEST(QString::fromStdString(window->EncryptedInputs().reverse.portText), "port");
     QVERIFY(!window->RunActive());
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());

@@ -349,8 +349,8 @@ class TestPellarWirelessWindow : public QObject {
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(!window->RunActive());
     WirelessEncryptedInputs in = window->EncryptedInputs();
-    QTEST(in.reverseNetworkSaved, "savedAfter");
-    QCOMPARE(in.reversePortText, std::string(savedAfter ? "10001" : "0"));
+    QTEST(in.reverse.saved, "savedAfter");
+    QCOMPARE(in.reverse.portText, std::string(savedAfter ? "10001" : "0"));
   }
 
   // With the reverse settings accepted the run sends them: port, "06", the
@@ -379,7 +379,7 @@ class TestPellarWirelessWindow : public QObject {
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
-    QVERIFY(!window->EncryptedInputs().reverseNetworkSaved);
+    QVERIFY(!window->EncryptedInputs().reverse.saved);
   }
 };
 

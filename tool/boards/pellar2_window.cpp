@@ -81,10 +81,10 @@ void Pellar2Window::EnableButtons(bool mode) {
 
 Pellar2Inputs Pellar2Window::Inputs() const {
   Pellar2Inputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.portIndex = m_ui->cmbPort->currentIndex();
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex();
   QList<QLineEdit*> boxes = MacBoxes();
   for (std::size_t i = 0; i < in.macBoxes.size(); ++i) in.macBoxes[i] = BoxText(boxes[static_cast<qsizetype>(i)]);
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
@@ -128,7 +128,7 @@ void Pellar2Window::OnProgram() {
 
 void Pellar2Window::StartPellar2Run() {
   Pellar2Inputs inputs = Inputs();
-  StartBoardRun(inputs.portIndex, [inputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); });
+  StartBoardRun(inputs.link.port, [inputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); });
 }
 
 void Pellar2Window::StartBoardRun(int portIndex, DialogueRunner::Script script) {
@@ -138,14 +138,12 @@ void Pellar2Window::StartBoardRun(int portIndex, DialogueRunner::Script script) 
   StartRun(std::move(script));
 }
 
-Message Pellar2Window::EndMessage(const RunOutcome& outcome) const {
-  return Pellar2EndMessage(outcome, RunIsNetwork());
-}
+Message Pellar2Window::EndMessage(const RunOutcome& outcome) const { return PellarEndMessage(outcome, RunIsNetwork()); }
 
-QString Pellar2Window::RunErrorLabel() const { return kPellar2RunLabel; }
+QString Pellar2Window::RunErrorLabel() const { return kPellarRunLabel; }
 
 void Pellar2Window::AfterUnfinishedRun(const RunOutcome& outcome) {
-  if (outcome.kind == RunOutcome::Kind::InputRejected) MacBox(outcome.errorNumber)->setFocus();
+  if (outcome.kind == RunOutcome::Kind::InputRejected) MacBox(outcome.box)->setFocus();
 }
 
 bool Pellar2Window::OnServiceKey(const QKeyEvent& key) {

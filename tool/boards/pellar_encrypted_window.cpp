@@ -46,11 +46,11 @@ Pellar6Inputs PellarEncryptedWindow::EncryptedInputs() const {
   Ui::frmPellar2& ui = Form();
   Pellar6Inputs in;
   static_cast<Pellar2Inputs&>(in) = Inputs();
-  in.reverseNetworkSaved = ui.fraReverseNetwork->IsSaved();
-  in.reversePortText = ui.fraReverseNetwork->PortText().toStdString();
-  in.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
-  in.keySize = ui.keyEncryption->Size().value_or(KeySize::Bits128);
-  in.key = ui.keyEncryption->Key().trimmed().toStdString();
+  in.reverse.saved = ui.fraReverseNetwork->IsSaved();
+  in.reverse.portText = ui.fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
+  in.dataKey.size = ui.keyEncryption->Size().value_or(KeySize::Bits128);
+  in.dataKey.key = ui.keyEncryption->Key().trimmed().toStdString();
   return in;
 }
 
@@ -78,7 +78,7 @@ void PellarEncryptedWindow::OnProgram() {
       return;
     }
     Pellar6Inputs inputs = EncryptedInputs();
-    StartBoardRun(inputs.portIndex, [inputs](Dialogue& dialogue) { return RunPellar6(dialogue, inputs); });
+    StartBoardRun(inputs.link.port, [inputs](Dialogue& dialogue) { return RunPellar6(dialogue, inputs); });
   });
 }
 
@@ -88,7 +88,7 @@ Message PellarEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
 
 void PellarEncryptedWindow::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind != RunOutcome::Kind::InputRejected) return;
-  if (outcome.errorNumber == 0) {
+  if (outcome.field == InputField::Port) {
     Form().cmbPort->setFocus();
   } else {
     Form().keyEncryption->KeyBox()->setFocus();

@@ -40,11 +40,11 @@ WirelessEncryptedInputs PellarWirelessEncryptedWindow::EncryptedInputs() const {
   Ui::frmPellarWireless& ui = Form();
   WirelessEncryptedInputs in;
   static_cast<WirelessInputs&>(in) = Inputs();
-  in.reverseNetworkSaved = ui.fraReverseNetwork->IsSaved();
-  in.reversePortText = ui.fraReverseNetwork->PortText().toStdString();
-  in.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
-  in.keySize = ui.keyDataEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey = ui.keyDataEncryption->Key().trimmed().toStdString();
+  in.reverse.saved = ui.fraReverseNetwork->IsSaved();
+  in.reverse.portText = ui.fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
+  in.dataKey.size = ui.keyDataEncryption->Size().value_or(KeySize::Bits128);
+  in.dataKey.key = ui.keyDataEncryption->Key().trimmed().toStdString();
   return in;
 }
 

@@ -184,7 +184,8 @@ bool PellarWirelessWindow::CheckEncryptionKey() {
   try {
     WirelessKeyCheck check = dorvane::CheckEncryptionKey(CurrentSuite(), m_ui->cmbEncryption->currentIndex(),
                                                          CurrentKeyChange(), BoxText(m_ui->txtEncryptionKey));
-    if (check.key != BoxText(m_ui->txtEncryptionKey)) m_ui->txtEncryptionKey->setText(QString::fromStdString(check.key));
+    if (check.key != BoxText(m_ui->txtEncryptionKey))
+      m_ui->txtEncryptionKey->setText(QString::fromStdString(check.key));
     if (check.message) ShowRunMessage(this, check.message->icon, check.message->title, check.message->text);
     if (!check.usable) m_ui->txtEncryptionKey->setFocus();
     return check.usable;
@@ -212,32 +213,33 @@ void PellarWirelessWindow::CheckKeyOnLeaving() {
 }
 
 void PellarWirelessWindow::EnableButtons(bool mode) {
-  for (QWidget* control : QList<QWidget*>{m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway,
-                                          m_ui->txtIPAddress, m_ui->cmbSubnet}) {
+  for (QWidget* control :
+       QList<QWidget*>{m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet}) {
     control->setEnabled(mode);
   }
 }
 
 WirelessInputs PellarWirelessWindow::Inputs() const {
   WirelessInputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.comPort = m_ui->cmbPort->currentIndex() + 1;
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  in.topology = static_cast<Topology>(m_ui->cmbTopology->currentIndex());
-  in.networkName = BoxText(m_ui->txtNetworkName);
-  in.channelText = m_ui->cmbNetworkChannel->currentText().toStdString();
-  in.suite = CurrentSuite();
-  in.authenticationIndex = m_ui->cmbAuthentication->currentIndex();
-  in.encryptionIndex = m_ui->cmbEncryption->currentIndex();
-  in.keyChange = CurrentKeyChange();
-  in.key = BoxText(m_ui->txtEncryptionKey);
-  in.txKeyIndexText = m_ui->cmbTXKeyIndex->currentText().toStdString();
-  in.txRateModeIndex = m_ui->cmbTXDataRateFixed->currentIndex();
-  in.txRateIndex = m_ui->cmbTXDataRate->currentIndex();
+  WlanSettings& wlan = in.wlan;
+  wlan.topology = static_cast<Topology>(m_ui->cmbTopology->currentIndex());
+  wlan.networkName = BoxText(m_ui->txtNetworkName);
+  wlan.channelText = m_ui->cmbNetworkChannel->currentText().toStdString();
+  wlan.suite = CurrentSuite();
+  wlan.authenticationIndex = m_ui->cmbAuthentication->currentIndex();
+  wlan.encryptionIndex = m_ui->cmbEncryption->currentIndex();
+  wlan.keyChange = CurrentKeyChange();
+  wlan.key = BoxText(m_ui->txtEncryptionKey);
+  wlan.txKeyIndexText = m_ui->cmbTXKeyIndex->currentText().toStdString();
+  wlan.txRateModeIndex = m_ui->cmbTXDataRateFixed->currentIndex();
+  wlan.txRateIndex = m_ui->cmbTXDataRate->currentIndex();
   return in;
 }
 
@@ -262,11 +264,9 @@ void PellarWirelessWindow::OnProgram() {
   });
 }
 
-Message PellarWirelessWindow::EndMessage(const RunOutcome& outcome) const {
-  return Pellar2EndMessage(outcome, false);
-}
+Message PellarWirelessWindow::EndMessage(const RunOutcome& outcome) const { return PellarEndMessage(outcome, false); }
 
-QString PellarWirelessWindow::RunErrorLabel() const { return kPellar2RunLabel; }
+QString PellarWirelessWindow::RunErrorLabel() const { return kPellarRunLabel; }
 
 bool PellarWirelessWindow::OnServiceKey(const QKeyEvent& key) {
   if (key.key() != kDefaultOnlyKey) return false;

@@ -69,19 +69,20 @@ void QM270XPicoWindow::EnableButtons(bool mode) {
 QM270XPicoInputs QM270XPicoWindow::XPicoInputs() const {
   Ui::frmQM270& ui = Form();
   QM270XPicoInputs in;
-  in.deviceAddress = BoxText(ui.txtIPAddress);
-  in.gateway = BoxText(ui.txtGateway);
-  in.subnetIndex = ui.cmbSubnet->currentIndex();
-  in.comPort = ui.cmbPort->currentIndex() + 1;
+  in.server.address = BoxText(ui.txtIPAddress);
+  in.server.gateway = BoxText(ui.txtGateway);
+  in.server.subnetIndex = ui.cmbSubnet->currentIndex();
+  in.link.port = ui.cmbPort->currentIndex() + 1;
   in.baudText = ui.cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = ui.cmbEthernet->currentIndex();
   in.disable77FE = ui.chk77FE->isChecked();
   in.defaultOnly = ui.chkDefaultOnly->isChecked();
-  in.reverseSettings = ui.fraReverseNetwork->IsSaved();
-  in.reversePortText = ui.fraReverseNetwork->PortText().toStdString();
-  in.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
-  in.keySize = ui.keyEncryption->Size();
-  in.key = ui.keyEncryption->Key().toStdString();
+  in.reverse.saved = ui.fraReverseNetwork->IsSaved();
+  in.reverse.portText = ui.fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
+  if (std::optional<KeySize> size = ui.keyEncryption->Size()) {
+    in.dataKey = DataKey{*size, ui.keyEncryption->Key().toStdString()};
+  }
   return in;
 }
 

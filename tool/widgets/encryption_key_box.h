@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 class QGridLayout;
 class QHBoxLayout;

@@ -15,7 +15,7 @@
 
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 class QComboBox;
 class QKeyEvent;
