@@ -23,7 +23,8 @@ constexpr int kDefaultWakeWindowFloorMs = 2000;
 constexpr double kQuietLineSeconds = 3.0;
 constexpr int kQuietLineFloorMs = 1000;
 
-const char kHelp[] =
+// The usage around the --kind option, whose lines come from the personalities.
+const char kHelpBeforeKinds[] =
     "Usage: pellar-devsim [options]\n"
     "Simulated device-server module of a PELLAR board, for tests and demos.\n"
     "\n"
@@ -36,18 +37,9 @@ const char kHelp[] =
     "  --udp ADDRESS           discovery responder on ADDRESS\n"
     "  --udp-port N            discovery port (default 30718; 0 = any free port)\n"
     "\n"
-    "Module:\n"
-    "  --kind pellar2|pellar6|wireless|wireless-encrypted|xport-ar|xpico\n"
-    "                          the module (default pellar2); pellar6 asks its\n"
-    "                          security questions one by one, with the data key, and takes\n"
-    "                          the answers strictly; the wireless boards' submenus close\n"
-    "                          after their last question, and their WLAN menu (4) and\n"
-    "                          security menu (wireless-encrypted: with the data key) take\n"
-    "                          the answers strictly; xport-ar is the QM270's command line\n"
-    "                          (serial only: \"!\" boot catch, \"xyz\", \"show\", strict levels);\n"
-    "                          xpico is the QM270 Rev. B's module (serial only: \"x\" wake-up,\n"
-    "                          \"M\" record mode ending in \"RS\" and a restart, CR setup menu\n"
-    "                          whose submenus take the answers strictly)\n"
+    "Module:\n";
+
+const char kHelpAfterKinds[] =
     "  --banner new|old        \"Press Enter for Setup Mode\" (new, default) or\n"
     "                          \"Press Enter to go into Setup Mode\" (old)\n"
     "  --firmware TEXT         banner version, \"Software version TEXT.\" (default V6.10.0)\n"
@@ -79,6 +71,25 @@ const char kHelp[] =
     "\n"
     "Prints one line per link (\"pty: PATH\", \"tcp: ADDRESS:PORT\", \"assign: ADDRESS:PORT\",\n"
     "\"udp: ADDRESS:PORT\"), then \"ready\". Ends on SIGTERM or SIGINT.\n";
+
+// The column where the options' descriptions start.
+constexpr int kHelpColumn = 26;
+
+// The --kind option: its names on one line, then what each kind does in the
+// words its personality gives, under the description column.
+QString KindsHelp() {
+  QStringList names;
+  const QLatin1StringView defaultName(PersonalityOf(DeviceOptions().kind).name);
+  QString words = QString("the module (default %1); ").arg(defaultName);
+  for (const Personality& personality : Personalities()) {
+    names << personality.name;
+    words += personality.usage;
+  }
+  const QString indent(kHelpColumn, ' ');
+  return "  --kind " + names.join('|') + '\n' + indent + words.replace('\n', '\n' + indent) + '\n';
+}
+
+QString HelpText() { return kHelpBeforeKinds + KindsHelp() + kHelpAfterKinds; }
 
 // The tool treats anything but a positive number as "no scaling"; so does the
 // simulator, so both sides of a test run at the same pace.
@@ -260,16 +271,9 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
        }},
       {"--kind",
        [&o](const QString& v) {
-         static const std::map<QString, ModuleKind> kinds = {
-             {"pellar2", ModuleKind::kBoardSetupMenu},
-             {"pellar6", ModuleKind::kEncryptedBoardSetupMenu},
-             {"wireless", ModuleKind::kWirelessSetupMenu},
-             {"wireless-encrypted", ModuleKind::kEncryptedWirelessSetupMenu},
-             {"xport-ar", ModuleKind::kXPortArCommandLine},
-             {"xpico", ModuleKind::kXPicoSetupMenu}};
-         const auto kind = kinds.find(v);
-         if (kind == kinds.end()) return false;
-         o.kind = kind->second;
+         const Personality* personality = FindPersonality(v);
+         if (!personality) return false;
+         o.kind = personality->kind;
          return true;
        }},
       {"--firmware",
@@ -310,7 +314,7 @@ ParsedOptions ParseDeviceOptions(const QStringList& arguments) {
     }
     if (name == "-h" || name == "--help") {
       parsed.outcome = ParsedOptions::Outcome::kShowHelp;
-      parsed.text = kHelp;
+      parsed.text = HelpText();
       return parsed;
     }
     if (name == "--power-cycle-when-asked" && !value) {

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "sim/personalities.h"
+
 namespace dorvane::sim {
 
 // Faults the simulated module can be told to show, so the tool's handling of a
@@ -30,21 +32,6 @@ struct FailureModes {
 // Adds one "--fail" value ("no-banner", "close-after:3", "slow:0.5", ...).
 // False with a reason when the value names no mode or carries a bad number.
 bool AddFailureMode(const QString& mode, FailureModes& modes, QString& whyNot);
-
-// Which firmware the module runs: the boards' numbered setup menu, plain
-// (PELLAR2) or with the encrypted board's strict security submenu (PELLAR6),
-// or the wireless boards' menu (PELLAR2W, PELLAR6W), whose submenus close
-// after their last question and whose WLAN and security submenus are
-// strict, or the QM270's XPort AR command line (xport-ar), or the QM270
-// Rev. B's XPico with its record mode and strict setup menu (xpico).
-enum class ModuleKind {
-  kBoardSetupMenu,
-  kEncryptedBoardSetupMenu,
-  kWirelessSetupMenu,
-  kEncryptedWirelessSetupMenu,
-  kXPortArCommandLine,
-  kXPicoSetupMenu,
-};
 
 // The two greetings the tool tells apart.
 enum class BannerStyle { kNew, kOld };

@@ -1,7 +1,8 @@
 #pragma once
-// The firmware behind one link of the module. A personality (ModuleKind)
-// decides how the module greets, wakes and answers; the transports only move
-// bytes and the session runs the timers, so a new personality is one class.
+// The firmware behind one link of the module. A personality
+// (sim/personalities.h) decides how the module greets, wakes and answers; the
+// transports only move bytes and the session runs the timers, so a new
+// personality is one class and its entry in that list.
 // Firmware never touches a clock or a socket itself: it answers each stimulus
 // with a ModuleReply, which the session carries out.
 

@@ -2,27 +2,9 @@
 
 #include <algorithm>
 
-#include "sim/setup_menu.h"
-#include "sim/xpico_setup_menu.h"
-#include "sim/xport_ar_command_line.h"
+#include "sim/personalities.h"
 
 namespace dorvane::sim {
-
-namespace {
-
-std::unique_ptr<ModuleFirmware> MakeFirmware(const DeviceOptions& options, LinkKind link) {
-  switch (options.kind) {
-    case ModuleKind::kBoardSetupMenu:
-    case ModuleKind::kEncryptedBoardSetupMenu:
-    case ModuleKind::kWirelessSetupMenu:
-    case ModuleKind::kEncryptedWirelessSetupMenu: return std::make_unique<SetupMenu>(options, link);
-    case ModuleKind::kXPortArCommandLine: return std::make_unique<XPortArCommandLine>(options, link);
-    case ModuleKind::kXPicoSetupMenu: return std::make_unique<XPicoSetupMenu>(options, link);
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 GarbageMixer::GarbageMixer(quint32 seed) : m_random(seed) {}
 
@@ -81,7 +63,7 @@ void OutputQueue::DeliverDue() {
 ModuleSession::ModuleSession(const DeviceOptions& options, LinkKind link, int localPort, ReceiveLog& log,
                              QObject* parent)
     : QObject(parent),
-      m_firmware(MakeFirmware(options, link)),
+      m_firmware(PersonalityOf(options.kind).makeFirmware(options, link)),
       m_link(link),
       m_port(localPort),
       m_log(log),

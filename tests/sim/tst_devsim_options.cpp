@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "sim/device_options.h"
+#include "sim/personalities.h"
 
 using namespace dorvane::sim;
 
@@ -111,6 +112,44 @@ class TestDevsimOptions : public QObject {
     QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
     QTEST(parsed.options.kind, "kind");
     QCOMPARE(parsed.options.fail.noXPico, arguments.contains("no-xpico"));
+  }
+
+  // Each kind the simulator lists is reached by its own name, and no two
+  // entries claim one kind, which would leave the second unplayable.
+  void everyListedKind_data() {
+    QTest::addColumn<QString>("name");
+    for (const Personality& personality : Personalities()) QTest::newRow(personality.name) << personality.name;
+  }
+  void everyListedKind() {
+    QFETCH(QString, name);
+    const ParsedOptions parsed = Parse({"--pty", "--kind", name});
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kRun);
+    QCOMPARE(QString(PersonalityOf(parsed.options.kind).name), name);
+    const QString kindLine = Parse({"--help"}).text.split('\n').filter("  --kind ").value(0);
+    QVERIFY2(kindLine.section(' ', 3).split('|').contains(name), qPrintable(kindLine));
+  }
+
+  // The --kind usage is put together from the kinds' own words; it must read
+  // as it always has, between the lines around it.
+  void kindsHelp() {
+    const ParsedOptions parsed = Parse({"--help"});
+    QCOMPARE(parsed.outcome, ParsedOptions::Outcome::kShowHelp);
+    const QString expected =
+        "\n"
+        "Module:\n"
+        "  --kind pellar2|pellar6|wireless|wireless-encrypted|xport-ar|xpico\n"
+        "                          the module (default pellar2); pellar6 asks its\n"
+        "                          security questions one by one, with the data key, and takes\n"
+        "                          the answers strictly; the wireless boards' submenus close\n"
+        "                          after their last question, and their WLAN menu (4) and\n"
+        "                          security menu (wireless-encrypted: with the data key) take\n"
+        "                          the answers strictly; xport-ar is the QM270's command line\n"
+        "                          (serial only: \"!\" boot catch, \"xyz\", \"show\", strict levels);\n"
+        "                          xpico is the QM270 Rev. B's module (serial only: \"x\" wake-up,\n"
+        "                          \"M\" record mode ending in \"RS\" and a restart, CR setup menu\n"
+        "                          whose submenus take the answers strictly)\n"
+        "  --banner new|old        \"Press Enter for Setup Mode\" (new, default) or\n";
+    QVERIFY2(parsed.text.contains(expected), qPrintable(parsed.text));
   }
 
   // The demo's board; a flag, and a power cycle on demand leaves no room
