@@ -83,8 +83,9 @@ class TestPellarctlCommandLine : public QObject {
     ProcessResult program = Pellarctl({"program", "--help"});
     QCOMPARE(program.exitCode, 0);
     for (const QString& kind : kBoardKinds) {
-      QVERIFY2(QRegularExpression("\\n  " + QRegularExpression::escape(kind) + "  +\\S").match(program.OutText()).hasMatch(),
-               qPrintable(kind));
+      QVERIFY2(
+          QRegularExpression("\\n  " + QRegularExpression::escape(kind) + "  +\\S").match(program.OutText()).hasMatch(),
+          qPrintable(kind));
     }
   }
 
@@ -97,10 +98,11 @@ class TestPellarctlCommandLine : public QObject {
     QTest::newRow("pellarctl") << QStringList{"--bogus"} << "pellarctl" << unknown;
     QTest::newRow("ping") << QStringList{"ping", "127.0.0.1", "--bogus"} << "pellarctl ping" << unknown;
     QTest::newRow("ping, --format without its value")
-        << QStringList{"ping", "127.0.0.1", "--format"} << "pellarctl ping" << "Missing value after '--format'.";
+        << QStringList{"ping", "127.0.0.1", "--format"} << "pellarctl ping"
+        << "Missing value after '--format'.";
     QTest::newRow("hostinfo") << QStringList{"hostinfo", "--bogus"} << "pellarctl hostinfo" << unknown;
-    QTest::newRow("hostinfo, a value for a flag")
-        << QStringList{"hostinfo", "--test=yes"} << "pellarctl hostinfo" << "Unexpected value after '--test'.";
+    QTest::newRow("hostinfo, a value for a flag") << QStringList{"hostinfo", "--test=yes"} << "pellarctl hostinfo"
+                                                  << "Unexpected value after '--test'.";
     QTest::newRow("monitor") << QStringList{"monitor", "127.0.0.1", "--bogus"} << "pellarctl monitor" << unknown;
     QTest::newRow("discover") << QStringList{"discover"} + kLoopbackOnly + QStringList{"--bogus"}
                               << "pellarctl discover" << unknown;
@@ -110,11 +112,12 @@ class TestPellarctlCommandLine : public QObject {
     QTest::newRow("program") << QStringList{"program", "--bogus"} << "pellarctl program" << unknown;
     for (const QString& kind : kBoardKinds) {
       QTest::addRow("program %s", qPrintable(kind))
-          << QStringList{"program", kind, "--ip", "10.1.1.5", "--via", "com1", "--bogus"}
-          << "pellarctl program " + kind << unknown;
+          << QStringList{"program", kind, "--ip", "10.1.1.5", "--via", "com1", "--bogus"} << "pellarctl program " + kind
+          << unknown;
     }
     QTest::newRow("program qm270, --ip without its value")
-        << QStringList{"program", "qm270", "--ip"} << "pellarctl program qm270" << "Missing value after '--ip'.";
+        << QStringList{"program", "qm270", "--ip"} << "pellarctl program qm270"
+        << "Missing value after '--ip'.";
   }
   void unknownOptionIsRefused() {
     QFETCH(QStringList, arguments);
@@ -133,17 +136,20 @@ class TestPellarctlCommandLine : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("form");      // "text", "json" or "refused"
     QTest::addColumn<QString>("expected");  // the first line's start, or the refusal
-    QTest::newRow("hostinfo, text by default") << QStringList{"hostinfo"} << "text" << "Host Computer Name:";
-    QTest::newRow("hostinfo --format text")
-        << QStringList{"hostinfo", "--format", "text"} << "text" << "Host Computer Name:";
-    QTest::newRow("hostinfo --format=json") << QStringList{"hostinfo", "--format=json"} << "json" << "";
+    QTest::newRow("hostinfo, text by default") << QStringList{"hostinfo"} << "text"
+                                               << "Host Computer Name:";
+    QTest::newRow("hostinfo --format text") << QStringList{"hostinfo", "--format", "text"} << "text"
+                                            << "Host Computer Name:";
+    QTest::newRow("hostinfo --format=json") << QStringList{"hostinfo", "--format=json"} << "json"
+                                            << "";
     QTest::newRow("hostinfo --format csv") << QStringList{"hostinfo", "--format", "csv"} << "refused"
                                            << "pellarctl hostinfo: --format takes text or json, not \"csv\"";
     QTest::newRow("hostinfo --format table") << QStringList{"hostinfo", "--format", "table"} << "refused"
                                              << "pellarctl hostinfo: --format takes text or json, not \"table\"";
-    QTest::newRow("ping --format text")
-        << QStringList{"ping", "127.0.0.1", "--format", "text"} << "text" << "IP Address to Ping: 127.0.0.1";
-    QTest::newRow("ping --format json") << QStringList{"ping", "--format", "json", "127.0.0.1"} << "json" << "";
+    QTest::newRow("ping --format text") << QStringList{"ping", "127.0.0.1", "--format", "text"} << "text"
+                                        << "IP Address to Ping: 127.0.0.1";
+    QTest::newRow("ping --format json") << QStringList{"ping", "--format", "json", "127.0.0.1"} << "json"
+                                        << "";
     QTest::newRow("ping --format csv") << QStringList{"ping", "127.0.0.1", "--format", "csv"} << "refused"
                                        << "pellarctl ping: --format takes text or json, not \"csv\"";
     QTest::newRow("monitor --format csv") << QStringList{"monitor", "127.0.0.1", "--format=csv"} << "refused"

@@ -31,10 +31,11 @@ class TestDiscoverCommand : public QObject {
   void forms_data() {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("out");
-    const QString table = "MAC Address        IP Address  Device Type\n"
-                          "00.20.4A.AB.CD.01  127.0.0.1   PELLAR - X1 - XPort 01\n"
-                          "00.20.4A.AB.CD.02  127.0.0.3   PELLAR - A5 - XPort 03/04\n"
-                          "00.20.4A.AB.CD.03  127.0.0.1   q7 - Unknown\n";
+    const QString table =
+        "MAC Address        IP Address  Device Type\n"
+        "00.20.4A.AB.CD.01  127.0.0.1   PELLAR - X1 - XPort 01\n"
+        "00.20.4A.AB.CD.02  127.0.0.3   PELLAR - A5 - XPort 03/04\n"
+        "00.20.4A.AB.CD.03  127.0.0.1   q7 - Unknown\n";
     QTest::newRow("text, the table, by default") << QStringList{} << table;
     QTest::newRow("text") << QStringList{"--format", "text"} << table;
     // The older name of text, which scripts may still use.
@@ -133,8 +134,8 @@ class TestDiscoverCommand : public QObject {
     ProcessResult result = RunPellarctl(QStringList{"discover"} + arguments);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.OutText(), QString());
-    QCOMPARE(result.ErrText(),
-             "pellarctl discover: " + message + "\n\nUsage: pellarctl discover [--seconds N] [--format text|csv|json]\n");
+    QCOMPARE(result.ErrText(), "pellarctl discover: " + message +
+                                   "\n\nUsage: pellarctl discover [--seconds N] [--format text|csv|json]\n");
   }
 };
 

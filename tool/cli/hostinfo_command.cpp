@@ -89,8 +89,7 @@ int RunHostInfoCommand(const QStringList& arguments) {
     std::vector<TestValue> tests;
     if (parser.isSet("test")) {
       label = "Test System Click";
-      std::string drive =
-          parser.isSet("drive") ? parser.value("drive").toStdString() : platform::SystemDrive();
+      std::string drive = parser.isSet("drive") ? parser.value("drive").toStdString() : platform::SystemDrive();
       SystemTestFacts facts = TestSystem(drive, WindowSystemScreen());
       if (facts.dhcpFailure) {
         err << QString::fromStdString(

@@ -17,7 +17,7 @@ namespace {
 
 struct Command {
   const char* name;
-  QString synopsis;  // for --help; its further lines go beneath the first
+  QString synopsis;  // for --help
   std::function<int(const QStringList& arguments)> run;
   // The command reads the screen: pellarctl then starts as a GUI application
   // when a window system is there (it still opens no window).
@@ -28,10 +28,10 @@ const std::vector<Command>& Commands() {
   using namespace dorvane::cli;
   static const std::vector<Command> commands = {
       {"discover", kDiscoverSynopsis, RunDiscover},
-      {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},
+      {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},  // reads the screen
       {"monitor", kMonitorSynopsis, RunMonitorCommand},
       {"ping", kPingSynopsis, RunPingCommand},
-      {"program", ProgramSynopsis(), RunProgramCommand},
+      {"program", ProgramSynopsis(), RunProgramCommand},  // names the board kinds
   };
   return commands;
 }
@@ -42,9 +42,11 @@ QString Usage() {
       "Sets up the network modules of PELLAR boards and QM270 controllers without windows.\n\n"
       "Commands:\n";
   if (Commands().empty()) text += "  (none in this version)\n";
+  // A synopsis's further lines go beneath its first.
   const QString beneath = "\n" + QString(14, ' ');
   for (const auto& command : Commands()) {
-    text += QString("  %1  %2\n").arg(QString(command.name), -10).arg(QString(command.synopsis).replace("\n", beneath));
+    QString synopsis = command.synopsis;
+    text += QString("  %1  %2\n").arg(QString(command.name), -10).arg(synopsis.replace("\n", beneath));
   }
   text +=
       "\n\"pellarctl COMMAND --help\" shows the options of COMMAND.\n"

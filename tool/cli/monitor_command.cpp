@@ -57,9 +57,8 @@ int RunMonitorCommand(const QStringList& arguments) {
   QTextStream out(stdout);
   QTextStream err(stderr);
   CommandParser parser("pellarctl monitor", kUsage, kDetails);
-  parser.addOptions({{"kind", "Board kind.", "KIND", "ethernet"},
-                     FormatOption(false),
-                     {"transcript", "Transcript file.", "FILE"}});
+  parser.addOptions(
+      {{"kind", "Board kind.", "KIND", "ethernet"}, FormatOption(false), {"transcript", "Transcript file.", "FILE"}});
   if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   OutputFormat format = OutputFormat::kText;
   if (std::optional<int> refused = ReadFormatOption(parser, false, format)) return *refused;

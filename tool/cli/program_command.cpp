@@ -27,7 +27,8 @@ QString Details() {
   QString text =
       "Configures the network module of a board with the same script, runner and\n"
       "texts as its window. KIND is one of:\n\n";
-  for (const BoardCommand* board : kBoards) text += QString("  %1  %2\n").arg(QString(board->name), -18).arg(board->synopsis);
+  for (const BoardCommand* board : kBoards)
+    text += QString("  %1  %2\n").arg(QString(board->name), -18).arg(board->synopsis);
   text +=
       "\n\"pellarctl program KIND --help\" shows the options of KIND.\n"
       "\n"

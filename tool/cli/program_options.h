@@ -5,13 +5,13 @@
 // program_command.cpp.
 
 #include <QByteArray>
-#include "cli/command_parser.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "cli/command_parser.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
 #include "widgets/field_checks.h"
