@@ -108,10 +108,10 @@ struct ReverseChoice {
 };
 void AddReverseOptions(CommandParser& parser);
 // The highest reverse port of every family but the XPort AR module's.
-inline constexpr int kHighestPortNumber = 65535;
+inline constexpr int kHighestReversePort = 65535;
 // How a port the frame's Save would refuse is refused: with the frame's
-// box, or (program qm270, whose scripts have always read it so) with the
-// range the option takes.
+// box, or with the range the option takes (program qm270, whose refusal has
+// always read so).
 enum class ReversePortRefusal { FrameMessage, Range };
 // The reverse options of every family; highestPort is the family's (9999
 // for the XPort AR module, 65535 for the others). Nothing, or the exit code

@@ -15,7 +15,7 @@ namespace dorvane::cli {
 
 namespace {
 
-constexpr int kHighestReversePort = 9999;
+constexpr int kXPortHighestReversePort = 9999;
 
 const char* const kQM270Usage =
     "Usage: pellarctl program qm270 --ip ADDRESS [--mask 255.255.255.0] [--gateway ADDRESS] --via comN | serial:PATH\n"
@@ -36,7 +36,7 @@ const char* const kQM270Usage =
 std::optional<int> ReadReverseAndKeyOptions(const CommandParser& parser, QM270Inputs& in) {
   ReverseChoice reverse;
   if (std::optional<int> refused =
-          ReadReverseOptions(parser, kHighestReversePort, reverse, ReversePortRefusal::Range)) {
+          ReadReverseOptions(parser, kXPortHighestReversePort, reverse, ReversePortRefusal::Range)) {
     return refused;
   }
   const bool keyGiven = parser.isSet("key-bits") || parser.isSet("key") || parser.isSet("key-file");

@@ -32,7 +32,7 @@ const char* const kQM270XPicoUsage =
 // exit code of a refusal.
 std::optional<int> ReadKeyAndReverseOptions(const CommandParser& parser, QM270XPicoInputs& in) {
   ReverseChoice reverse;
-  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestPortNumber, reverse)) return refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestReversePort, reverse)) return refused;
   ApplyReverseChoice(reverse, in);
 
   const QString bits = parser.value("key-bits");

@@ -124,7 +124,7 @@ std::optional<int> ReadPellar6Reverse(const CommandParser& parser, Pellar6Inputs
     return parser.Refuse("--vra-ip/--vra-port and --reverse-port exclude each other");
   }
   ReverseChoice reverse;
-  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestPortNumber, reverse)) return refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestReversePort, reverse)) return refused;
   ApplyReverseChoice(reverse, in);
   return std::nullopt;
 }

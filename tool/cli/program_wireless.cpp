@@ -231,7 +231,7 @@ int ProgramWirelessEncrypted(const QStringList& arguments) {
   WirelessEncryptedInputs in;
   if (std::optional<int> refused = ReadWirelessOptions(parser, "9600", in)) return *refused;
   ReverseChoice reverse;
-  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestPortNumber, reverse)) return *refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestReversePort, reverse)) return *refused;
   ApplyReverseChoice(reverse, in);
   int refused = 0;
   std::optional<DataKey> key = ReadDataKey(parser, refused);
