@@ -31,11 +31,15 @@ class TestDiscoverCommand : public QObject {
   void forms_data() {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("out");
-    QTest::newRow("table by default") << QStringList{}
-                                      << "MAC Address        IP Address  Device Type\n"
-                                         "00.20.4A.AB.CD.01  127.0.0.1   PELLAR - X1 - XPort 01\n"
-                                         "00.20.4A.AB.CD.02  127.0.0.3   PELLAR - A5 - XPort 03/04\n"
-                                         "00.20.4A.AB.CD.03  127.0.0.1   q7 - Unknown\n";
+    const QString table =
+        "MAC Address        IP Address  Device Type\n"
+        "00.20.4A.AB.CD.01  127.0.0.1   PELLAR - X1 - XPort 01\n"
+        "00.20.4A.AB.CD.02  127.0.0.3   PELLAR - A5 - XPort 03/04\n"
+        "00.20.4A.AB.CD.03  127.0.0.1   q7 - Unknown\n";
+    QTest::newRow("text, the table, by default") << QStringList{} << table;
+    QTest::newRow("text") << QStringList{"--format", "text"} << table;
+    // The older name of text, which scripts may still use.
+    QTest::newRow("table") << QStringList{"--format=table"} << table;
     QTest::newRow("csv") << QStringList{"--format", "csv", "--seconds", "4"}
                          << "MAC Address,IP Address,Device Type\n"
                             "00.20.4A.AB.CD.01,127.0.0.1,PELLAR - X1 - XPort 01\n"
@@ -112,9 +116,9 @@ class TestDiscoverCommand : public QObject {
     QTest::newRow("zero seconds") << safe + QStringList{"--seconds", "0"}
                                   << "--seconds needs a number of seconds above 0, not \"0\"";
     QTest::newRow("unknown format") << safe + QStringList{"--format", "xml"}
-                                    << "--format is table, csv or json, not \"xml\"";
+                                    << "--format takes text, csv or json, not \"xml\"";
     QTest::newRow("format is case-sensitive")
-        << safe + QStringList{"--format", "JSON"} << "--format is table, csv or json, not \"JSON\"";
+        << safe + QStringList{"--format", "JSON"} << "--format takes text, csv or json, not \"JSON\"";
     QTest::newRow("target not IPv4") << QStringList{"--target", "300.1.1.1", "--local-port", "0"}
                                      << "--target needs an IPv4 address, not \"300.1.1.1\"";
     QTest::newRow("target port 0") << QStringList{"--target", "127.0.0.1:0", "--local-port", "0"}
@@ -130,7 +134,8 @@ class TestDiscoverCommand : public QObject {
     ProcessResult result = RunPellarctl(QStringList{"discover"} + arguments);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.OutText(), QString());
-    QCOMPARE(result.ErrText(), "pellarctl discover: " + message + "\nTry \"pellarctl discover --help\".\n");
+    QCOMPARE(result.ErrText(), "pellarctl discover: " + message +
+                                   "\n\nUsage: pellarctl discover [--seconds N] [--format text|csv|json]\n");
   }
 };
 

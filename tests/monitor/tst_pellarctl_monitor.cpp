@@ -133,7 +133,8 @@ class TestPellarctlMonitor : public QObject {
     QTest::newRow("blank address") << QStringList{" "} << "Missing IP Address. Please enter a valid IP Address.";
     QTest::newRow("no address") << QStringList{} << "one address expected";
     QTest::newRow("unknown kind") << QStringList{"127.0.14.36", "--kind", "fibre"} << "unknown kind";
-    QTest::newRow("unknown format") << QStringList{"127.0.14.36", "--format", "xml"} << "unknown format";
+    QTest::newRow("unknown format") << QStringList{"127.0.14.36", "--format", "xml"}
+                                    << "--format takes text or json, not \"xml\"";
   }
   void refusedInput() {
     QFETCH(QStringList, arguments);

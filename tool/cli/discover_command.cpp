@@ -1,7 +1,7 @@
-#include <QCommandLineParser>
 #include <QTextStream>
 #include <cmath>
 
+#include "cli/command_parser.h"
 #include "cli/subcommands.h"
 #include "discovery/discovery_run.h"
 #include "discovery/listing_formats.h"
@@ -12,17 +12,17 @@ namespace {
 
 constexpr double kDefaultSeconds = 8.0;
 
-const char* const kHelp =
-    "Usage: pellarctl discover [--seconds N] [--format table|csv|json]\n"
-    "\n"
+const char* const kUsage = "Usage: pellarctl discover [--seconds N] [--format text|csv|json]\n";
+
+const char* const kDetails =
     "Sends the discovery query to 255.255.255.255 on UDP port 30718 and lists the\n"
     "modules that answer within the wait: MAC address, IP address and device type,\n"
     "in the order the replies arrived.\n"
     "\n"
     "Options:\n"
     "  --seconds N      How long to collect replies (default 8).\n"
-    "  --format FORMAT  table (default), csv, or json: a list of objects with the\n"
-    "                   keys \"mac\", \"ip\" and \"type\".\n"
+    "  --format FORMAT  text (default): an aligned table; csv; or json: a list of\n"
+    "                   objects with the keys \"mac\", \"ip\" and \"type\".\n"
     "  -h, --help       Show this help and exit.\n"
     "\n"
     "For testing only:\n"
@@ -47,71 +47,68 @@ std::optional<quint16> ParsePort(const QString& text, bool zeroAllowed) {
   return static_cast<quint16>(port);
 }
 
-// Fills the options or returns why not, in words for the installer.
-QString ParseOptions(const QStringList& arguments, DiscoverOptions& options, bool& help) {
-  QCommandLineParser parser;
-  const QCommandLineOption helpOption({"h", "help"}, "help");
-  const QCommandLineOption secondsOption("seconds", "seconds", "N");
-  const QCommandLineOption formatOption("format", "format", "FORMAT");
-  const QCommandLineOption targetOption("target", "target", "ADDRESS[:PORT]");
-  const QCommandLineOption localPortOption("local-port", "local port", "PORT");
-  parser.addOptions({helpOption, secondsOption, formatOption, targetOption, localPortOption});
-  if (!parser.parse(QStringList{"pellarctl"} + arguments)) return parser.errorText();
-  help = parser.isSet(helpOption);
-  if (help) return {};
+ListingFormat ListingFormatOf(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kCsv: return ListingFormat::Csv;
+    case OutputFormat::kJson: return ListingFormat::Json;
+    case OutputFormat::kText: break;
+  }
+  return ListingFormat::Table;
+}
+
+// Fills the options; nothing, or the exit code of a refusal (--help
+// included, which ends the command with 0).
+std::optional<int> ReadOptions(const QStringList& arguments, DiscoverOptions& options) {
+  CommandParser parser("pellarctl discover", kUsage, kDetails);
+  parser.addOptions({{"seconds", "Seconds to collect replies.", "N"},
+                     FormatOption(true),
+                     {"target", "Query address.", "ADDRESS[:PORT]"},
+                     {"local-port", "Local port.", "PORT"}});
+  if (std::optional<int> ended = parser.Read(arguments)) return ended;
   if (!parser.positionalArguments().isEmpty()) {
-    return "unexpected argument \"" + parser.positionalArguments().first() + "\"";
+    return parser.Refuse("unexpected argument \"" + parser.positionalArguments().first() + "\"");
   }
 
-  if (parser.isSet(secondsOption)) {
+  if (parser.isSet("seconds")) {
     bool ok = false;
-    options.seconds = parser.value(secondsOption).toDouble(&ok);
+    options.seconds = parser.value("seconds").toDouble(&ok);
     if (!ok || !std::isfinite(options.seconds) || options.seconds <= 0.0) {
-      return "--seconds needs a number of seconds above 0, not \"" + parser.value(secondsOption) + "\"";
+      return parser.Refuse("--seconds needs a number of seconds above 0, not \"" + parser.value("seconds") + "\"");
     }
   }
-  if (parser.isSet(formatOption)) {
-    std::optional<ListingFormat> format = ParseListingFormat(parser.value(formatOption).toStdString());
-    if (!format) return "--format is table, csv or json, not \"" + parser.value(formatOption) + "\"";
-    options.format = *format;
-  }
-  if (parser.isSet(targetOption)) {
-    const QString target = parser.value(targetOption);
+  OutputFormat format = OutputFormat::kText;
+  if (std::optional<int> refused = ReadFormatOption(parser, true, format)) return refused;
+  options.format = ListingFormatOf(format);
+  if (parser.isSet("target")) {
+    const QString target = parser.value("target");
     const QString address = target.section(':', 0, 0);
     options.addresses.target = QHostAddress(address);
     if (options.addresses.target.protocol() != QAbstractSocket::IPv4Protocol) {
-      return "--target needs an IPv4 address, not \"" + target + "\"";
+      return parser.Refuse("--target needs an IPv4 address, not \"" + target + "\"");
     }
     if (target.contains(':')) {
       std::optional<quint16> port = ParsePort(target.section(':', 1), false);
-      if (!port) return "--target has no valid port in \"" + target + "\"";
+      if (!port) return parser.Refuse("--target has no valid port in \"" + target + "\"");
       options.addresses.targetPort = *port;
     }
   }
-  if (parser.isSet(localPortOption)) {
-    std::optional<quint16> port = ParsePort(parser.value(localPortOption), true);
-    if (!port) return "--local-port needs a port from 0 to 65535, not \"" + parser.value(localPortOption) + "\"";
+  if (parser.isSet("local-port")) {
+    std::optional<quint16> port = ParsePort(parser.value("local-port"), true);
+    if (!port) {
+      return parser.Refuse("--local-port needs a port from 0 to 65535, not \"" + parser.value("local-port") + "\"");
+    }
     options.addresses.localPort = *port;
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
 
 int RunDiscover(const QStringList& arguments) {
+  DiscoverOptions options;
+  if (std::optional<int> ended = ReadOptions(arguments, options)) return *ended;
   QTextStream out(stdout);
   QTextStream err(stderr);
-  DiscoverOptions options;
-  bool help = false;
-  const QString problem = ParseOptions(arguments, options, help);
-  if (help) {
-    out << kHelp;
-    return kExitSuccess;
-  }
-  if (!problem.isEmpty()) {
-    err << "pellarctl discover: " << problem << "\nTry \"pellarctl discover --help\".\n";
-    return kExitUsage;
-  }
 
   DiscoveryRun run;
   run.SetAddresses(options.addresses);

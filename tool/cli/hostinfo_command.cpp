@@ -4,6 +4,7 @@
 
 #include "base/run_time_error.h"
 #include "cli/cli_application.h"
+#include "cli/command_parser.h"
 #include "cli/subcommands.h"
 #include "diagnostics/host_fact_sources.h"
 #include "platform/system.h"
@@ -16,6 +17,21 @@ const char* const kHostInfoSynopsis =
 namespace {
 
 const char* const kUsage = "Usage: pellarctl hostinfo [--test] [--drive PATH] [--format text|json]\n";
+
+const char* const kDetails =
+    "Prints the main window's host facts (Get Current IP & Host Name): the host\n"
+    "name and the addresses of the first network adapters; --test adds the\n"
+    "values of its system test.\n"
+    "\n"
+    "Options:\n"
+    "  --test           Add the system test: administrator, DHCP, screen, operating\n"
+    "                   system, drive and its free space.\n"
+    "  --drive PATH     The drive the system test measures (default: the system's).\n"
+    "  --format FORMAT  text (default): one \"label: value\" line per box; json: one\n"
+    "                   object.\n"
+    "  -h, --help       Show this help and exit.\n"
+    "\n"
+    "Exit codes: 0 success, 1 run-time error, 2 bad input.\n";
 
 // One value of the system test: its label, its JSON key and what it shows.
 struct TestValue {
@@ -61,23 +77,19 @@ QJsonObject Json(const CurrentIPFacts& current, const std::vector<TestValue>& te
 int RunHostInfoCommand(const QStringList& arguments) {
   QTextStream out(stdout);
   QTextStream err(stderr);
-  QString error;
-  std::optional<CommandOptions> options = ParseCommandOptions(arguments, {"--format", "--drive"}, {"--test"}, error);
-  std::optional<OutputFormat> format;
-  if (options) format = FormatOption(*options, error);
-  if (options && format && !options->positional.isEmpty()) error = "no arguments expected";
-  if (!error.isEmpty()) {
-    err << "pellarctl hostinfo: " << error << "\n" << kUsage;
-    return kExitUsage;
-  }
+  CommandParser parser("pellarctl hostinfo", kUsage, kDetails);
+  parser.addOptions({FormatOption(false), {"drive", "Drive of the system test.", "PATH"}, {"test", "System test."}});
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
+  OutputFormat format = OutputFormat::kText;
+  if (std::optional<int> refused = ReadFormatOption(parser, false, format)) return *refused;
+  if (!parser.positionalArguments().isEmpty()) return parser.Refuse("no arguments expected");
   const char* label = "Get Current IP & Host Name";
   try {
     CurrentIPFacts current = GetCurrentIP();
     std::vector<TestValue> tests;
-    if (options->flags.contains("--test")) {
+    if (parser.isSet("test")) {
       label = "Test System Click";
-      std::string drive =
-          options->values.value("--drive", QString::fromStdString(platform::SystemDrive())).toStdString();
+      std::string drive = parser.isSet("drive") ? parser.value("drive").toStdString() : platform::SystemDrive();
       SystemTestFacts facts = TestSystem(drive, WindowSystemScreen());
       if (facts.dhcpFailure) {
         err << QString::fromStdString(
@@ -86,7 +98,7 @@ int RunHostInfoCommand(const QStringList& arguments) {
       }
       tests = TestValues(facts, drive);
     }
-    if (*format == OutputFormat::kJson) {
+    if (format == OutputFormat::kJson) {
       PrintJson(out, Json(current, tests));
     } else {
       PrintText(out, current, tests);

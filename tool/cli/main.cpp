@@ -9,6 +9,7 @@
 
 #include "base/localised_text.h"
 #include "cli/cli_application.h"
+#include "cli/command_parser.h"
 #include "cli/subcommands.h"
 #include "platform/system.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 struct Command {
   const char* name;
-  const char* synopsis;  // one line for --help
+  QString synopsis;  // for --help
   std::function<int(const QStringList& arguments)> run;
   // The command reads the screen: pellarctl then starts as a GUI application
   // when a window system is there (it still opens no window).
@@ -27,10 +28,10 @@ const std::vector<Command>& Commands() {
   using namespace dorvane::cli;
   static const std::vector<Command> commands = {
       {"discover", kDiscoverSynopsis, RunDiscover},
-      {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},
+      {"hostinfo", kHostInfoSynopsis, RunHostInfoCommand, true},  // reads the screen
       {"monitor", kMonitorSynopsis, RunMonitorCommand},
       {"ping", kPingSynopsis, RunPingCommand},
-      {"program", "Configure a board: program pellar2|pellar6 ... (program --help)", RunProgramCommand},
+      {"program", ProgramSynopsis(), RunProgramCommand},  // names the board kinds
   };
   return commands;
 }
@@ -41,10 +42,14 @@ QString Usage() {
       "Sets up the network modules of PELLAR boards and QM270 controllers without windows.\n\n"
       "Commands:\n";
   if (Commands().empty()) text += "  (none in this version)\n";
+  // A synopsis's further lines go beneath its first.
+  const QString beneath = "\n" + QString(14, ' ');
   for (const auto& command : Commands()) {
-    text += QString("  %1  %2\n").arg(QString(command.name), -10).arg(command.synopsis);
+    QString synopsis = command.synopsis;
+    text += QString("  %1  %2\n").arg(QString(command.name), -10).arg(synopsis.replace("\n", beneath));
   }
   text +=
+      "\n\"pellarctl COMMAND --help\" shows the options of COMMAND.\n"
       "\nOptions:\n"
       "  -h, --help     Show this help and exit.\n"
       "  -v, --version  Show the version and exit.\n\n"
@@ -70,29 +75,21 @@ int main(int argc, char* argv[]) {
   // The same language as the window would open in: texts such as the
   // Missing IP Address message read as the installer knows them.
   dorvane::SetLanguageFromLocale(dorvane::platform::SystemDefaultLocaleId());
-  QTextStream out(stdout);
-  QTextStream err(stderr);
-
   QStringList arguments = QCoreApplication::arguments().mid(1);
-  if (arguments.isEmpty()) {
-    err << Usage();
-    return dorvane::cli::kExitUsage;
-  }
-  const QString first = arguments.first();
-  if (first == "-h" || first == "--help" || first == "help") {
-    out << Usage();
+  // "pellarctl help", as some other tools take it.
+  if (arguments.value(0) == "help") arguments[0] = "--help";
+  dorvane::cli::CommandParser parser("pellarctl", Usage());
+  parser.addOption(QCommandLineOption({"v", "version"}, "Show the version and exit."));
+  parser.LeaveRestToSubcommand();
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
+  if (parser.isSet("version")) {
+    QTextStream(stdout) << "pellarctl " << PELLAR_VERSION_TEXT << "\n";
     return dorvane::cli::kExitSuccess;
   }
-  if (first == "-v" || first == "--version") {
-    out << "pellarctl " << PELLAR_VERSION_TEXT << "\n";
-    return dorvane::cli::kExitSuccess;
-  }
+  const QStringList positional = parser.positionalArguments();
+  if (positional.isEmpty()) return parser.Refuse("name a command");
   for (const auto& command : Commands()) {
-    if (first == command.name) {
-      out.flush();
-      return command.run(arguments.mid(1));
-    }
+    if (positional.first() == command.name) return command.run(positional.mid(1));
   }
-  err << "pellarctl: unknown command \"" << first << "\"\n\n" << Usage();
-  return dorvane::cli::kExitUsage;
+  return parser.Refuse("unknown command \"" + positional.first() + "\"");
 }

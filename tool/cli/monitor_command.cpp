@@ -3,6 +3,7 @@
 
 #include "base/localised_text.h"
 #include "base/run_time_error.h"
+#include "cli/command_parser.h"
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_runner.h"
 #include "monitor/monitor_exchange.h"
@@ -15,6 +16,20 @@ namespace {
 
 const char* const kUsage =
     "Usage: pellarctl monitor ADDRESS [--kind ethernet|wireless] [--format text|json] [--transcript FILE]\n";
+
+const char* const kDetails =
+    "Runs monitor mode with the board at ADDRESS over TCP, as PELLAR Monitor Mode\n"
+    "does, and prints each query command's answer; the stage texts go to\n"
+    "standard error. Nothing on the board is changed.\n"
+    "\n"
+    "Options:\n"
+    "  --kind KIND        ethernet (default): TT and NC; wireless: SA, NS and TT.\n"
+    "  --format FORMAT    text (default): each command and its answer; json: an\n"
+    "                     object per command with \"ok\", \"complete\" and \"text\".\n"
+    "  --transcript FILE  Write the exchange's transcript as JSON lines.\n"
+    "  -h, --help         Show this help and exit.\n"
+    "\n"
+    "Exit codes: 0 the exchange ran, 1 run-time error, 2 bad input, 3 no connection.\n";
 
 // The box's line breaks as the terminal writes them.
 QString AnswerText(const MonitorAnswer& answer) { return QString::fromStdString(answer.text).replace("\r\n", "\n"); }
@@ -41,28 +56,23 @@ QJsonObject Json(const MonitorResult& result) {
 int RunMonitorCommand(const QStringList& arguments) {
   QTextStream out(stdout);
   QTextStream err(stderr);
-  QString error;
-  std::optional<CommandOptions> options =
-      ParseCommandOptions(arguments, {"--kind", "--format", "--transcript"}, {}, error);
-  std::optional<OutputFormat> format;
-  if (options) format = FormatOption(*options, error);
+  CommandParser parser("pellarctl monitor", kUsage, kDetails);
+  parser.addOptions(
+      {{"kind", "Board kind.", "KIND", "ethernet"}, FormatOption(false), {"transcript", "Transcript file.", "FILE"}});
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
+  OutputFormat format = OutputFormat::kText;
+  if (std::optional<int> refused = ReadFormatOption(parser, false, format)) return *refused;
   MonitorKind kind = MonitorKind::EthernetIP;
-  if (options && format) {
-    const QString kindName = options->values.value("--kind", "ethernet");
-    if (kindName == "wireless") {
-      kind = MonitorKind::Wireless;
-    } else if (kindName != "ethernet") {
-      error = QString("unknown kind \"%1\" (ethernet or wireless)").arg(kindName);
-    }
-    if (error.isEmpty() && options->positional.size() != 1) error = "one address expected";
+  const QString kindName = parser.value("kind");
+  if (kindName == "wireless") {
+    kind = MonitorKind::Wireless;
+  } else if (kindName != "ethernet") {
+    return parser.Refuse(QString("unknown kind \"%1\" (ethernet or wireless)").arg(kindName));
   }
-  if (!error.isEmpty()) {
-    err << "pellarctl monitor: " << error << "\n" << kUsage;
-    return kExitUsage;
-  }
+  if (parser.positionalArguments().size() != 1) return parser.Refuse("one address expected");
 
   try {
-    const std::optional<std::string> address = MonitorAddress(options->positional.first().toStdString());
+    const std::optional<std::string> address = MonitorAddress(parser.positionalArguments().first().toStdString());
     if (!address) {
       err << QString::fromStdString(LoadText(1045)) << "\n";
       return kExitUsage;
@@ -77,7 +87,7 @@ int RunMonitorCommand(const QStringList& arguments) {
     QObject::connect(&runner, &DialogueRunner::Finished, [&outcome](const RunOutcome& o) { outcome = o; });
     auto result = std::make_shared<MonitorResult>();
     DialogueRunner::Options runOptions;
-    runOptions.transcriptPath = options->values.value("--transcript");
+    runOptions.transcriptPath = parser.value("transcript");
     const int languageOffset = LanguageOffset.load();
     runOptions.languageOffset = languageOffset;
     runner.Start(
@@ -98,7 +108,7 @@ int RunMonitorCommand(const QStringList& arguments) {
         if (!outcome.description.empty()) err << "(" << QString::fromStdString(outcome.description) << ")\n";
         return kExitCommunication;
     }
-    if (*format == OutputFormat::kJson) {
+    if (format == OutputFormat::kJson) {
       PrintJson(out, Json(*result));
     } else {
       PrintText(out, *result);

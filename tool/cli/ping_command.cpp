@@ -4,6 +4,7 @@
 #include "base/ip_address.h"
 #include "base/localised_text.h"
 #include "base/run_time_error.h"
+#include "cli/command_parser.h"
 #include "cli/subcommands.h"
 #include "diagnostics/ping_runner.h"
 
@@ -14,6 +15,17 @@ const char* const kPingSynopsis = "Ping ADDRESS once, as Start Ping does (--form
 namespace {
 
 const char* const kUsage = "Usage: pellarctl ping ADDRESS [--format text|json]\n";
+
+const char* const kDetails =
+    "Pings ADDRESS once, as the main window's Start Ping does, and prints what\n"
+    "the window's boxes show.\n"
+    "\n"
+    "Options:\n"
+    "  --format FORMAT  text (default): one \"label: value\" line per box; json: one\n"
+    "                   object.\n"
+    "  -h, --help       Show this help and exit.\n"
+    "\n"
+    "Exit codes: 0 the address answered, 1 run-time error, 2 bad input, 3 no answer.\n";
 
 void PrintText(QTextStream& out, const std::string& address, const PingValues& values) {
   out << LabelLine(1018, address) << "\n"
@@ -44,18 +56,16 @@ QJsonObject Json(const std::string& address, const PingReport& report, const Pin
 int RunPingCommand(const QStringList& arguments) {
   QTextStream out(stdout);
   QTextStream err(stderr);
-  QString error;
-  std::optional<CommandOptions> options = ParseCommandOptions(arguments, {"--format"}, {}, error);
-  std::optional<OutputFormat> format;
-  if (options) format = FormatOption(*options, error);
-  if (options && format && options->positional.size() != 1) error = "one address expected";
-  if (!error.isEmpty()) {
-    err << "pellarctl ping: " << error << "\n" << kUsage;
-    return kExitUsage;
-  }
+  CommandParser parser("pellarctl ping", kUsage, kDetails);
+  parser.addOption(FormatOption(false));
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
+  OutputFormat format = OutputFormat::kText;
+  if (std::optional<int> refused = ReadFormatOption(parser, false, format)) return *refused;
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 1) return parser.Refuse("one address expected");
   try {
-    std::string text = options->positional.first().toStdString();
-    if (options->positional.first().trimmed().isEmpty() || !ValidateIPAddress(text)) {
+    std::string text = positional.first().toStdString();
+    if (positional.first().trimmed().isEmpty() || !ValidateIPAddress(text)) {
       err << QString::fromStdString(LoadText(1045)) << "\n";
       return kExitUsage;
     }
@@ -64,7 +74,7 @@ int RunPingCommand(const QStringList& arguments) {
     PingValues values = PingLabelValues(report);
     if (!report.socketsStarted) err << "Windows Sockets for 32 bit Windows not successfully responding.\n";
     if (report.socketCleanupFailed) err << "Windows Sockets Error In Cleanup.\n";
-    if (*format == OutputFormat::kJson) {
+    if (format == OutputFormat::kJson) {
       PrintJson(out, Json(address, report, values));
     } else {
       PrintText(out, address, values);

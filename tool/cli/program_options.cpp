@@ -15,23 +15,17 @@
 
 namespace dorvane::cli {
 
-int UsageError(const QString& why, const char* usage) {
-  std::cerr << "pellarctl program: " << why.toStdString() << "\n\n" << usage;
-  return kExitUsage;
-}
-
 int Refused(const Message& message) {
   std::cerr << message.title << ": " << message.text << "\n";
   return kExitUsage;
 }
 
-std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, const char* usage, std::string& address,
-                                            std::string& gateway) {
+std::optional<int> ReadDeviceAddressOptions(const CommandParser& parser, std::string& address, std::string& gateway) {
   if (!parser.positionalArguments().isEmpty()) {
-    return UsageError("unexpected \"" + parser.positionalArguments()[0] + "\"", usage);
+    return parser.Refuse("unexpected \"" + parser.positionalArguments()[0] + "\"");
   }
-  if (!parser.isSet("ip")) return UsageError("--ip is required", usage);
-  if (!parser.isSet("via")) return UsageError("--via is required", usage);
+  if (!parser.isSet("ip")) return parser.Refuse("--ip is required");
+  if (!parser.isSet("via")) return parser.Refuse("--via is required");
   FieldCheck fields = CheckAddressFields(parser.value("ip").toStdString(), parser.value("gateway").toStdString());
   if (!fields.ok) return Refused(fields.message);
   address = fields.address;
@@ -86,19 +80,18 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
   return std::nullopt;
 }
 
-std::optional<int> ReadComPortOption(const QCommandLineParser& parser, const char* usage, const char* device,
-                                     LinkChoice& link) {
+std::optional<int> ReadComPortOption(const CommandParser& parser, const char* device, LinkChoice& link) {
   QString why;
   std::optional<LinkChoice> choice = ParseLinkOption(parser.value("via"), false, why);
   if (choice && choice->port > platform::kComPortCount) {
     why = QString("the %1 is programmed over a COM port only (comN or serial:PATH)").arg(device);
   }
-  if (!choice || choice->port > platform::kComPortCount) return UsageError(why, usage);
+  if (!choice || choice->port > platform::kComPortCount) return parser.Refuse(why);
   link = *choice;
   return std::nullopt;
 }
 
-void AddServerOptions(QCommandLineParser& parser, const char* defaultBaud) {
+void AddServerOptions(CommandParser& parser, const char* defaultBaud) {
   parser.addOptions({
       {"ip", "Address to assign.", "ADDRESS"},
       {"mask", "Subnet mask from the list.", "MASK", "255.255.255.000"},
@@ -108,16 +101,14 @@ void AddServerOptions(QCommandLineParser& parser, const char* defaultBaud) {
   });
 }
 
-std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
-                                     const char* usage) {
-  if (std::optional<int> refused =
-          ReadDeviceAddressOptions(parser, usage, server.server.address, server.server.gateway)) {
+std::optional<int> ReadServerOptions(const CommandParser& parser, const char* lowestBaud, ServerChoice& server) {
+  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, server.server.address, server.server.gateway)) {
     return refused;
   }
 
   server.server.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
   if (server.server.subnetIndex < 0) {
-    return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", usage);
+    return parser.Refuse("the mask " + parser.value("mask") + " is not in the subnet list");
   }
   QStringList rates;
   bool listed = false;
@@ -125,11 +116,11 @@ std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const cha
     listed = listed || std::string_view(rate) == lowestBaud;
     if (listed) rates << rate;
   }
-  if (!rates.contains(parser.value("baud"))) return UsageError("--baud takes one of " + rates.join(", "), usage);
+  if (!rates.contains(parser.value("baud"))) return parser.Refuse("--baud takes one of " + rates.join(", "));
   server.baudText = parser.value("baud").toStdString();
   bool ok = false;
   server.ethernetIndex = parser.value("ethernet").toInt(&ok);
-  if (!ok || server.ethernetIndex < 0 || server.ethernetIndex > 4) return UsageError("--ethernet takes 0 to 4", usage);
+  if (!ok || server.ethernetIndex < 0 || server.ethernetIndex > 4) return parser.Refuse("--ethernet takes 0 to 4");
   return std::nullopt;
 }
 
@@ -153,7 +144,7 @@ std::optional<QByteArray> ReadFirstLine(const QString& path, const char* what, Q
   return line;
 }
 
-void AddKeyOptions(QCommandLineParser& parser) {
+void AddKeyOptions(CommandParser& parser) {
   parser.addOptions({
       {"key-bits", "Data key size: 128, 192 or 256.", "BITS"},
       {"key", "Data key, hexadecimal (shown in the process list).", "HEX"},
@@ -161,7 +152,7 @@ void AddKeyOptions(QCommandLineParser& parser) {
   });
 }
 
-std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QString& why) {
+std::optional<std::string> ReadKeyOption(const CommandParser& parser, QString& why) {
   if (parser.isSet("key") == parser.isSet("key-file")) {
     why = "give the key with --key HEX or --key-file FILE|-";
     return std::nullopt;
@@ -182,18 +173,17 @@ std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QStri
   return key.toStdString();
 }
 
-std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused,
-                                   const char* bitsWhenUnset) {
+std::optional<DataKey> ReadDataKey(const CommandParser& parser, int& refused, const char* bitsWhenUnset) {
   const bool unset = !parser.isSet("key-bits") && bitsWhenUnset;
   std::optional<KeySize> size = ParseKeyBits(unset ? QString(bitsWhenUnset) : parser.value("key-bits"));
   if (!size) {
-    refused = UsageError("--key-bits takes 128, 192 or 256", usage);
+    refused = parser.Refuse("--key-bits takes 128, 192 or 256");
     return std::nullopt;
   }
   QString why;
   std::optional<std::string> key = ReadKeyOption(parser, why);
   if (!key) {
-    refused = UsageError(why, usage);
+    refused = parser.Refuse(why);
     return std::nullopt;
   }
   // An empty or short key would leave the board encrypting with a key
@@ -205,19 +195,23 @@ std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char*
   return DataKey{*size, *key};
 }
 
-void AddReverseOptions(QCommandLineParser& parser) {
+void AddReverseOptions(CommandParser& parser) {
   parser.addOptions({
       {"reverse-port", "Reverse network: the port the board listens on.", "N"},
       {"static-port", "Reverse network: the local port matches the reverse port."},
   });
 }
 
-std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseNetwork& reverse, const char* usage) {
+std::optional<int> ReadReverseOptions(const CommandParser& parser, int highestPort, ReverseNetwork& reverse,
+                                      ReversePortRefusal refusal) {
   if (!parser.isSet("reverse-port")) {
-    if (parser.isSet("static-port")) return UsageError("--static-port needs --reverse-port", usage);
+    if (parser.isSet("static-port")) return parser.Refuse("--static-port needs --reverse-port");
     return std::nullopt;
   }
-  ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), 65535);
+  ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), highestPort);
+  if (!check.ok && refusal == ReversePortRefusal::Range) {
+    return parser.Refuse(QString("--reverse-port takes 0 to %1").arg(highestPort));
+  }
   if (!check.ok) return Refused(check.message);
   reverse.saved = true;
   reverse.portText = check.port;
@@ -225,7 +219,7 @@ std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseN
   return std::nullopt;
 }
 
-bool ConfirmReverseOnConsole(const QCommandLineParser& parser, const std::string& device) {
+bool ConfirmReverseOnConsole(const CommandParser& parser, const std::string& device) {
   Question question = ReverseNetworkQuestion(device);
   if (AskOnConsole(QString::fromStdString(question.title), QString::fromStdString(question.text), question.buttons,
                    parser.isSet("yes")) == Question::Answer::Yes) {
@@ -265,7 +259,7 @@ int ReportOutcome(const RunOutcome& outcome, const RunReport& report) {
 
 }  // namespace
 
-int RunProgramScript(const QCommandLineParser& parser, DialogueRunner::Script script, const RunReport& report) {
+int RunProgramScript(const CommandParser& parser, DialogueRunner::Script script, const RunReport& report) {
   DialogueRunner runner;
   RunConsole console(runner, parser.isSet("yes"));
   RunOutcome outcome;

@@ -5,24 +5,26 @@
 // program_command.cpp.
 
 #include <QByteArray>
-#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "cli/command_parser.h"
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
 #include "programming/run_inputs.h"
 
 namespace dorvane::cli {
 
-// A board's command: its name after "program", its usage text and its run.
+// A board's command: its name after "program", its usage text (what its
+// --help prints), its run and the line "program --help" gives it.
 struct BoardCommand {
   const char* name;
   const char* usage;
   int (*run)(const QStringList& arguments);
+  const char* synopsis;
 };
 
 // The wired PELLAR boards (program_wired_boards.cpp).
@@ -37,8 +39,6 @@ extern const BoardCommand kWirelessEncryptedCommand;
 extern const BoardCommand kQM270Command;
 extern const BoardCommand kQM270XPicoCommand;
 
-// "pellarctl program: WHY", the board's usage, exit 2.
-int UsageError(const QString& why, const char* usage);
 // The window's message, as the installer would read it in its box; exit 2.
 int Refused(const Message& message);
 
@@ -46,8 +46,7 @@ int Refused(const Message& message);
 // --via given, address and gateway as the window checks them (the accepted
 // values into `address` and `gateway`). Nothing, or the exit code of a
 // refusal.
-std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, const char* usage, std::string& address,
-                                            std::string& gateway);
+std::optional<int> ReadDeviceAddressOptions(const CommandParser& parser, std::string& address, std::string& gateway);
 
 // comN, serial:PATH, net:ADDRESS (and "arp" when offered); nothing, with the
 // reason, otherwise.
@@ -55,8 +54,7 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
 // --via for the controllers, which take a COM port only (comN or
 // serial:PATH): the entry and device into `link`. device names the
 // controller in the refusal. Nothing, or the exit code of a refusal.
-std::optional<int> ReadComPortOption(const QCommandLineParser& parser, const char* usage, const char* device,
-                                     LinkChoice& link);
+std::optional<int> ReadComPortOption(const CommandParser& parser, const char* device, LinkChoice& link);
 
 // --ip, --mask, --gateway, --baud and --ethernet, as every PELLAR window
 // checks them.
@@ -65,11 +63,10 @@ struct ServerChoice {
   std::string baudText;
   int ethernetIndex = 0;
 };
-void AddServerOptions(QCommandLineParser& parser, const char* defaultBaud = kDefaultBaudRate);
+void AddServerOptions(CommandParser& parser, const char* defaultBaud = kDefaultBaudRate);
 // lowestBaud: the board's lowest channel rate. Nothing, or the exit code of
 // a refusal.
-std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
-                                     const char* usage);
+std::optional<int> ReadServerOptions(const CommandParser& parser, const char* lowestBaud, ServerChoice& server);
 
 // The first line of a file, or of standard input for "-", without its line
 // end; nothing, with the reason, when it cannot be read. what names it in
@@ -81,26 +78,33 @@ std::optional<KeySize> ParseKeyBits(const QString& bits);
 // The key from --key or --key-file (a file, or "-" for standard input),
 // trimmed and in capitals; nothing, with the reason, when there is none,
 // it cannot be read or it holds anything but hexadecimal digits.
-std::optional<std::string> ReadKeyOption(const QCommandLineParser& parser, QString& why);
+std::optional<std::string> ReadKeyOption(const CommandParser& parser, QString& why);
 // The key options as every board names them.
-void AddKeyOptions(QCommandLineParser& parser);
+void AddKeyOptions(CommandParser& parser);
 
 // --key-bits with --key or --key-file: a data key of exactly the size's
 // digits; nothing, with the exit code of the refusal in `refused`.
 // bitsWhenUnset: the size a command takes when --key-bits is not given.
-std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused,
-                                   const char* bitsWhenUnset = nullptr);
+std::optional<DataKey> ReadDataKey(const CommandParser& parser, int& refused, const char* bitsWhenUnset = nullptr);
 
 // --reverse-port N [--static-port], as every reverse-network frame takes
 // them.
-void AddReverseOptions(QCommandLineParser& parser);
-// Nothing, or the exit code of a refusal; the port passes the frames' Save
-// check.
-std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseNetwork& reverse, const char* usage);
+void AddReverseOptions(CommandParser& parser);
+// The highest reverse port of every family but the XPort AR module's.
+inline constexpr int kHighestReversePort = 65535;
+// How a port the frame's Save would refuse is refused: with the frame's
+// box, or with the range the option takes (program qm270, whose refusal has
+// always read so).
+enum class ReversePortRefusal { FrameMessage, Range };
+// The reverse options of every family into `reverse`; highestPort is the family's (9999
+// for the XPort AR module, 65535 for the others). Nothing, or the exit code
+// of a refusal; the port passes the frames' Save check.
+std::optional<int> ReadReverseOptions(const CommandParser& parser, int highestPort, ReverseNetwork& reverse,
+                                      ReversePortRefusal refusal = ReversePortRefusal::FrameMessage);
 // The reverse question, answered on the terminal or by --yes; false
 // (said on the terminal) when it was not confirmed. device names the board
 // in the question.
-bool ConfirmReverseOnConsole(const QCommandLineParser& parser, const std::string& device = "PELLAR");
+bool ConfirmReverseOnConsole(const CommandParser& parser, const std::string& device = "PELLAR");
 
 // How a board's run ends on the terminal.
 struct RunReport {
@@ -114,6 +118,6 @@ struct RunReport {
 // options, prints how it ended and returns the exit code: 0 completed,
 // 1 run-time error, 2 input refused, 3 communication failure (an
 // unconfirmed save included), 4 cancelled or declined.
-int RunProgramScript(const QCommandLineParser& parser, DialogueRunner::Script script, const RunReport& report);
+int RunProgramScript(const CommandParser& parser, DialogueRunner::Script script, const RunReport& report);
 
 }  // namespace dorvane::cli

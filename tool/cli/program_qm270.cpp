@@ -1,7 +1,6 @@
 // pellarctl program qm270: a QM270 controller's XPort AR module over a COM
 // port, with the same script, runner and texts as frmQM270.
 
-#include <QCommandLineParser>
 #include <iostream>
 
 #include "base/localised_text.h"
@@ -16,7 +15,7 @@ namespace dorvane::cli {
 
 namespace {
 
-constexpr int kHighestReversePort = 9999;
+constexpr int kXPortHighestReversePort = 9999;
 
 const char* const kQM270Usage =
     "Usage: pellarctl program qm270 --ip ADDRESS [--mask 255.255.255.0] [--gateway ADDRESS] --via comN | serial:PATH\n"
@@ -32,57 +31,57 @@ const char* const kQM270Usage =
     "  (32, 48 or 64 hexadecimal digits), unless it is --ip-only. A module whose\n"
     "  \"show\" returns no product information ends the run with exit 3.\n";
 
-std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, QM270Inputs& in) {
+// The reverse settings and their data key into `in`; nothing, or the exit
+// code of a refusal.
+std::optional<int> ReadReverseAndKeyOptions(const CommandParser& parser, QM270Inputs& in) {
+  ReverseNetwork reverse;
+  if (std::optional<int> refused =
+          ReadReverseOptions(parser, kXPortHighestReversePort, reverse, ReversePortRefusal::Range)) {
+    return refused;
+  }
   const bool keyGiven = parser.isSet("key-bits") || parser.isSet("key") || parser.isSet("key-file");
-  if (!parser.isSet("reverse-port")) {
-    if (parser.isSet("static-port")) return UsageError("--static-port needs --reverse-port", kQM270Usage);
-    if (keyGiven) return UsageError("the data key is part of the reverse settings: give --reverse-port", kQM270Usage);
+  if (!reverse.saved) {
+    if (keyGiven) return parser.Refuse("the data key is part of the reverse settings: give --reverse-port");
     return std::nullopt;
   }
-  // The reverse frames' one rule, with the XPort AR's highest port.
-  ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), kHighestReversePort);
-  if (!check.ok) return UsageError("--reverse-port takes 0 to 9999", kQM270Usage);
-  in.reverse.saved = true;
-  in.reverse.portText = check.port;
-  in.reverse.staticLocalPort = parser.isSet("static-port");
+  in.reverse = reverse;
   // The IP-only run sends no key and needs none.
   if (in.ipOnly && !keyGiven) return std::nullopt;
   // A module set to AES with an empty or short key can never connect back.
   int refused = 0;
-  std::optional<DataKey> key = ReadDataKey(parser, kQM270Usage, refused);
+  std::optional<DataKey> key = ReadDataKey(parser, refused);
   if (!key) return refused;
   in.dataKey = *key;
   return std::nullopt;
 }
 
 // The options into `in`; nothing, or the exit code of a refusal.
-std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270Inputs& in) {
-  if (std::optional<int> refused =
-          ReadDeviceAddressOptions(parser, kQM270Usage, in.server.address, in.server.gateway)) {
+std::optional<int> ReadOptions(const CommandParser& parser, QM270Inputs& in) {
+  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, in.server.address, in.server.gateway)) {
     return refused;
   }
 
   // The list's masks, written with or without leading zeros; the module
   // gets the list's text.
   int mask = SubnetMaskIndex(parser.value("mask").toStdString());
-  if (mask < 0) return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", kQM270Usage);
+  if (mask < 0) return parser.Refuse("the mask " + parser.value("mask") + " is not in the subnet list");
   in.server.subnetIndex = mask;
 
   LinkChoice link;
-  if (std::optional<int> refused = ReadComPortOption(parser, kQM270Usage, "QM270", link)) return refused;
+  if (std::optional<int> refused = ReadComPortOption(parser, "QM270", link)) return refused;
   in.link = link;
 
   QString baud = parser.value("baud");
   if (baud != kQM270BaudRates[0] && baud != kQM270BaudRates[1]) {
-    return UsageError("--baud takes 57600 or 115200", kQM270Usage);
+    return parser.Refuse("--baud takes 57600 or 115200");
   }
   in.baudText = baud.toStdString();
   in.ipOnly = parser.isSet("ip-only");
-  return ReadReverseOptions(parser, in);
+  return ReadReverseAndKeyOptions(parser, in);
 }
 
 int ProgramQM270(const QStringList& arguments) {
-  QCommandLineParser parser;
+  CommandParser parser("pellarctl program qm270", kQM270Usage);
   parser.addOptions({
       {"ip", "Address to assign.", "ADDRESS"},
       {"mask", "Subnet mask from the list.", "MASK", kQM270SubnetMasks[0]},
@@ -97,9 +96,7 @@ int ProgramQM270(const QStringList& arguments) {
       {"yes", "Answer the run's questions yes and go on without waiting for Enter."},
   });
   AddKeyOptions(parser);
-  if (!parser.parse(QStringList{"pellarctl program qm270"} + arguments)) {
-    return UsageError(parser.errorText(), kQM270Usage);
-  }
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   QM270Inputs in;
   if (std::optional<int> refused = ReadOptions(parser, in)) return *refused;
 
@@ -109,6 +106,7 @@ int ProgramQM270(const QStringList& arguments) {
 
 }  // namespace
 
-const BoardCommand kQM270Command{"qm270", kQM270Usage, ProgramQM270};
+const BoardCommand kQM270Command{"qm270", kQM270Usage, ProgramQM270,
+                                 "QM270 controller's XPort AR module over a COM port"};
 
 }  // namespace dorvane::cli

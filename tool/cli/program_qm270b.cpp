@@ -1,8 +1,6 @@
 // pellarctl program qm270b: a QM270 Rev. B controller's XPico module over a
 // COM port, with the same script, runner and texts as frmQM270XPico.
 
-#include <QCommandLineParser>
-
 #include "cli/program_options.h"
 #include "cli/subcommands.h"
 #include "controller/qm270_run_messages.h"
@@ -32,44 +30,41 @@ const char* const kQM270XPicoUsage =
 
 // --key-bits, the key and the reverse settings into `in`; nothing, or the
 // exit code of a refusal.
-std::optional<int> ReadKeyAndReverseOptions(const QCommandLineParser& parser, QM270XPicoInputs& in) {
+std::optional<int> ReadKeyAndReverseOptions(const CommandParser& parser, QM270XPicoInputs& in) {
   ReverseNetwork& reverse = in.reverse;
-  if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kQM270XPicoUsage)) return refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestReversePort, reverse)) return refused;
 
   const QString bits = parser.value("key-bits");
   if (parser.isSet("key-bits") && bits != "none" && !ParseKeyBits(bits)) {
-    return UsageError("--key-bits takes none, 128, 192 or 256", kQM270XPicoUsage);
+    return parser.Refuse("--key-bits takes none, 128, 192 or 256");
   }
   const bool keyGiven = parser.isSet("key") || parser.isSet("key-file");
   const bool noEncryption = parser.isSet("key-bits") ? bits == "none" : !reverse.saved;
   if (noEncryption) {
     // The window's reverse Save takes "No Encryption" away.
-    if (reverse.saved)
-      return UsageError("--reverse-port is always encrypted: --key-bits none cannot go with it", kQM270XPicoUsage);
-    if (keyGiven) return UsageError("a key needs --key-bits 128, 192 or 256", kQM270XPicoUsage);
+    if (reverse.saved) return parser.Refuse("--reverse-port is always encrypted: --key-bits none cannot go with it");
+    if (keyGiven) return parser.Refuse("a key needs --key-bits 128, 192 or 256");
     return std::nullopt;
   }
   // A size chosen with an empty or short key would switch encryption on with
   // a key nobody typed.
   int refused = 0;
-  std::optional<DataKey> key = ReadDataKey(parser, kQM270XPicoUsage, refused, "128");
+  std::optional<DataKey> key = ReadDataKey(parser, refused, "128");
   if (!key) return refused;
   in.dataKey = *key;
   return std::nullopt;
 }
 
 // The options into `in`; nothing, or the exit code of a refusal.
-std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270XPicoInputs& in) {
+std::optional<int> ReadOptions(const CommandParser& parser, QM270XPicoInputs& in) {
   ServerChoice server;
-  if (std::optional<int> refused = ReadServerOptions(parser, "57600", server, kQM270XPicoUsage)) return refused;
+  if (std::optional<int> refused = ReadServerOptions(parser, "57600", server)) return refused;
   in.server = server.server;
   in.baudText = server.baudText;
   in.ethernetIndex = server.ethernetIndex;
 
   LinkChoice link;
-  if (std::optional<int> refused = ReadComPortOption(parser, kQM270XPicoUsage, kXPicoModuleName, link)) {
-    return refused;
-  }
+  if (std::optional<int> refused = ReadComPortOption(parser, kXPicoModuleName, link)) return refused;
   in.link = link;
   in.disable77FE = !parser.isSet("no-77fe");
   in.defaultOnly = parser.isSet("server-only");
@@ -77,7 +72,7 @@ std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270XPicoInput
 }
 
 int ProgramQM270XPico(const QStringList& arguments) {
-  QCommandLineParser parser;
+  CommandParser parser("pellarctl program qm270b", kQM270XPicoUsage);
   AddServerOptions(parser, "115200");
   parser.addOptions({
       {"via", "COM entry or serial device of the module.", "LINK"},
@@ -89,9 +84,7 @@ int ProgramQM270XPico(const QStringList& arguments) {
   });
   AddKeyOptions(parser);
   AddReverseOptions(parser);
-  if (!parser.parse(QStringList{"pellarctl program qm270b"} + arguments)) {
-    return UsageError(parser.errorText(), kQM270XPicoUsage);
-  }
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   QM270XPicoInputs in;
   if (std::optional<int> refused = ReadOptions(parser, in)) return *refused;
 
@@ -102,6 +95,7 @@ int ProgramQM270XPico(const QStringList& arguments) {
 
 }  // namespace
 
-const BoardCommand kQM270XPicoCommand{"qm270b", kQM270XPicoUsage, ProgramQM270XPico};
+const BoardCommand kQM270XPicoCommand{"qm270b", kQM270XPicoUsage, ProgramQM270XPico,
+                                      "QM270 Rev. B controller's XPico module over a COM port"};
 
 }  // namespace dorvane::cli

@@ -1,7 +1,6 @@
 // pellarctl program pellar2 and pellar6: the wired boards, with the same
 // script, runner and texts as their windows.
 
-#include <QCommandLineParser>
 #include <QRegularExpression>
 #include <iostream>
 
@@ -43,10 +42,10 @@ const char* const kPellar6Usage =
     "  --reverse-port N: the board listens on port N (0..65535); --static-port\n"
     "  makes its local port N too, otherwise it is dynamic.\n";
 
-std::optional<int> ApplyLink(const QString& via, bool arpOffered, Pellar2Inputs& in, const char* usage) {
+std::optional<int> ApplyLink(const CommandParser& parser, bool arpOffered, Pellar2Inputs& in) {
   QString why;
-  std::optional<LinkChoice> link = ParseLinkOption(via, arpOffered, why);
-  if (!link) return UsageError(why, usage);
+  std::optional<LinkChoice> link = ParseLinkOption(parser.value("via"), arpOffered, why);
+  if (!link) return parser.Refuse(why);
   in.link = *link;
   return std::nullopt;
 }
@@ -59,7 +58,7 @@ bool ParseMac(const QString& mac, Pellar2Inputs& in) {
 }
 
 // The options both wired boards take.
-void AddCommonOptions(QCommandLineParser& parser) {
+void AddCommonOptions(CommandParser& parser) {
   AddServerOptions(parser);
   parser.addOptions({
       {"via", "Link to the board.", "LINK"},
@@ -75,15 +74,15 @@ void AddCommonOptions(QCommandLineParser& parser) {
 
 // Reads the common options into `in`; nothing, or the exit code of a
 // refusal. `lowestBaud` is the board's lowest channel rate.
-std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const char* lowestBaud, bool arpOffered,
-                                     Pellar2Inputs& in, const char* usage) {
+std::optional<int> ReadCommonOptions(const CommandParser& parser, const char* lowestBaud, bool arpOffered,
+                                     Pellar2Inputs& in) {
   ServerChoice server;
-  if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
+  if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server)) return refused;
   in.server = server.server;
   in.baudText = server.baudText;
   in.ethernetIndex = server.ethernetIndex;
 
-  if (std::optional<int> refused = ApplyLink(parser.value("via"), arpOffered, in, usage)) return refused;
+  if (std::optional<int> refused = ApplyLink(parser, arpOffered, in)) return refused;
 
   in.disable77FE = !parser.isSet("no-77fe");
   in.defaultOnly = parser.isSet("server-only");
@@ -99,21 +98,15 @@ std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const cha
 }
 
 int ProgramPellar2(const QStringList& arguments) {
-  QCommandLineParser parser;
+  CommandParser parser("pellarctl program pellar2", kPellar2Usage);
   AddCommonOptions(parser);
   parser.addOption({"mac", "MAC address (with --via arp).", "MAC"});
-  if (!parser.parse(QStringList{"pellarctl program pellar2"} + arguments)) {
-    return UsageError(parser.errorText(), kPellar2Usage);
-  }
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   Pellar2Inputs in;
-  if (std::optional<int> refused = ReadCommonOptions(parser, kBaudRates.front(), true, in, kPellar2Usage)) {
-    return *refused;
-  }
+  if (std::optional<int> refused = ReadCommonOptions(parser, kBaudRates.front(), true, in)) return *refused;
   if (in.link.port == kPortViaArp) {
-    if (!parser.isSet("mac")) return UsageError("--via arp needs --mac", kPellar2Usage);
-    if (!ParseMac(parser.value("mac"), in)) {
-      return UsageError("a MAC address has six parts: 00-20-4A-12-34-56", kPellar2Usage);
-    }
+    if (!parser.isSet("mac")) return parser.Refuse("--via arp needs --mac");
+    if (!ParseMac(parser.value("mac"), in)) return parser.Refuse("a MAC address has six parts: 00-20-4A-12-34-56");
   }
   const bool network = IsNetworkPort(in.link.port);
   return RunProgramScript(parser, [in](Dialogue& d) { return RunPellar2(d, in); },
@@ -122,31 +115,29 @@ int ProgramPellar2(const QStringList& arguments) {
 
 // The reverse-network options into `in`; nothing, or the exit code of a
 // refusal.
-std::optional<int> ReadPellar6Reverse(const QCommandLineParser& parser, Pellar6Inputs& in) {
+std::optional<int> ReadPellar6Reverse(const CommandParser& parser, Pellar6Inputs& in) {
   if (parser.isSet("reverse-port") && in.vraLinkSaved) {
-    return UsageError("--vra-ip/--vra-port and --reverse-port exclude each other", kPellar6Usage);
+    return parser.Refuse("--vra-ip/--vra-port and --reverse-port exclude each other");
   }
-  if (std::optional<int> refused = ReadReverseOptions(parser, in.reverse, kPellar6Usage)) return refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestReversePort, in.reverse)) return refused;
   return std::nullopt;
 }
 
 int ProgramPellar6(const QStringList& arguments) {
-  QCommandLineParser parser;
+  CommandParser parser("pellarctl program pellar6", kPellar6Usage);
   AddCommonOptions(parser);
   AddKeyOptions(parser);
   AddReverseOptions(parser);
-  if (!parser.parse(QStringList{"pellarctl program pellar6"} + arguments)) {
-    return UsageError(parser.errorText(), kPellar6Usage);
-  }
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   Pellar6Inputs in;
-  if (std::optional<int> refused = ReadCommonOptions(parser, "9600", false, in, kPellar6Usage)) return *refused;
+  if (std::optional<int> refused = ReadCommonOptions(parser, "9600", false, in)) return *refused;
   if (std::optional<int> refused = ReadPellar6Reverse(parser, in)) return *refused;
 
   // The server-only run sends no key and needs none.
   const bool keyGiven = parser.isSet("key-bits") || parser.isSet("key") || parser.isSet("key-file");
   if (!in.defaultOnly || keyGiven) {
     int refused = 0;
-    std::optional<DataKey> key = ReadDataKey(parser, kPellar6Usage, refused);
+    std::optional<DataKey> key = ReadDataKey(parser, refused);
     if (!key) return refused;
     in.dataKey = *key;
   }
@@ -161,7 +152,9 @@ int ProgramPellar6(const QStringList& arguments) {
 
 }  // namespace
 
-const BoardCommand kPellar2Command{"pellar2", kPellar2Usage, ProgramPellar2};
-const BoardCommand kPellar6Command{"pellar6", kPellar6Usage, ProgramPellar6};
+const BoardCommand kPellar2Command{"pellar2", kPellar2Usage, ProgramPellar2,
+                                   "PELLAR2 board over a COM port, the network or an address by ARP"};
+const BoardCommand kPellar6Command{"pellar6", kPellar6Usage, ProgramPellar6,
+                                   "PELLAR6 board, with its data key and reverse network"};
 
 }  // namespace dorvane::cli

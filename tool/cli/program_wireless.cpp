@@ -3,7 +3,6 @@
 // windows. An option the chosen topology or suite does not offer is refused
 // with the ones it does offer, as the window's disabled fields would.
 
-#include <QCommandLineParser>
 #include <iostream>
 
 #include "boards/pellar_run_messages.h"
@@ -60,7 +59,7 @@ QStringList EncryptionNames(Suite suite) {
   return {};
 }
 
-void AddWirelessOptions(QCommandLineParser& parser) {
+void AddWirelessOptions(CommandParser& parser) {
   AddServerOptions(parser);
   parser.addOptions({
       {"via", "COM entry or device of the board.", "LINK"},
@@ -84,12 +83,12 @@ void AddWirelessOptions(QCommandLineParser& parser) {
 }
 
 // An option that is not for the chosen topology or suite.
-int NotOffered(const QString& option, const QString& chosen, const QString& offered, const char* usage) {
-  return UsageError(option + " is not offered with " + chosen + "; it offers " + offered, usage);
+int NotOffered(const CommandParser& parser, const QString& option, const QString& chosen, const QString& offered) {
+  return parser.Refuse(option + " is not offered with " + chosen + "; it offers " + offered);
 }
 
 // The wireless key from --wlan-key or --wlan-key-file, as typed.
-std::optional<std::string> ReadWirelessKey(const QCommandLineParser& parser, QString& why) {
+std::optional<std::string> ReadWirelessKey(const CommandParser& parser, QString& why) {
   if (parser.isSet("wlan-key") && parser.isSet("wlan-key-file")) {
     why = "give the wireless key with --wlan-key or --wlan-key-file, not both";
     return std::nullopt;
@@ -102,69 +101,68 @@ std::optional<std::string> ReadWirelessKey(const QCommandLineParser& parser, QSt
 }
 
 // The WLAN options into `in`; nothing, or the exit code of a refusal.
-std::optional<int> ReadWlanOptions(const QCommandLineParser& parser, WirelessInputs& in, const char* usage) {
-  if (!parser.isSet("ssid")) return UsageError("--ssid is required", usage);
+std::optional<int> ReadWlanOptions(const CommandParser& parser, WirelessInputs& in) {
+  if (!parser.isSet("ssid")) return parser.Refuse("--ssid is required");
   in.wlan.networkName = parser.value("ssid").toStdString();
   const QString topology = parser.value("topology");
-  if (!kTopologies.contains(topology)) return UsageError("--topology takes infrastructure or adhoc", usage);
+  if (!kTopologies.contains(topology)) return parser.Refuse("--topology takes infrastructure or adhoc");
   in.wlan.topology = static_cast<Topology>(kTopologies.indexOf(topology));
   if (parser.isSet("channel")) {
-    if (in.wlan.topology != Topology::Adhoc) return NotOffered("--channel", "infrastructure", "no channel", usage);
+    if (in.wlan.topology != Topology::Adhoc) return NotOffered(parser, "--channel", "infrastructure", "no channel");
     bool ok = false;
     int channel = parser.value("channel").toInt(&ok);
-    if (!ok || channel < 1 || channel > 11) return UsageError("--channel takes 1 to 11", usage);
+    if (!ok || channel < 1 || channel > 11) return parser.Refuse("--channel takes 1 to 11");
     in.wlan.channelText = std::to_string(channel);
   }
 
   const QString suite = parser.value("security");
-  if (!kSuites.contains(suite)) return UsageError("--security takes none, wep, wpa or wpa2", usage);
+  if (!kSuites.contains(suite)) return parser.Refuse("--security takes none, wep, wpa or wpa2");
   in.wlan.suite = static_cast<Suite>(kSuites.indexOf(suite));
   if (!SuiteOffered(in.wlan.topology, in.wlan.suite)) {
-    return NotOffered("--security " + suite, topology, "--security none or wep", usage);
+    return NotOffered(parser, "--security " + suite, topology, "--security none or wep");
   }
   const bool wep = in.wlan.suite == Suite::WEP;
   if (parser.isSet("auth")) {
-    if (!wep) return NotOffered("--auth", "--security " + suite, "no authentication choice", usage);
+    if (!wep) return NotOffered(parser, "--auth", "--security " + suite, "no authentication choice");
     if (parser.value("auth") != "open" && parser.value("auth") != "shared") {
-      return UsageError("--auth takes open or shared", usage);
+      return parser.Refuse("--auth takes open or shared");
     }
     in.wlan.authenticationIndex = parser.value("auth") == "shared" ? 1 : 0;
   }
   if (parser.isSet("tx-key")) {
-    if (!wep) return NotOffered("--tx-key", "--security " + suite, "no TX key index", usage);
+    if (!wep) return NotOffered(parser, "--tx-key", "--security " + suite, "no TX key index");
     bool ok = false;
     int index = parser.value("tx-key").toInt(&ok);
-    if (!ok || index < 1 || index > 4) return UsageError("--tx-key takes 1 to 4", usage);
+    if (!ok || index < 1 || index > 4) return parser.Refuse("--tx-key takes 1 to 4");
     in.wlan.txKeyIndexText = std::to_string(index);
   }
   const QStringList encryptions = EncryptionNames(in.wlan.suite);
   if (parser.isSet("encryption")) {
     const int index = static_cast<int>(encryptions.indexOf(parser.value("encryption")));
     if (index < 0) {
-      return NotOffered("--encryption " + parser.value("encryption"), "--security " + suite,
-                        encryptions.isEmpty() ? QString("no encryption") : "--encryption " + encryptions.join(", "),
-                        usage);
+      return NotOffered(parser, "--encryption " + parser.value("encryption"), "--security " + suite,
+                        encryptions.isEmpty() ? QString("no encryption") : "--encryption " + encryptions.join(", "));
     }
     in.wlan.encryptionIndex = index;
   }
 
   const QString change = parser.value("change-key");
-  if (!kKeyChanges.contains(change)) return UsageError("--change-key takes no, hex or passphrase", usage);
+  if (!kKeyChanges.contains(change)) return parser.Refuse("--change-key takes no, hex or passphrase");
   const bool keyGiven = parser.isSet("wlan-key") || parser.isSet("wlan-key-file");
   if (in.wlan.suite == Suite::None) {
-    if (change != "no" || keyGiven) return NotOffered("a wireless key", "--security none", "no key", usage);
+    if (change != "no" || keyGiven) return NotOffered(parser, "a wireless key", "--security none", "no key");
     return std::nullopt;
   }
   in.wlan.keyChange = static_cast<KeyChange>(kKeyChanges.indexOf(change));
   if (in.wlan.keyChange == KeyChange::No) {
-    if (keyGiven) return NotOffered("a wireless key", "--change-key no", "no key", usage);
+    if (keyGiven) return NotOffered(parser, "a wireless key", "--change-key no", "no key");
     return std::nullopt;
   }
   QString why;
   std::optional<std::string> key = ReadWirelessKey(parser, why);
-  if (!key) return UsageError(why, usage);
+  if (!key) return parser.Refuse(why);
   if (in.wlan.keyChange == KeyChange::Hexadecimal && key->find_first_not_of("0123456789ABCDEF") != std::string::npos) {
-    return UsageError("a hexadecimal key takes the digits 0-9 and the capitals A-F only", usage);
+    return parser.Refuse("a hexadecimal key takes the digits 0-9 and the capitals A-F only");
   }
   WirelessKeyCheck check = CheckEncryptionKey(in.wlan.suite, in.wlan.encryptionIndex, in.wlan.keyChange, *key);
   if (check.message && !check.usable) return Refused(*check.message);
@@ -174,39 +172,38 @@ std::optional<int> ReadWlanOptions(const QCommandLineParser& parser, WirelessInp
   return std::nullopt;
 }
 
-std::optional<int> ReadTxRateOptions(const QCommandLineParser& parser, WirelessInputs& in, const char* usage) {
+std::optional<int> ReadTxRateOptions(const CommandParser& parser, WirelessInputs& in) {
   const QString mode = parser.value("tx-rate-mode");
-  if (mode != "fixed" && mode != "auto") return UsageError("--tx-rate-mode takes fixed or auto", usage);
+  if (mode != "fixed" && mode != "auto") return parser.Refuse("--tx-rate-mode takes fixed or auto");
   in.wlan.txRateModeIndex = mode == "fixed" ? 0 : 1;
   const int rate = static_cast<int>(kRates.indexOf(parser.value("tx-rate")));
-  if (rate < 0) return UsageError("--tx-rate takes one of " + kRates.join(", "), usage);
+  if (rate < 0) return parser.Refuse("--tx-rate takes one of " + kRates.join(", "));
   in.wlan.txRateIndex = rate;
   return std::nullopt;
 }
 
 // Everything both commands take, into `in`; nothing, or the exit code of a
 // refusal.
-std::optional<int> ReadWirelessOptions(const QCommandLineParser& parser, const char* lowestBaud, WirelessInputs& in,
-                                       const char* usage) {
+std::optional<int> ReadWirelessOptions(const CommandParser& parser, const char* lowestBaud, WirelessInputs& in) {
   ServerChoice server;
-  if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
+  if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server)) return refused;
   in.server = server.server;
   in.baudText = server.baudText;
   in.ethernetIndex = server.ethernetIndex;
 
-  if (!parser.isSet("via")) return UsageError("--via is required", usage);
+  if (!parser.isSet("via")) return parser.Refuse("--via is required");
   const QString via = parser.value("via");
   if (!via.startsWith("com", Qt::CaseInsensitive) && !via.startsWith("serial:")) {
-    return UsageError("the wireless boards are programmed over a COM port only: --via comN or serial:PATH", usage);
+    return parser.Refuse("the wireless boards are programmed over a COM port only: --via comN or serial:PATH");
   }
   QString why;
   std::optional<LinkChoice> link = ParseLinkOption(via, false, why);
-  if (!link) return UsageError(why, usage);
+  if (!link) return parser.Refuse(why);
   in.link = *link;
   in.defaultOnly = parser.isSet("server-only");
 
-  if (std::optional<int> refused = ReadWlanOptions(parser, in, usage)) return refused;
-  return ReadTxRateOptions(parser, in, usage);
+  if (std::optional<int> refused = ReadWlanOptions(parser, in)) return refused;
+  return ReadTxRateOptions(parser, in);
 }
 
 RunReport WirelessReport() {
@@ -214,33 +211,25 @@ RunReport WirelessReport() {
 }
 
 int ProgramWireless(const QStringList& arguments) {
-  QCommandLineParser parser;
+  CommandParser parser("pellarctl program wireless", kWirelessUsage);
   AddWirelessOptions(parser);
-  if (!parser.parse(QStringList{"pellarctl program wireless"} + arguments)) {
-    return UsageError(parser.errorText(), kWirelessUsage);
-  }
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   WirelessInputs in;
-  if (std::optional<int> refused = ReadWirelessOptions(parser, kBaudRates.front(), in, kWirelessUsage)) {
-    return *refused;
-  }
+  if (std::optional<int> refused = ReadWirelessOptions(parser, kBaudRates.front(), in)) return *refused;
   return RunProgramScript(parser, [in](Dialogue& d) { return RunPellarWireless(d, in); }, WirelessReport());
 }
 
 int ProgramWirelessEncrypted(const QStringList& arguments) {
-  QCommandLineParser parser;
+  CommandParser parser("pellarctl program wireless-encrypted", kWirelessEncryptedUsage);
   AddWirelessOptions(parser);
   AddKeyOptions(parser);
   AddReverseOptions(parser);
-  if (!parser.parse(QStringList{"pellarctl program wireless-encrypted"} + arguments)) {
-    return UsageError(parser.errorText(), kWirelessEncryptedUsage);
-  }
+  if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   WirelessEncryptedInputs in;
-  if (std::optional<int> refused = ReadWirelessOptions(parser, "9600", in, kWirelessEncryptedUsage)) {
-    return *refused;
-  }
-  if (std::optional<int> refused = ReadReverseOptions(parser, in.reverse, kWirelessEncryptedUsage)) return *refused;
+  if (std::optional<int> refused = ReadWirelessOptions(parser, "9600", in)) return *refused;
+  if (std::optional<int> refused = ReadReverseOptions(parser, kHighestReversePort, in.reverse)) return *refused;
   int refused = 0;
-  std::optional<DataKey> key = ReadDataKey(parser, kWirelessEncryptedUsage, refused);
+  std::optional<DataKey> key = ReadDataKey(parser, refused);
   if (!key) return refused;
   in.dataKey = *key;
 
@@ -250,7 +239,9 @@ int ProgramWirelessEncrypted(const QStringList& arguments) {
 
 }  // namespace
 
-const BoardCommand kWirelessCommand{"wireless", kWirelessUsage, ProgramWireless};
-const BoardCommand kWirelessEncryptedCommand{"wireless-encrypted", kWirelessEncryptedUsage, ProgramWirelessEncrypted};
+const BoardCommand kWirelessCommand{"wireless", kWirelessUsage, ProgramWireless,
+                                    "Wireless PELLAR board over a COM port"};
+const BoardCommand kWirelessEncryptedCommand{"wireless-encrypted", kWirelessEncryptedUsage, ProgramWirelessEncrypted,
+                                             "Wireless PELLAR board, with its data key and reverse network"};
 
 }  // namespace dorvane::cli

@@ -4,43 +4,35 @@
 #include <QTextStream>
 
 #include "base/localised_text.h"
+#include "cli/command_parser.h"
 
 namespace dorvane::cli {
 
 Q_LOGGING_CATEGORY(lcCli, "dorvane.cli", QtWarningMsg)
 
-std::optional<CommandOptions> ParseCommandOptions(const QStringList& arguments, const QStringList& valueOptions,
-                                                  const QStringList& flagOptions, QString& error) {
-  CommandOptions options;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (!argument.startsWith("--")) {
-      options.positional << argument;
-      continue;
-    }
-    QString name = argument.section('=', 0, 0);
-    if (flagOptions.contains(argument)) {
-      options.flags << argument;
-    } else if (valueOptions.contains(name) && argument.contains('=')) {
-      options.values[name] = argument.section('=', 1);
-    } else if (valueOptions.contains(argument) && i + 1 < arguments.size()) {
-      options.values[argument] = arguments[++i];
-    } else if (valueOptions.contains(argument)) {
-      error = QString("option %1 needs a value").arg(argument);
-      return std::nullopt;
-    } else {
-      error = QString("unknown option %1").arg(argument);
-      return std::nullopt;
-    }
-  }
-  return options;
+namespace {
+
+QString FormatNames(bool printsTable) { return printsTable ? "text, csv or json" : "text or json"; }
+
+}  // namespace
+
+QCommandLineOption FormatOption(bool printsTable) {
+  return {"format", "Output form: " + FormatNames(printsTable) + ".", "FORMAT", "text"};
 }
 
-std::optional<OutputFormat> FormatOption(const CommandOptions& options, QString& error) {
-  QString format = options.values.value("--format", "text");
-  if (format == "text") return OutputFormat::kText;
-  if (format == "json") return OutputFormat::kJson;
-  error = QString("unknown format \"%1\" (text or json)").arg(format);
+std::optional<int> ReadFormatOption(const CommandParser& parser, bool printsTable, OutputFormat& format) {
+  const QString name = parser.value("format");
+  // "table" is what discover called its text before the forms were one
+  // vocabulary; scripts written then still run.
+  if (name == "text" || (printsTable && name == "table")) {
+    format = OutputFormat::kText;
+  } else if (name == "json") {
+    format = OutputFormat::kJson;
+  } else if (name == "csv" && printsTable) {
+    format = OutputFormat::kCsv;
+  } else {
+    return parser.Refuse("--format takes " + FormatNames(printsTable) + ", not \"" + name + "\"");
+  }
   return std::nullopt;
 }
 

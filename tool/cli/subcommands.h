@@ -1,12 +1,11 @@
 #pragma once
 // pellarctl's subcommands (one file each, listed in main.cpp) and what they
-// share: the exit codes, the reading of their options and the printing of
-// a window's values.
+// share: the exit codes, the --format option and the printing of a
+// window's values.
 
-#include <QHash>
+#include <QCommandLineOption>
 #include <QJsonObject>
 #include <QLoggingCategory>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -35,7 +34,8 @@ enum ExitCode : int {
 // pellarctl discover: the main window's discovery, printed instead of listed.
 // 0 when the query went out, whatever answered; 2 for bad options; 3 when
 // discovery could not look (port taken, send failed).
-inline constexpr const char* kDiscoverSynopsis = "Find the modules on the local network (UDP discovery query)";
+inline constexpr const char* kDiscoverSynopsis =
+    "Find the modules on the local network by UDP discovery (--format text|csv|json)";
 int RunDiscover(const QStringList& arguments);
 
 // pellarctl hostinfo [--test]: the main window's host facts (Get Current IP)
@@ -56,26 +56,24 @@ int RunPingCommand(const QStringList& arguments);
 extern const char* const kMonitorSynopsis;
 int RunMonitorCommand(const QStringList& arguments);
 
-// pellarctl program: configures a board with the same script, runner and
-// texts as its window.
+// pellarctl program KIND: configures a board with the same script, runner
+// and texts as its window. Its synopsis names every board kind.
+QString ProgramSynopsis();
 int RunProgramCommand(const QStringList& arguments);
 
-// The options of a subcommand: positional arguments, options with a value
-// ("--format json" or "--format=json") and flags ("--test").
-struct CommandOptions {
-  QStringList positional;
-  QHash<QString, QString> values;
-  QSet<QString> flags;
-};
+class CommandParser;
 
-// Nothing, with the reason in error, for an unknown option or a missing value.
-std::optional<CommandOptions> ParseCommandOptions(const QStringList& arguments, const QStringList& valueOptions,
-                                                  const QStringList& flagOptions, QString& error);
+// The forms a command prints in: text for a person (discover's table),
+// json for scripts, and csv where the command prints a table.
+enum class OutputFormat { kText, kCsv, kJson };
 
-enum class OutputFormat { kText, kJson };
+// --format: "text" (the default), "json", and "csv" for a command that
+// prints a table (printsTable). Nothing, or the exit code of a refusal that
+// names the forms the command takes.
+std::optional<int> ReadFormatOption(const CommandParser& parser, bool printsTable, OutputFormat& format);
 
-// --format: "text" (the default) or "json".
-std::optional<OutputFormat> FormatOption(const CommandOptions& options, QString& error);
+// The --format option as every command declares it.
+QCommandLineOption FormatOption(bool printsTable);
 
 // How pellarctl prints the values of a window: one "label: value" line per
 // value, with the window's own label in the current language. Text id of the

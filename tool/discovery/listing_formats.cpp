@@ -82,13 +82,6 @@ std::string Json(const std::vector<DiscoveredDevice>& devices) {
 
 }  // namespace
 
-std::optional<ListingFormat> ParseListingFormat(std::string_view name) {
-  if (name == "table") return ListingFormat::Table;
-  if (name == "csv") return ListingFormat::Csv;
-  if (name == "json") return ListingFormat::Json;
-  return std::nullopt;
-}
-
 std::string FormatListing(const std::vector<DiscoveredDevice>& devices, ListingFormat format) {
   switch (format) {
     case ListingFormat::Csv: return Csv(devices);

@@ -2,9 +2,7 @@
 // The discovered devices as text for pellarctl: an aligned table for people,
 // CSV and JSON for scripts. Rows keep the order of arrival.
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "discovery/discovery_codec.h"
@@ -12,9 +10,6 @@
 namespace dorvane {
 
 enum class ListingFormat { Table, Csv, Json };
-
-// "table", "csv" or "json"; nothing for any other name.
-std::optional<ListingFormat> ParseListingFormat(std::string_view name);
 
 // Table and CSV carry the listing's column titles ("MAC Address",
 // "IP Address", "Device Type") as their first line; JSON is a list of
