@@ -4,14 +4,12 @@
 #include <array>
 
 #include "base/screen_units.h"
-#include "boards/pellar2_window.h"
-#include "boards/pellar_encrypted_window.h"
-#include "boards/pellar_wireless_encrypted_window.h"
-#include "boards/pellar_wireless_window.h"
+#include "families/family_buttons.h"
 #include "ui_pellar_select_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
 #include "widgets/key_preview.h"
+#include "widgets/programming_window.h"
 
 namespace dorvane {
 
@@ -28,8 +26,15 @@ PellarSelectWindow::PellarSelectWindow(ProgrammingHost& host, QWidget* parent, D
       m_host(host),
       m_runOptions(std::move(runOptions)) {
   m_ui->setupUi(this);
-  for (int i = 0; i < 4; ++i) {
-    connect(ProgramButton(i), &QPushButton::clicked, this, [this, i] { OnProgram(i); });
+  using Opener = BoardFamily::Opener;
+  for (const FamilyButton& entry :
+       FamilyButtons(this, {Opener::Selection, Opener::SelectionHidden}, m_ui->cmdProgram_0)) {
+    const BoardFamily& family = *entry.family;
+    connect(entry.button, &QPushButton::clicked, this, [this, &family] { OnProgram(family); });
+    if (family.opener == Opener::SelectionHidden) {
+      entry.button->hide();
+      m_hiddenButtons.append(entry.button);
+    }
   }
   new KeyPreview(this, [this](const QKeyEvent& key) { return OnKeyPreview(key); });
   ApplyLanguage(this);
@@ -37,28 +42,13 @@ PellarSelectWindow::PellarSelectWindow(ProgrammingHost& host, QWidget* parent, D
 
 PellarSelectWindow::~PellarSelectWindow() = default;
 
-QPushButton* PellarSelectWindow::ProgramButton(int index) const {
-  const std::array<QPushButton*, 4> buttons = {m_ui->cmdProgram_0, m_ui->cmdProgram_1, m_ui->cmdProgram_2,
-                                               m_ui->cmdProgram_3};
-  return buttons[static_cast<std::size_t>(index)];
-}
-
-void PellarSelectWindow::OnProgram(int index) {
+void PellarSelectWindow::OnProgram(const BoardFamily& family) {
   try {
     hide();
-    {
-      std::unique_ptr<ProgrammingWindow> window;
-      switch (index) {
-        case 0: window = std::make_unique<Pellar2Window>(m_host, this, m_runOptions); break;
-        case 1: window = std::make_unique<PellarEncryptedWindow>(m_host, this, m_runOptions); break;
-        case 2: window = std::make_unique<PellarWirelessWindow>(m_host, this, m_runOptions); break;
-        default: window = std::make_unique<PellarWirelessEncryptedWindow>(m_host, this, m_runOptions); break;
-      }
-      window->exec();
-    }
+    family.openWindow(m_host, this, m_runOptions)->exec();
     accept();
   } catch (...) {
-    ReportTrappedError("Program PELLAR Selection Click");
+    ReportTrappedError(family.openLabel);
   }
 }
 
@@ -69,8 +59,7 @@ bool PellarSelectWindow::OnKeyPreview(const QKeyEvent& key) {
 }
 
 void PellarSelectWindow::RevealWirelessButtons() {
-  m_ui->cmdProgram_2->show();
-  m_ui->cmdProgram_3->show();
+  for (QPushButton* button : m_hiddenButtons) button->show();
   // The height counts the title bar, as the window's measures always have.
   int decoration = frameGeometry().height() - height();
   resize(width(), kRevealedHeight - decoration);

@@ -3,6 +3,7 @@
 // matching programming window opens in its place.
 
 #include <QDialog>
+#include <QList>
 #include <memory>
 
 #include "dialogue/dialogue_runner.h"
@@ -17,6 +18,7 @@ class frmPellarSelect;
 namespace dorvane {
 
 class ProgrammingHost;
+struct BoardFamily;
 
 class PellarSelectWindow : public QDialog {
   Q_OBJECT
@@ -32,14 +34,14 @@ class PellarSelectWindow : public QDialog {
   ~PellarSelectWindow() override;
 
  private:
-  void OnProgram(int index);
+  void OnProgram(const BoardFamily& family);
   bool OnKeyPreview(const QKeyEvent& key);
   void RevealWirelessButtons();
-  QPushButton* ProgramButton(int index) const;
 
   std::unique_ptr<Ui::frmPellarSelect> m_ui;
   ProgrammingHost& m_host;
   DialogueRunner::Options m_runOptions;
+  QList<QPushButton*> m_hiddenButtons;  // shown by the reveal key
 };
 
 }  // namespace dorvane

@@ -261,7 +261,6 @@ class PellarSetupScript {
 
 }  // namespace
 
-bool IsNetworkPort(int portIndex) { return portIndex == kPortViaArp || portIndex >= kFirstServicePort; }
 
 const char* const kDisclaimerText =
     "By programming your Encrypted PELLAR Device over the network, you are aware that the Encryption Keys are sent in "

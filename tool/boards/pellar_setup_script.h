@@ -13,16 +13,9 @@
 
 namespace dorvane {
 
-// Port list entries: 0 network via ARP request, 1..16 COM ports, 17..19 the
-// modules' service addresses.
-inline constexpr int kPortViaArp = 0;
-inline constexpr int kFirstServicePort = 17;
-inline constexpr int kPortListSize = 20;
 // The windows' progress bars: one step per wait of the dialogue.
 inline constexpr int kPellar2ProgressDivisor = 60;
 inline constexpr int kPellar6ProgressDivisor = 90;
-
-inline constexpr std::array<const char*, 3> kServiceAddresses = {"192.168.100.254", "10.0.100.254", "169.254.100.254"};
 
 struct Pellar2Inputs {
   ServerAddress server;
@@ -49,8 +42,6 @@ inline constexpr const char* kDisclaimerTitle = "Programming Disclaimer";
 // the application log entry of each acceptance (the date and time follow).
 extern const char* const kDisclaimerText;
 extern const char* const kDisclaimerLogText;
-
-bool IsNetworkPort(int portIndex);
 
 // The port list entry's text in the current language: "Network Connection
 // via ARP request", "Comm Port 1" .. "Comm Port 16", "Network Connection via

@@ -1,25 +1,22 @@
-// pellarctl program BOARD: the boards' commands, each in a file of its own,
-// listed here once.
+// pellarctl program KIND: the command of each family in the list of
+// families (families/family_list.cpp).
 
 #include <QTextStream>
-#include <array>
 
 #include "cli/command_parser.h"
 #include "cli/program_options.h"
 #include "cli/subcommands.h"
+#include "families/board_family.h"
 
 namespace dorvane::cli {
 
 namespace {
 
-const std::array<const BoardCommand*, 6> kBoards = {&kPellar2Command,           &kPellar6Command, &kWirelessCommand,
-                                                    &kWirelessEncryptedCommand, &kQM270Command,   &kQM270XPicoCommand};
-
 const char* const kUsage = "Usage: pellarctl program KIND [options]\n";
 
 QString Kinds() {
   QStringList kinds;
-  for (const BoardCommand* board : kBoards) kinds << board->name;
+  for (const BoardFamily* family : BoardFamilies()) kinds << family->command.name;
   return kinds.join(", ");
 }
 
@@ -27,8 +24,9 @@ QString Details() {
   QString text =
       "Configures the network module of a board with the same script, runner and\n"
       "texts as its window. KIND is one of:\n\n";
-  for (const BoardCommand* board : kBoards)
-    text += QString("  %1  %2\n").arg(QString(board->name), -18).arg(board->synopsis);
+  for (const BoardFamily* family : BoardFamilies()) {
+    text += QString("  %1  %2\n").arg(QString(family->command.name), -18).arg(family->command.synopsis);
+  }
   text +=
       "\n\"pellarctl program KIND --help\" shows the options of KIND.\n"
       "\n"
@@ -50,8 +48,8 @@ int RunProgramCommand(const QStringList& arguments) {
   if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   const QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) return parser.Refuse("name the board: KIND is one of " + Kinds());
-  for (const BoardCommand* board : kBoards) {
-    if (positional.first() == board->name) return board->run(positional.mid(1));
+  if (const BoardFamily* family = FindBoardFamily(positional.first().toStdString())) {
+    return family->command.run(positional.mid(1));
   }
   return parser.Refuse("unknown board \"" + positional.first() + "\"; KIND is one of " + Kinds());
 }

@@ -7,7 +7,6 @@
 #include "base/ip_address.h"
 #include "base/localised_text.h"
 #include "base/run_time_error.h"
-#include "boards/pellar_setup_script.h"
 #include "cli/run_console.h"
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_steps.h"

@@ -27,18 +27,6 @@ struct BoardCommand {
   const char* synopsis;
 };
 
-// The wired PELLAR boards (program_wired_boards.cpp).
-extern const BoardCommand kPellar2Command;
-extern const BoardCommand kPellar6Command;
-// The wireless PELLAR boards (program_wireless.cpp).
-extern const BoardCommand kWirelessCommand;
-extern const BoardCommand kWirelessEncryptedCommand;
-
-// The QM270 controllers' XPort AR module (program_qm270.cpp) and the
-// QM270 Rev. B's XPico (program_qm270b.cpp).
-extern const BoardCommand kQM270Command;
-extern const BoardCommand kQM270XPicoCommand;
-
 // The window's message, as the installer would read it in its box; exit 2.
 int Refused(const Message& message);
 

@@ -3,6 +3,7 @@
 // windows' frames fill them, pellarctl's options fill them, and the scripts
 // read them, so each part has one name everywhere.
 
+#include <array>
 #include <string>
 
 #include "programming/field_checks.h"
@@ -16,6 +17,16 @@ struct ServerAddress {
   std::string gateway = "000.000.000.000";
   int subnetIndex = 0;  // position in the window's subnet list
 };
+
+// The port list's entries: 0 the network via an ARP request, 1..16 the COM
+// ports, 17..19 the modules' service addresses.
+inline constexpr int kPortViaArp = 0;
+inline constexpr int kFirstServicePort = 17;
+inline constexpr int kPortListSize = 20;
+inline constexpr std::array<const char*, 3> kServiceAddresses = {"192.168.100.254", "10.0.100.254", "169.254.100.254"};
+
+// Whether the entry reaches the module over the network.
+constexpr bool IsNetworkPort(int port) { return port == kPortViaArp || port >= kFirstServicePort; }
 
 // How the run reaches the module.
 struct LinkChoice {

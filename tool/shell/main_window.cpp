@@ -11,11 +11,10 @@
 #include "base/localised_text.h"
 #include "base/program_start.h"
 #include "boards/pellar_select_window.h"
-#include "controller/qm270_window.h"
-#include "controller/qm270_xpico_window.h"
 #include "diagnostics/window_handlers.h"
 #include "discovery/discovery_listing_window.h"
 #include "discovery/discovery_run.h"
+#include "families/family_buttons.h"
 #include "monitor/monitor_mode_input_window.h"
 #include "platform/clock_text.h"
 #include "platform/process_start.h"
@@ -26,6 +25,7 @@
 #include "widgets/error_report.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
+#include "widgets/programming_window.h"
 #include "widgets/result_colours.h"
 
 namespace dorvane {
@@ -68,8 +68,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this,
           [this] { OpenMonitorMode(this, m_ui->txtIPAddress->text()); });
   connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
-  connect(m_ui->cmdProgramQM270, &QPushButton::clicked, this, &MainWindow::OnProgramQM270);
-  connect(m_ui->cmdProgramQM270RevB, &QPushButton::clicked, this, &MainWindow::OnProgramQM270RevB);
+  for (const FamilyButton& entry : FamilyButtons(this, {BoardFamily::Opener::MainWindow}, m_ui->cmdProgramPellar2)) {
+    const BoardFamily& family = *entry.family;
+    connect(entry.button, &QPushButton::clicked, this, [this, &family] { OnProgramFamily(family); });
+    m_familyButtons.append(entry.button);
+  }
 
   Load();
 }
@@ -141,9 +144,14 @@ void MainWindow::ButtonMode(bool enabled) {
 }
 
 QList<QPushButton*> MainWindow::FunctionButtons() const {
-  return {m_ui->cmdCurrentIP, m_ui->cmdPing,        m_ui->cmdProgramPellar2,
-          m_ui->cmdTestAdmin, m_ui->cmdMonitorMode, m_ui->cmdProgramQM270,
-          m_ui->cmdTerminal,  m_ui->cmdDiscover,    m_ui->cmdProgramQM270RevB};
+  QList<QPushButton*> buttons = {m_ui->cmdCurrentIP, m_ui->cmdPing,        m_ui->cmdProgramPellar2,
+                                 m_ui->cmdTestAdmin, m_ui->cmdMonitorMode, m_ui->cmdProgramQM270,
+                                 m_ui->cmdTerminal,  m_ui->cmdDiscover,    m_ui->cmdProgramQM270RevB};
+  // A family the form has no button for gets one; it is switched alike.
+  for (QPushButton* button : m_familyButtons) {
+    if (!buttons.contains(button)) buttons.append(button);
+  }
+  return buttons;
 }
 
 QLineEdit* MainWindow::PingBox() const { return m_ui->txtIPAddress; }
@@ -191,18 +199,8 @@ void MainWindow::OnProgramPellar() {
   });
 }
 
-void MainWindow::OnProgramQM270() {
-  OpenProgrammingWindow("Program QM270 Device Click", [this] {
-    QM270Window window(*this, this);
-    window.exec();
-  });
-}
-
-void MainWindow::OnProgramQM270RevB() {
-  OpenProgrammingWindow("Program QM270 Rev. B Device Click", [this] {
-    QM270XPicoWindow window(*this, this);
-    window.exec();
-  });
+void MainWindow::OnProgramFamily(const BoardFamily& family) {
+  OpenProgrammingWindow(family.openLabel, [this, &family] { family.openWindow(*this, this, {})->exec(); });
 }
 
 void MainWindow::OnDiscover() {

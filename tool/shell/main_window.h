@@ -20,6 +20,7 @@ class frmMain;
 namespace dorvane {
 
 class DiscoveryRun;
+struct BoardFamily;
 
 class MainWindow : public QMainWindow, public ProgrammingHost {
   Q_OBJECT
@@ -28,7 +29,7 @@ class MainWindow : public QMainWindow, public ProgrammingHost {
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Enables or disables the nine function buttons and the close box
+  // Enables or disables the function buttons and the close box
   // together; the language buttons and Network Connections stay usable.
   void ButtonMode(bool enabled);
 
@@ -59,8 +60,7 @@ class MainWindow : public QMainWindow, public ProgrammingHost {
   // and enables it again; a failure is the error report with the label.
   void OpenProgrammingWindow(const char* errorLabel, const std::function<void()>& show);
   void OnProgramPellar();
-  void OnProgramQM270();
-  void OnProgramQM270RevB();
+  void OnProgramFamily(const BoardFamily& family);
 
   void OnDiscover();
   void OnCurrentIP();
@@ -76,6 +76,7 @@ class MainWindow : public QMainWindow, public ProgrammingHost {
   QLabel* m_timePanel = nullptr;
   QTimer* m_clockTimer = nullptr;
   DiscoveryRun* m_discovery = nullptr;  // owns SckUDP, bound from the first discovery on
+  QList<QPushButton*> m_familyButtons;  // the families the main window opens, in the list's order
 };
 
 }  // namespace dorvane

@@ -5,6 +5,8 @@
 #include "cli/subcommands.h"
 #include "controller/qm270_run_messages.h"
 #include "controller/qm270_xpico_script.h"
+#include "controller/qm270_xpico_window.h"
+#include "families/board_family.h"
 
 namespace dorvane::cli {
 
@@ -99,3 +101,13 @@ const BoardCommand kQM270XPicoCommand{"qm270b", kQM270XPicoUsage, ProgramQM270XP
                                       "QM270 Rev. B controller's XPico module over a COM port"};
 
 }  // namespace dorvane::cli
+
+namespace dorvane {
+
+extern const BoardFamily kQM270XPicoFamily;
+
+const BoardFamily kQM270XPicoFamily{BoardFamily::Opener::MainWindow,    "cmdProgramQM270RevB",
+                                    "Program QM270 Rev. B Device",      "Program QM270 Rev. B Device Click",
+                                    OpenFamilyWindow<QM270XPicoWindow>, cli::kQM270XPicoCommand};
+
+}  // namespace dorvane

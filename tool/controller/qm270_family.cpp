@@ -9,7 +9,9 @@
 #include "cli/subcommands.h"
 #include "controller/qm270_run_messages.h"
 #include "controller/qm270_script.h"
+#include "controller/qm270_window.h"
 #include "dialogue/dialogue_steps.h"
+#include "families/board_family.h"
 
 namespace dorvane::cli {
 
@@ -110,3 +112,13 @@ const BoardCommand kQM270Command{"qm270", kQM270Usage, ProgramQM270,
                                  "QM270 controller's XPort AR module over a COM port"};
 
 }  // namespace dorvane::cli
+
+namespace dorvane {
+
+extern const BoardFamily kQM270Family;
+
+const BoardFamily kQM270Family{BoardFamily::Opener::MainWindow, "cmdProgramQM270",
+                               "Program QM270 Device",          "Program QM270 Device Click",
+                               OpenFamilyWindow<QM270Window>,   cli::kQM270Command};
+
+}  // namespace dorvane

@@ -6,11 +6,14 @@
 #include <iostream>
 
 #include "boards/pellar_run_messages.h"
+#include "boards/pellar_wireless_encrypted_window.h"
+#include "boards/pellar_wireless_window.h"
 #include "boards/wireless_setup_script.h"
 #include "cli/program_options.h"
 #include "cli/run_console.h"
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_steps.h"
+#include "families/board_family.h"
 
 namespace dorvane::cli {
 
@@ -216,7 +219,8 @@ int ProgramWireless(const QStringList& arguments) {
   if (std::optional<int> ended = parser.Read(arguments)) return *ended;
   WirelessInputs in;
   if (std::optional<int> refused = ReadWirelessOptions(parser, kBaudRates.front(), in)) return *refused;
-  return RunProgramScript(parser, [in](Dialogue& d) { return RunPellarWireless(d, in); }, WirelessReport());
+  return RunProgramScript(
+      parser, [in](Dialogue& d) { return RunPellarWireless(d, in); }, WirelessReport());
 }
 
 int ProgramWirelessEncrypted(const QStringList& arguments) {
@@ -234,7 +238,8 @@ int ProgramWirelessEncrypted(const QStringList& arguments) {
   in.dataKey = *key;
 
   if (in.reverse.saved && !ConfirmReverseOnConsole(parser)) return kExitCancelled;
-  return RunProgramScript(parser, [in](Dialogue& d) { return RunPellarWirelessEncrypted(d, in); }, WirelessReport());
+  return RunProgramScript(
+      parser, [in](Dialogue& d) { return RunPellarWirelessEncrypted(d, in); }, WirelessReport());
 }
 
 }  // namespace
@@ -245,3 +250,20 @@ const BoardCommand kWirelessEncryptedCommand{"wireless-encrypted", kWirelessEncr
                                              "Wireless PELLAR board, with its data key and reverse network"};
 
 }  // namespace dorvane::cli
+
+namespace dorvane {
+
+extern const BoardFamily kWirelessFamily;
+extern const BoardFamily kWirelessEncryptedFamily;
+
+const BoardFamily kWirelessFamily{BoardFamily::Opener::SelectionHidden,   "cmdProgram_2",
+                                  "Program PELLAR Wireless boards",       "Program PELLAR Selection Click",
+                                  OpenFamilyWindow<PellarWirelessWindow>, cli::kWirelessCommand};
+const BoardFamily kWirelessEncryptedFamily{BoardFamily::Opener::SelectionHidden,
+                                           "cmdProgram_3",
+                                           "Program PELLAR Encrypted Wireless boards",
+                                           "Program PELLAR Selection Click",
+                                           OpenFamilyWindow<PellarWirelessEncryptedWindow>,
+                                           cli::kWirelessEncryptedCommand};
+
+}  // namespace dorvane

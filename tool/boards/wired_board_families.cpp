@@ -5,12 +5,15 @@
 #include <iostream>
 
 #include "base/localised_text.h"
+#include "boards/pellar2_window.h"
+#include "boards/pellar_encrypted_window.h"
 #include "boards/pellar_run_messages.h"
 #include "boards/pellar_setup_script.h"
 #include "cli/program_options.h"
 #include "cli/run_console.h"
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_steps.h"
+#include "families/board_family.h"
 
 namespace dorvane::cli {
 
@@ -158,3 +161,20 @@ const BoardCommand kPellar6Command{"pellar6", kPellar6Usage, ProgramPellar6,
                                    "PELLAR6 board, with its data key and reverse network"};
 
 }  // namespace dorvane::cli
+
+namespace dorvane {
+
+extern const BoardFamily kPellar2Family;
+extern const BoardFamily kPellar6Family;
+
+const BoardFamily kPellar2Family{BoardFamily::Opener::Selection,     "cmdProgram_0",
+                                 "Program PELLAR2 Family of Boards", "Program PELLAR Selection Click",
+                                 OpenFamilyWindow<Pellar2Window>,    cli::kPellar2Command};
+const BoardFamily kPellar6Family{BoardFamily::Opener::Selection,
+                                 "cmdProgram_1",
+                                 "Program PELLAR6B, PELLAR6 & PELLAR6P boards",
+                                 "Program PELLAR Selection Click",
+                                 OpenFamilyWindow<PellarEncryptedWindow>,
+                                 cli::kPellar6Command};
+
+}  // namespace dorvane
