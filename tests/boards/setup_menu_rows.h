@@ -1,53 +1,17 @@
 #pragma once
 // The rows of the wired PELLAR boards' setup menu as the tests write them out
-// by hand from the answer table, and the recording runner's view of a run in
-// the same terms, so a script test compares two lists of "S <bytes>" and
-// "W <seconds>".
+// by hand from the answer table, in "S <bytes>" and "W <seconds>" lines.
 
 #include <QString>
 #include <QStringList>
-#include <string>
-#include <string_view>
 
-#include "dialogue/recording_dialogue.h"
+#include "recorded_module.h"
+#include "send_wait_lines.h"
 
 namespace dorvane::testing {
 
 inline QString Banner(const char* version, bool newPrompt) {
-  return QString("MAC address 00204A123456\r\nSoftware version %1 (260101)\r\n\r\n%2\r\n")
-      .arg(version, newPrompt ? "Press Enter for Setup Mode" : "Press Enter to go into Setup Mode");
-}
-
-// The expected sequence: "S <bytes>" for a send (CR written as <CR>), "W <s>"
-// for a wait.
-class Seq {
- public:
-  explicit Seq(double pause) : m_pause(pause) {}
-  Seq& Send(const QString& bytes) {
-    m_items << "S " + QString(bytes).replace("\r", "<CR>");
-    return *this;
-  }
-  Seq& Wait(double seconds) {
-    m_items << "W " + QString::number(seconds);
-    return *this;
-  }
-  // An answer followed by the answer pause.
-  Seq& A(const QString& bytes) { return Send(bytes).Wait(m_pause); }
-  Seq& Menu() { return Send("\r").Wait(5); }
-  QStringList Items() const { return m_items; }
-
- private:
-  double m_pause;
-  QStringList m_items;
-};
-
-inline QStringList Actual(const RecordingDialogue& d) {
-  QStringList items;
-  for (const auto& r : d.Records()) {
-    if (r.kind == RecordingDialogue::Kind::Send) items << "S " + QString::fromStdString(r.text).replace("\r", "<CR>");
-    if (r.kind == RecordingDialogue::Kind::Wait) items << "W " + QString::number(r.seconds);
-  }
-  return items;
+  return QString::fromStdString(ModuleBanner(version, newPrompt));
 }
 
 // Rows 1 to 11 for 192.168.1.10, gateway 0.0.0.0, mask 255.255.255.0.
@@ -95,13 +59,5 @@ inline void SecurityRows(Seq& s) {
 }
 
 inline void SaveRows(Seq& s) { s.Menu().Send("9\r"); }
-
-
-// The module confirms the save over the network, as a healthy one does.
-inline void ConfirmSave(RecordingDialogue& d) {
-  d.onSend = [](RecordingDialogue& module, std::string_view sent) {
-    if (sent == "9\r") module.ArriveNetwork(module.Now() + 0.5, "9\r\n\r\nParameters stored ...\r\n");
-  };
-}
 
 }  // namespace dorvane::testing

@@ -174,12 +174,9 @@ class TestPellar2Script : public QObject {
     RecordingDialogue d;
     std::string bytes = banner.toStdString();
     if (IsNetworkPort(port)) {
-      d.ArriveNetwork(5.5, bytes);
-      ConfirmSave(d);
+      NetworkModule(d, bytes);
     } else {
-      d.onSend = [bytes](RecordingDialogue& module, std::string_view sent) {
-        if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, bytes);
-      };
+      d.onSend = WakeUpAnswer(bytes).Hook();
     }
     RunOutcome outcome = RunPellar2(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
@@ -248,7 +245,7 @@ class TestPellar2Script : public QObject {
   void networkSaveMustBeConfirmed() {
     QFETCH(bool, confirmed);
     RecordingDialogue d;
-    d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
+    d.ArriveNetwork(5.5, ModuleBanner("V6.10.0.", true));
     if (confirmed) ConfirmSave(d);
     Pellar2Inputs in;
     in.link.port = 17;
@@ -267,7 +264,7 @@ class TestPellar2Script : public QObject {
 
   void droppedConnectionIsNoSuccess() {
     RecordingDialogue d;
-    d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
+    d.ArriveNetwork(5.5, ModuleBanner("V6.10.0.", true));
     d.linkLostAt = 30;
     Pellar2Inputs in;
     in.link.port = 17;

@@ -15,18 +15,10 @@
 #include "base/localised_text.h"
 #include "base/program_start.h"
 #include "boards/pellar2_window.h"
-#include "fake_arp_table.h"
-#include "fake_programming_host.h"
-#include "message_box_recorder.h"
-#include "widget_lookup.h"
+#include "programming_window_test.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::Click;
-using dorvane::testing::Edit;
-using dorvane::testing::FakeArpTable;
-using dorvane::testing::FakeProgrammingHost;
-using dorvane::testing::MessageBoxRecorder;
+using namespace dorvane::testing;
 
 namespace {
 
@@ -39,21 +31,9 @@ void PressKey(QWidget* window, Qt::Key key) {
 
 }  // namespace
 
-class TestPellar2Window : public QObject {
+class TestPellar2Window : public ProgrammingWindowTest<Pellar2Window> {
   Q_OBJECT
 
-  FakeProgrammingHost m_host;
-  std::unique_ptr<MessageBoxRecorder> m_boxes;
-  std::shared_ptr<FakeArpTable> m_arp;
-
-  std::unique_ptr<Pellar2Window> Open() {
-    DialogueRunner::Options options;
-    options.arp = m_arp;
-    auto window = std::make_unique<Pellar2Window>(m_host, nullptr, options);
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
   void SetHostAddress(const QString& address) {
     m_host.adapterAddress = address;
   }
@@ -67,15 +47,8 @@ class TestPellar2Window : public QObject {
     qputenv("LANG", "en_US.UTF-8");
     qputenv("DORVANE_TIME_SCALE", "0.02");
   }
-  void init() {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_arp = std::make_shared<FakeArpTable>();
-    LanguageOffset = kEnglishOffset;
-    CommandLineText.clear();
-    SetHostAddress("");
-    m_host.pingBox.clear();
-  }
-  void cleanup() { m_boxes.reset(); }
+  void init() { ResetFixture(); }
+  void cleanup() { CleanupFixture(); }
 
   void opensWithItsDefaults() {
     auto window = Open();

@@ -12,20 +12,12 @@
 
 #include "base/localised_text.h"
 #include "boards/pellar2_window.h"
-#include "fake_arp_table.h"
-#include "fake_programming_host.h"
-#include "message_box_recorder.h"
+#include "programming_window_test.h"
 #include "sim_process.h"
-#include "widget_lookup.h"
 #include "widgets/busy_state.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::Edit;
-using dorvane::testing::FakeArpTable;
-using dorvane::testing::FakeProgrammingHost;
-using dorvane::testing::MessageBoxRecorder;
-using dorvane::testing::SimProcess;
+using namespace dorvane::testing;
 
 namespace {
 
@@ -39,19 +31,11 @@ void FillMacBoxes(const QWidget* window, int leaveEmpty = -1) {
 
 }  // namespace
 
-class TestPellar2WindowRun : public QObject {
+class TestPellar2WindowRun : public ProgrammingWindowTest<Pellar2Window> {
   Q_OBJECT
 
-  FakeProgrammingHost m_host;
-  std::unique_ptr<MessageBoxRecorder> m_boxes;
-  std::shared_ptr<FakeArpTable> m_arp;
-
   std::unique_ptr<Pellar2Window> Open(int port, const QString& address) {
-    DialogueRunner::Options options;
-    options.arp = m_arp;
-    auto window = std::make_unique<Pellar2Window>(m_host, nullptr, options);
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    auto window = ProgrammingWindowTest::Open();
     Child<QComboBox>(window.get(), "cmbPort")->setCurrentIndex(port);
     Edit(window.get(), "txtIPAddress")->setText(address);
     return window;
@@ -64,12 +48,10 @@ class TestPellar2WindowRun : public QObject {
   }
   void init() {
     qputenv("DORVANE_TIME_SCALE", "0.02");
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_arp = std::make_shared<FakeArpTable>();
+    ResetFixture();
     m_host.pingBox = "10.9.9.9";
-    m_host.enabled = false;
   }
-  void cleanup() { m_boxes.reset(); }
+  void cleanup() { CleanupFixture(); }
 
   // Nothing listens on the address: the run is busy for the connection
   // attempts, then fails and leaves the window as it was.

@@ -42,7 +42,40 @@ void SecurityRows6(Seq& s, const QString& bits, const QString& key) {
   s.A("N").A("Y");
 }
 
-const QStringList kNoRemote = {"000", "000", "000", "000"};
+// A variant's whole run of a 6.10 module: over the network (answer pause
+// 1 s, the save's 15 s after it) or on a serial line (0.2 s), rows 1 to 16,
+// and, unless the run is for the server settings only, the channel rows as
+// the variant answers them, Ethernet and the security rows with the key.
+struct Rows {
+  bool serial = false;
+  QString port21 = "3001";
+  QString mode22 = "C0";
+  QStringList remote = {"000", "000", "000", "000"};
+  QString port30 = "0";
+  QString baud = "57600";
+  QString bits = "128";
+  QString key = k128;
+  bool serverOnly = false;
+};
+
+QStringList Expected(const Rows& r) {
+  Seq s(r.serial ? 0.2 : 1);
+  if (r.serial) {
+    WakeUpTwoCycles(s);
+  } else {
+    ConnectSteps(s);
+  }
+  ServerRows(s);
+  s.A("N").A("N").A("N").Menu();
+  if (!r.serverOnly) {
+    ChannelRows6(s, r.port21, r.mode22, r.remote, r.port30, r.baud);
+    EthernetRows68(s);
+    SecurityRows6(s, r.bits, r.key);
+  }
+  SaveRows(s);
+  if (!r.serial) s.Wait(15);
+  return s.Items();
+}
 
 Pellar6Inputs Inputs(int port, KeySize size, const QString& key) {
   Pellar6Inputs in;
@@ -50,13 +83,6 @@ Pellar6Inputs Inputs(int port, KeySize size, const QString& key) {
   in.server.address = "192.168.001.010";
   in.dataKey = {size, key.toStdString()};
   return in;
-}
-
-// The module of a network run: its banner, and its word that it stored
-// the settings.
-void NetworkModule(RecordingDialogue& d) {
-  d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
-  ConfirmSave(d);
 }
 
 }  // namespace
@@ -75,87 +101,44 @@ class TestPellar6Script : public QObject {
     QTest::addColumn<bool>("serverOnly");
     QTest::addColumn<QStringList>("expected");
 
+    Rows network;
+    QTest::newRow("network, 128-bit key") << 17 << 0 << k128 << false << false << false << false << Expected(network);
     {
-      Seq s(1);
-      ConnectSteps(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      ChannelRows6(s, "3001", "C0", kNoRemote, "0");
-      EthernetRows68(s);
-      SecurityRows6(s, "128", k128);
-      SaveRows(s);
-      s.Wait(15);
-      QTest::newRow("network, 128-bit key") << 17 << 0 << k128 << false << false << false << false << s.Items();
+      Rows r;
+      r.serial = true;
+      r.bits = "256";
+      r.key = k256;
+      QTest::newRow("serial, 256-bit key") << 1 << 2 << k256 << false << false << false << false << Expected(r);
     }
     {
-      Seq s(0.2);
-      WakeUpTwoCycles(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      ChannelRows6(s, "3001", "C0", kNoRemote, "0");
-      EthernetRows68(s);
-      SecurityRows6(s, "256", k256);
-      SaveRows(s);
-      QTest::newRow("serial, 256-bit key") << 1 << 2 << k256 << false << false << false << false << s.Items();
-    }
-    {
-      Seq s(1);
-      ConnectSteps(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      ChannelRows6(s, "10001", "06", kNoRemote, "10001");
-      EthernetRows68(s);
-      SecurityRows6(s, "128", k128);
-      SaveRows(s);
-      s.Wait(15);
-      QTest::newRow("reverse, static local port") << 18 << 0 << k128 << true << true << false << false << s.Items();
-    }
-    {
-      Seq s(1);
-      ConnectSteps(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      ChannelRows6(s, "0", "06", kNoRemote, "10001");
-      EthernetRows68(s);
-      SecurityRows6(s, "128", k128);
-      SaveRows(s);
-      s.Wait(15);
-      QTest::newRow("reverse, dynamic local port") << 18 << 0 << k128 << true << false << false << false << s.Items();
+      Rows r;
+      r.port21 = "10001";
+      r.mode22 = "06";
+      r.port30 = "10001";
+      QTest::newRow("reverse, static local port") << 18 << 0 << k128 << true << true << false << false << Expected(r);
+      r.port21 = "0";
+      QTest::newRow("reverse, dynamic local port") << 18 << 0 << k128 << true << false << false << false << Expected(r);
     }
     {
       // The VRA-Link answers win over reverse settings the window would
       // have cleared: rows 21, 22 and 30 are the PELLAR2's.
-      Seq s(1);
-      ConnectSteps(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      ChannelRows6(s, "3001", "C5", {"010", "020", "030", "040"}, "10002", "38400");
-      EthernetRows68(s);
-      SecurityRows6(s, "128", k128);
-      SaveRows(s);
-      s.Wait(15);
-      QTest::newRow("VRA-Link saved") << 17 << 0 << k128 << true << true << true << false << s.Items();
+      Rows r;
+      r.mode22 = "C5";
+      r.remote = {"010", "020", "030", "040"};
+      r.port30 = "10002";
+      r.baud = "38400";
+      QTest::newRow("VRA-Link saved") << 17 << 0 << k128 << true << true << true << false << Expected(r);
     }
     {
-      Seq s(1);
-      ConnectSteps(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      SaveRows(s);
-      s.Wait(15);
-      QTest::newRow("server only: no key rows") << 19 << 0 << k128 << false << false << false << true << s.Items();
+      Rows r;
+      r.serverOnly = true;
+      QTest::newRow("server only: no key rows") << 19 << 0 << k128 << false << false << false << true << Expected(r);
     }
     {
-      Seq s(1);
-      ConnectSteps(s);
-      ServerRows(s);
-      s.A("N").A("N").A("N").Menu();
-      ChannelRows6(s, "3001", "C0", kNoRemote, "0");
-      EthernetRows68(s);
-      SecurityRows6(s, "192", k192);
-      SaveRows(s);
-      s.Wait(15);
-      QTest::newRow("192-bit key: 24 pairs") << 17 << 1 << k192 << false << false << false << false << s.Items();
+      Rows r;
+      r.bits = "192";
+      r.key = k192;
+      QTest::newRow("192-bit key: 24 pairs") << 17 << 1 << k192 << false << false << false << false << Expected(r);
     }
   }
   void variants() {
@@ -180,10 +163,7 @@ class TestPellar6Script : public QObject {
     if (IsNetworkPort(port)) {
       NetworkModule(d);
     } else {
-      std::string banner = Banner("V6.10.0.", true).toStdString();
-      d.onSend = [banner](RecordingDialogue& module, std::string_view sent) {
-        if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, banner);
-      };
+      d.onSend = WakeUpAnswer(ModuleBanner("V6.10.0.", true)).Hook();
     }
     RunOutcome outcome = RunPellar6(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
@@ -205,10 +185,7 @@ class TestPellar6Script : public QObject {
   // five seconds, and not again at row 17.
   void serialShowsTheChannelBeforeRow16() {
     RecordingDialogue d;
-    std::string banner = Banner("V6.10.0.", true).toStdString();
-    d.onSend = [banner](RecordingDialogue& module, std::string_view sent) {
-      if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, banner);
-    };
+    d.onSend = WakeUpAnswer(ModuleBanner("V6.10.0.", true)).Hook();
     RunPellar6(d, Inputs(1, KeySize::Bits128, k128));
     const auto& records = d.Records();
     std::vector<std::string> after;
@@ -265,10 +242,7 @@ class TestPellar6Script : public QObject {
   // stop a network run.
   void disclaimerOnlyOverTheNetworkAndLogFailureGoesOn() {
     RecordingDialogue serial;
-    std::string banner = Banner("V6.10.0.", true).toStdString();
-    serial.onSend = [banner](RecordingDialogue& module, std::string_view sent) {
-      if (sent == "x") module.ArriveSerial(module.Now() + 0.05, banner);
-    };
+    serial.onSend = WakeUpAnswer(ModuleBanner("V6.10.0.", true)).ReadyAt(0).Hook();
     QCOMPARE(int(RunPellar6(serial, Inputs(3, KeySize::Bits128, k128)).kind), int(RunOutcome::Kind::Completed));
     QVERIFY(serial.questions.empty() && serial.RecordsOf(Kind::AppLog).empty());
 
@@ -310,7 +284,7 @@ class TestPellar6Script : public QObject {
 
   void unconfirmedSaveIsNoSuccess() {
     RecordingDialogue d;
-    d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
+    d.ArriveNetwork(5.5, ModuleBanner("V6.10.0.", true));
     RunOutcome outcome = RunPellar6(d, Inputs(17, KeySize::Bits128, k128));
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::SaveUnconfirmed));
     QCOMPARE(d.Values().ProgressDivisor.load(), 0);

@@ -16,22 +16,11 @@
 #include "base/program_start.h"
 #include "boards/pellar_encrypted_window.h"
 #include "dialogue/dialogue_steps.h"
-#include "fake_arp_table.h"
-#include "fake_link.h"
-#include "fake_programming_host.h"
-#include "message_box_recorder.h"
 #include "platform/application_log.h"
-#include "widget_lookup.h"
+#include "programming_window_test.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::Click;
-using dorvane::testing::Edit;
-using dorvane::testing::FakeArpTable;
-using dorvane::testing::FakeLinks;
-using dorvane::testing::FakeModule;
-using dorvane::testing::FakeProgrammingHost;
-using dorvane::testing::MessageBoxRecorder;
+using namespace dorvane::testing;
 
 namespace {
 
@@ -61,24 +50,11 @@ FakeModule HealthyModule() {
 
 }  // namespace
 
-class TestPellarEncryptedWindow : public QObject {
+class TestPellarEncryptedWindow : public ProgrammingWindowTest<PellarEncryptedWindow> {
   Q_OBJECT
 
-  FakeProgrammingHost m_host;
-  std::unique_ptr<MessageBoxRecorder> m_boxes;
   std::shared_ptr<RecordingLog> m_log;
-  std::unique_ptr<FakeLinks> m_links;
 
-  std::unique_ptr<PellarEncryptedWindow> Open() {
-    DialogueRunner::Options options;
-    options.arp = std::make_shared<FakeArpTable>();
-    options.applicationLog = m_log;
-    options.makeLink = m_links->Factory();
-    auto window = std::make_unique<PellarEncryptedWindow>(m_host, nullptr, options);
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
   // A run ready to start: port entry, address and a key of the right size.
   std::unique_ptr<PellarEncryptedWindow> Ready(int port, const QString& key = kKey) {
     auto window = Open();
@@ -87,12 +63,6 @@ class TestPellarEncryptedWindow : public QObject {
     Edit(window.get(), "txtEncryptionKey")->setText(key);
     return window;
   }
-  void SaveReverse(QWidget* window, const QString& port, bool staticPort) {
-    Click(window, "cmdReverseNetworkPort");
-    Edit(window, "txtReverseNetworkPort")->setText(port);
-    Child<QRadioButton>(window, staticPort ? "optLocalPort_0" : "optLocalPort_1")->setChecked(true);
-    Click(window, "cmdReverseSave");
-  }
 
  private slots:
   void initTestCase() {
@@ -100,16 +70,12 @@ class TestPellarEncryptedWindow : public QObject {
     qputenv("DORVANE_TIME_SCALE", "0.02");
   }
   void init() {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
+    ResetFixture(
+        FakeLinks([](const LinkTarget& target) { return target.port == kSetupPort ? HealthyModule() : FakeModule{}; }));
     m_log = std::make_shared<RecordingLog>();
-    m_links = std::make_unique<FakeLinks>(
-        [](const LinkTarget& target) { return target.port == kSetupPort ? HealthyModule() : FakeModule{}; });
-    LanguageOffset = kEnglishOffset;
-    CommandLineText.clear();
-    m_host.adapterAddress.clear();
-    m_host.pingBox.clear();
+    m_options.applicationLog = m_log;
   }
-  void cleanup() { m_boxes.reset(); }
+  void cleanup() { CleanupFixture(); }
 
   void opensWithItsDefaults() {
     auto window = Open();
@@ -225,23 +191,19 @@ class TestPellarEncryptedWindow : public QObject {
   // With reverse settings saved the Program button asks first; No asks
   // whether to clear them, and either way nothing runs.
   void reverseAndClearQuestions_data() {
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
     QTest::addColumn<bool>("stillSaved");
     QTest::addColumn<QString>("port");
-    QTest::newRow("No, No") << QList<int>{QMessageBox::No, QMessageBox::No} << true << "10001";
-    QTest::newRow("No, Yes") << QList<int>{QMessageBox::No, QMessageBox::Yes} << false << "0";
+    QTest::newRow("No, No") << QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No} << true << "10001";
+    QTest::newRow("No, Yes") << QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::Yes} << false << "0";
   }
   void reverseAndClearQuestions() {
-    QFETCH(QList<int>, answers);
+    QFETCH(QList<QMessageBox::StandardButton>, answers);
     auto window = Ready(1);
     SaveReverse(window.get(), "10001", true);
-    QList<int> queue = answers;
-    QList<MessageBoxRequest> asked;
-    SetMessageBoxResponder([&](const MessageBoxRequest& box) {
-      asked << box;
-      return static_cast<QMessageBox::StandardButton>(queue.isEmpty() ? QMessageBox::Ok : queue.takeFirst());
-    });
+    AnswerInTurn(answers);
     Click(window.get(), "cmdProgramPellar2");
+    const QList<MessageBoxRequest>& asked = m_turnBoxes;
     QCOMPARE(asked.size(), 2);
     QCOMPARE(asked[0].title, QString("Reverse Network Settings"));
     QCOMPARE(asked[0].text,
@@ -324,7 +286,7 @@ class TestPellarEncryptedWindow : public QObject {
   // A module that never says "Parameters stored" leaves the board
   // unconfirmed: the communication-failure path, the window stays.
   void unconfirmedSaveKeepsTheWindow() {
-    m_links = std::make_unique<FakeLinks>([](const LinkTarget& target) {
+    m_links.emplace([](const LinkTarget& target) {
       FakeModule module = HealthyModule();
       module.answer = {};
       return target.port == kSetupPort ? module : FakeModule{};

@@ -17,26 +17,15 @@
 #include "base/localised_text.h"
 #include "base/program_start.h"
 #include "boards/pellar_wireless_encrypted_window.h"
-#include "fake_arp_table.h"
-#include "fake_link.h"
-#include "fake_programming_host.h"
-#include "message_box_recorder.h"
-#include "widget_lookup.h"
+#include "programming_window_test.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::Click;
-using dorvane::testing::FakeArpTable;
-using dorvane::testing::FakeLinks;
-using dorvane::testing::FakeModule;
-using dorvane::testing::FakeProgrammingHost;
-using dorvane::testing::MessageBoxRecorder;
+using namespace dorvane::testing;
 
 namespace {
 
 const QString kDataKey = "00112233445566778899AABBCCDDEEFF";
 
-QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
 QComboBox* List(const QWidget* window, const char* name) { return Child<QComboBox>(window, name); }
 // The installer's choice in a list: its click handler runs.
 void Choose(const QWidget* window, const char* list, int index) {
@@ -63,23 +52,10 @@ FakeModule WakingModule() {
 
 }  // namespace
 
-class TestPellarWirelessWindow : public QObject {
+// Opens either window (Open<PellarWirelessEncryptedWindow>() the encrypted one).
+class TestPellarWirelessWindow : public ProgrammingWindowTest<PellarWirelessWindow> {
   Q_OBJECT
 
-  FakeProgrammingHost m_host;
-  std::unique_ptr<MessageBoxRecorder> m_boxes;
-  std::unique_ptr<FakeLinks> m_links;
-
-  template <typename Window>
-  std::unique_ptr<Window> Open() {
-    DialogueRunner::Options options;
-    options.arp = std::make_shared<FakeArpTable>();
-    options.makeLink = m_links->Factory();
-    auto window = std::make_unique<Window>(m_host, nullptr, options);
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-  }
   // Infrastructure, the suite and a key; the address filled in.
   template <typename Window>
   std::unique_ptr<Window> Ready(int suite, int change, const QString& key) {
@@ -105,14 +81,8 @@ class TestPellarWirelessWindow : public QObject {
     qputenv("DORVANE_COM1", "/dev/pellar-test-com1");
     qputenv("DORVANE_COM3", "/dev/pellar-test-com3");
   }
-  void init() {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_links = std::make_unique<FakeLinks>(WakingModule());
-    LanguageOffset = kEnglishOffset;
-    CommandLineText.clear();
-    m_host.pingBox.clear();
-  }
-  void cleanup() { m_boxes.reset(); }
+  void init() { ResetFixture(FakeLinks(WakingModule())); }
+  void cleanup() { CleanupFixture(); }
 
   void opensWithItsDefaults() {
     auto window = Open<PellarWirelessWindow>();
@@ -317,13 +287,14 @@ class TestPellarWirelessWindow : public QObject {
   // The reverse questions after a No: No changes nothing, Yes clears the
   // settings; either way nothing is programmed.
   void reverseQuestions_data() {
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
     QTest::addColumn<bool>("savedAfter");
-    QTest::newRow("No, No changes nothing") << QList<int>{QMessageBox::No, QMessageBox::No} << true;
-    QTest::newRow("No, Yes clears") << QList<int>{QMessageBox::No, QMessageBox::Yes} << false;
+    QTest::newRow("No, No changes nothing")
+        << QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No} << true;
+    QTest::newRow("No, Yes clears") << QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::Yes} << false;
   }
   void reverseQuestions() {
-    QFETCH(QList<int>, answers);
+    QFETCH(QList<QMessageBox::StandardButton>, answers);
     QFETCH(bool, savedAfter);
     auto window = Ready<PellarWirelessEncryptedWindow>(0, 2, "");
     Edit(window.get(), "txtDataEncryptionKey")->setText(kDataKey);
@@ -334,12 +305,9 @@ class TestPellarWirelessWindow : public QObject {
     Click(window.get(), "cmdReverseSave");
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
 
-    QList<MessageBoxRequest> asked;
-    SetMessageBoxResponder([&](const MessageBoxRequest& box) {
-      asked << box;
-      return static_cast<QMessageBox::StandardButton>(answers.value(asked.size() - 1, QMessageBox::Ok));
-    });
+    AnswerInTurn(answers);
     Click(window.get(), "cmdProgramPellar2");
+    const QList<MessageBoxRequest>& asked = m_turnBoxes;
     QCOMPARE(asked.size(), 2);
     QCOMPARE(asked[0].title, QString("Reverse Network Settings"));
     QCOMPARE(asked[0].text,
@@ -358,10 +326,7 @@ class TestPellarWirelessWindow : public QObject {
   void reverseRunSendsItsRows() {
     auto window = Ready<PellarWirelessEncryptedWindow>(0, 2, "");
     Edit(window.get(), "txtDataEncryptionKey")->setText(kDataKey);
-    Click(window.get(), "cmdReverseNetworkPort");
-    Edit(window.get(), "txtReverseNetworkPort")->setText("10001");
-    Child<QRadioButton>(window.get(), "optLocalPort_0")->setChecked(true);
-    Click(window.get(), "cmdReverseSave");
+    SaveReverse(window.get(), "10001", true);
     m_boxes->Answer(QMessageBox::Yes);
     QVERIFY(RunToEnd(window.get()));
     QCOMPARE(m_boxes->Boxes()[0].title, QString("Reverse Network Settings"));

@@ -24,12 +24,7 @@ const QString kData256 = "FFEEDDCCBBAA99887766554433221100FFEEDDCCBBAA9988776655
 
 // The module answers the third "x" with its banner.
 void SerialModule(RecordingDialogue& d, const char* version = "V6.10.0.", bool newPrompt = true) {
-  std::string banner = Banner(version, newPrompt).toStdString();
-  d.onSend = [banner](RecordingDialogue& module, std::string_view sent) {
-    if (sent == "x" && module.Now() >= 1.8 && module.PromptSeen() == false) {
-      module.ArriveSerial(module.Now() + 0.05, banner);
-    }
-  };
+  d.onSend = WakeUpAnswer(ModuleBanner(version, newPrompt)).OnlyBeforePrompt().Hook();
 }
 
 // The wake-up, the CR into the menu, "0" into the server menu and rows 1

@@ -9,9 +9,9 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "controller_cli_test.h"
+#include "pellarctl_program_test.h"
 
-using dorvane::testing::ControllerCliTest;
+using dorvane::testing::PellarctlProgramTest;
 using dorvane::testing::SimProcess;
 
 namespace {
@@ -180,11 +180,28 @@ QStringList LinesFromXyz(const SimProcess& sim) {
 
 }  // namespace
 
-class TestPellarctlQM270 : public ControllerCliTest {
+class TestPellarctlQM270 : public PellarctlProgramTest {
   Q_OBJECT
 
  public:
-  TestPellarctlQM270() : ControllerCliTest("qm270", "xport-ar") {}
+  TestPellarctlQM270() : PellarctlProgramTest("qm270", "xport-ar") {}
+
+ protected:
+  void AddRefusals() override {
+    const QStringList base = {"--ip", "192.168.1.20", "--via", "com1"};
+    QTest::newRow("reverse port above 9999")
+        << base + QStringList{"--reverse-port", "10000"} << "--reverse-port takes 0 to 9999";
+    QTest::newRow("reverse run without a key")
+        << base + QStringList{"--reverse-port", "3100", "--key-bits", "128", "--key", ""}
+        << "Invalid Data Encryption Key: Encryption Key must be 32 characters long";
+    QTest::newRow("key of the wrong size")
+        << base + QStringList{"--reverse-port", "3100", "--key-bits", "192", "--key", kKey}
+        << "Encryption Key must be 48 characters long";
+    QTest::newRow("mask not in the list") << base + QStringList{"--mask", "255.255.255.1"} << "not in the subnet list";
+    QTest::newRow("network link") << QStringList{"--ip", "192.168.1.20", "--via", "net:192.168.100.254"}
+                                  << "COM port only";
+    QTest::newRow("baud rate") << base + QStringList{"--baud", "9600"} << "--baud takes 57600 or 115200";
+  }
 
  private slots:
   void localRun() {
@@ -243,39 +260,10 @@ class TestPellarctlQM270 : public ControllerCliTest {
     QCOMPARE(LinesFromXyz(sim), QStringList({"xyz", "show\r"}));
   }
 
-  void refusals_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-    const QStringList base = {"--ip", "192.168.1.20", "--via", "com1"};
-    QTest::newRow("reverse port above 9999")
-        << base + QStringList{"--reverse-port", "10000"} << "--reverse-port takes 0 to 9999";
-    QTest::newRow("reverse run without a key")
-        << base + QStringList{"--reverse-port", "3100", "--key-bits", "128", "--key", ""}
-        << "Invalid Data Encryption Key: Encryption Key must be 32 characters long";
-    QTest::newRow("key of the wrong size")
-        << base + QStringList{"--reverse-port", "3100", "--key-bits", "192", "--key", kKey}
-        << "Encryption Key must be 48 characters long";
-    QTest::newRow("mask not in the list") << base + QStringList{"--mask", "255.255.255.1"} << "not in the subnet list";
-    QTest::newRow("network link") << QStringList{"--ip", "192.168.1.20", "--via", "net:192.168.100.254"}
-                                  << "COM port only";
-    QTest::newRow("baud rate") << base + QStringList{"--baud", "9600"} << "--baud takes 57600 or 115200";
-  }
-  void refusals() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    ProcessResult r = Run(arguments);
-    QCOMPARE(r.exitCode, 2);
-    QVERIFY2(r.ErrText().contains(message), qPrintable(r.ErrText()));
-  }
-
   void interruptDuringTheBootCatchCancels() {
     REQUIRE_SIM();
     SimProcess sim;
-    StartSim(sim, {"--fail", "no-banner"});
-    ProcessResult r = Run({"--ip", "192.168.1.20", "--via", "serial:" + m_link}, InterruptAfter(500));
-    QCOMPARE(r.exitCode, 4);
-    QVERIFY2(r.ErrText().contains("Cancel QM270 Program: Cancelled QM270 Programming"),
-             qPrintable(r.OutText() + r.ErrText()));
+    ExpectInterruptedWakeUp(sim, "no-banner", 500, "Cancel QM270 Program: Cancelled QM270 Programming");
   }
 };
 

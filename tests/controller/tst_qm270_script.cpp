@@ -7,8 +7,11 @@
 #include "controller/qm270_script.h"
 #include "dialogue/recording_dialogue.h"
 #include "dialogue/run_values.h"
+#include "recorded_module.h"
+#include "recorded_run_text.h"
 
 using namespace dorvane;
+using namespace dorvane::testing;
 using Kind = RecordingDialogue::Kind;
 
 Q_DECLARE_METATYPE(dorvane::QM270Inputs)
@@ -29,27 +32,22 @@ const QString k256 = k128 + "FFEEDDCCBBAA99887766554433221100";
 // The module: it answers the first "!" after its boot (at 1 s) with "!",
 // and "show" with its product block (or what the variant gives).
 void Module(RecordingDialogue& d, std::string showAnswer = kShowAnswer, bool boots = true) {
-  d.onSend = [showAnswer, boots, booted = false](RecordingDialogue& r, std::string_view sent) mutable {
-    if (sent == "!" && boots && !booted && r.Now() >= 1.0) {
-      booted = true;
-      r.ArriveSerial(r.Now() + 0.1, "!");
-    }
+  auto wakeUp = WakeUpAnswer("!").Key("!").ReadyAt(1.0).Delay(0.1).Once().Hook();
+  d.onSend = [wakeUp, showAnswer, boots](RecordingDialogue& r, std::string_view sent) mutable {
+    if (boots) wakeUp(r, sent);
     if (sent == "show\r") r.ArriveSerial(r.Now() + 0.5, showAnswer);
   };
 }
 
 // The run from "xyz" on: "S:" sends, "W:" waits, "I:" status texts.
 QStringList ScriptRecords(const RecordingDialogue& d) {
-  QStringList out;
-  bool started = false;
-  for (const RecordingDialogue::Record& r : d.Records()) {
-    if (r.kind == Kind::Send && r.text == "xyz") started = true;
-    if (!started) continue;
-    if (r.kind == Kind::Send) out << "S:" + QString::fromStdString(r.text);
-    if (r.kind == Kind::Wait) out << "W:" + QString::number(r.seconds);
-    if (r.kind == Kind::Status) out << "I:" + QString::fromStdString(r.text);
-  }
-  return out;
+  return RunText()
+      .Show(Kind::Send, "S:@x")
+      .Show(Kind::Wait, "W:@s")
+      .Show(Kind::Status, "I:@x")
+      .CrAs("\r")
+      .From("xyz")
+      .Of(d);
 }
 
 // The expected records: each command line with its CR and the answer pause.
@@ -270,10 +268,8 @@ class TestQM270Script : public QObject {
     RunOutcome outcome = RunQM270(d, inputs);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
     QStringList got = ScriptRecords(d);
-    for (qsizetype i = 0; i < std::min(got.size(), expected.size()); ++i) {
-      if (got[i] != expected[i])
-        QFAIL(qPrintable(QString("record %1: got %2, expected %3").arg(i).arg(got[i], expected[i])));
-    }
+    const QString difference = FirstDifference(got, expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QCOMPARE(got.size(), expected.size());
     QCOMPARE(d.RecordsOf(Kind::Close).size(), std::size_t(1));
     QCOMPARE(d.Values().ProgressDivisor.load(), 0);

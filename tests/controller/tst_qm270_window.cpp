@@ -16,17 +16,10 @@
 #include <memory>
 
 #include "controller/qm270_window.h"
-#include "controller_window_test.h"
+#include "programming_window_test.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::Click;
-using dorvane::testing::ControllerWindowTest;
-using dorvane::testing::Edit;
-using dorvane::testing::FakeLinks;
-using dorvane::testing::FakeModule;
-using dorvane::testing::MessageBoxRecorder;
-using dorvane::testing::StoreSetting;
+using namespace dorvane::testing;
 
 namespace {
 
@@ -48,7 +41,7 @@ FakeModule XPortAr(bool boots = true, QByteArray showAnswer = kProductBlock) {
 
 }  // namespace
 
-class TestQM270Window : public ControllerWindowTest<QM270Window> {
+class TestQM270Window : public ProgrammingWindowTest<QM270Window> {
   Q_OBJECT
 
  private slots:
@@ -56,7 +49,7 @@ class TestQM270Window : public ControllerWindowTest<QM270Window> {
     qputenv("LANG", "en_US.UTF-8");
     qputenv("DORVANE_TIME_SCALE", "0.02");
   }
-  void init() { ResetFixture(XPortAr()); }
+  void init() { ResetFixture(FakeLinks(XPortAr())); }
   void cleanup() { CleanupFixture(); }
 
   void opensWithItsDefaults() {
@@ -232,7 +225,7 @@ class TestQM270Window : public ControllerWindowTest<QM270Window> {
   }
 
   void escapeDuringTheBootCatchCancels() {
-    m_links = std::make_unique<FakeLinks>(XPortAr(false));
+    m_links.emplace(XPortAr(false));
     auto window = Open();
     Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
     Click(window.get(), "cmdProgramPellar2");
@@ -253,7 +246,7 @@ class TestQM270Window : public ControllerWindowTest<QM270Window> {
   }
 
   void failedProductCheckKeepsTheWindow() {
-    m_links = std::make_unique<FakeLinks>(XPortAr(true, "ok"));
+    m_links.emplace(XPortAr(true, "ok"));
     auto window = Open();
     Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
     Click(window.get(), "cmdProgramPellar2");

@@ -5,10 +5,11 @@
 
 #include <QtTest>
 
-#include "../boards/setup_menu_rows.h"
 #include "controller/qm270_xpico_script.h"
 #include "dialogue/recording_dialogue.h"
 #include "dialogue/run_values.h"
+#include "recorded_module.h"
+#include "send_wait_lines.h"
 
 using namespace dorvane;
 using namespace dorvane::testing;
@@ -22,20 +23,13 @@ const QString k128 = "00112233445566778899AABBCCDDEEFF";
 const QString k256 = k128 + "FFEEDDCCBBAA99887766554433221100";
 
 std::string XPicoBanner(const char* version, bool named = true) {
-  return std::string(named ? "*** XPICO ***\r\n" : "*** ***\r\n") + "MAC address 00204A123456\r\nSoftware version " +
-         version + " (260101)\r\n\r\nPress Enter for Setup Mode\r\n";
+  return ModuleBanner(version, true, named ? "*** XPICO ***\r\n" : "*** ***\r\n");
 }
 
 // The module: from 1 s on it answers the first "x" with its banner, and
 // after "RS" it restarts and does so again.
 void Module(RecordingDialogue& d, const std::string& banner) {
-  d.onSend = [banner, awake = false](RecordingDialogue& r, std::string_view sent) mutable {
-    if (sent == "RS\r") awake = false;
-    if (sent == "x" && !awake && r.Now() >= 1.0) {
-      awake = true;
-      r.ArriveSerial(r.Now() + 0.1, banner);
-    }
-  };
+  d.onSend = WakeUpAnswer(banner).ReadyAt(1.0).Delay(0.1).Once("RS\r").Hook();
 }
 
 // One cycle of the boot catch: the module answers during it.
@@ -243,10 +237,8 @@ class TestQM270XPicoScript : public QObject {
     RunOutcome outcome = RunQM270XPico(d, inputs);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
     QStringList got = Actual(d);
-    for (qsizetype i = 0; i < std::min(got.size(), expected.size()); ++i) {
-      if (got[i] != expected[i])
-        QFAIL(qPrintable(QString("item %1: got %2, expected %3").arg(i).arg(got[i], expected[i])));
-    }
+    const QString difference = FirstDifference(got, expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QCOMPARE(got.size(), expected.size());
     QCOMPARE(d.RecordsOf(Kind::Close).size(), std::size_t(1));
     QCOMPARE(d.RecordsOf(Kind::ClearArp).size(), std::size_t(1));
@@ -326,12 +318,7 @@ class TestQM270XPicoScript : public QObject {
   void escapeDuringTheSecondBootCatchCancels() {
     RecordingDialogue d;
     // Greets once, never again after its restart.
-    d.onSend = [greeted = false](RecordingDialogue& r, std::string_view sent) mutable {
-      if (sent == "x" && !greeted) {
-        greeted = true;
-        r.ArriveSerial(r.Now() + 0.1, XPicoBanner("V6.10.0.0"));
-      }
-    };
+    d.onSend = WakeUpAnswer(XPicoBanner("V6.10.0.0")).ReadyAt(0).Delay(0.1).Once().Hook();
     d.escapeAt = 30;
     QM270XPicoInputs in = Inputs();
     in.reverse.saved = true;

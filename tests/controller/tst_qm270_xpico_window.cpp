@@ -17,17 +17,10 @@
 #include <memory>
 
 #include "controller/qm270_xpico_window.h"
-#include "controller_window_test.h"
+#include "programming_window_test.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::Click;
-using dorvane::testing::ControllerWindowTest;
-using dorvane::testing::Edit;
-using dorvane::testing::FakeLinks;
-using dorvane::testing::FakeModule;
-using dorvane::testing::MessageBoxRecorder;
-using dorvane::testing::StoreSetting;
+using namespace dorvane::testing;
 
 namespace {
 
@@ -50,11 +43,11 @@ FakeModule XPico(bool boots = true) {
 
 }  // namespace
 
-class TestQM270XPicoWindow : public ControllerWindowTest<QM270XPicoWindow> {
+class TestQM270XPicoWindow : public ProgrammingWindowTest<QM270XPicoWindow> {
   Q_OBJECT
 
   std::unique_ptr<QM270XPicoWindow> Open() {
-    auto window = ControllerWindowTest::Open();
+    auto window = ProgrammingWindowTest::Open();
     Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
     return window;
   }
@@ -73,7 +66,7 @@ class TestQM270XPicoWindow : public ControllerWindowTest<QM270XPicoWindow> {
     // The record step alone waits 14 seconds.
     qputenv("DORVANE_TIME_SCALE", "0.02");
   }
-  void init() { ResetFixture(XPico()); }
+  void init() { ResetFixture(FakeLinks(XPico())); }
   void cleanup() { CleanupFixture(); }
 
   void opensWithItsOwnControls() {
@@ -218,7 +211,7 @@ class TestQM270XPicoWindow : public ControllerWindowTest<QM270XPicoWindow> {
   }
   void escapeInEitherBootCatch() {
     QFETCH(bool, reverse);
-    m_links = std::make_unique<FakeLinks>(XPico(reverse));
+    m_links.emplace(XPico(reverse));
     auto window = Open();
     if (reverse) {
       SaveReverse(window.get(), "3100");

@@ -8,28 +8,25 @@
 #include <memory>
 
 #include "base/localised_text.h"
+#include "message_box_recorder.h"
 #include "shell/main_window.h"
 #include "what_the_system_says.h"
+#include "widget_lookup.h"
 #include "widgets/busy_state.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"
 
 using namespace dorvane;
+using dorvane::testing::Child;
+using dorvane::testing::MessageBoxRecorder;
 
 namespace {
 
 constexpr double kGiB = 1024.0 * 1024.0 * 1024.0;
 
-template <typename T>
-T* Child(QWidget* window, const QString& name) {
-  T* child = window->findChild<T*>(name);
-  if (!child) qFatal("no child %s", qPrintable(name));
-  return child;
-}
+QString Text(QWidget* window, const QString& name) { return Child<QLabel>(window, qPrintable(name))->text(); }
 
-QString Text(QWidget* window, const QString& name) { return Child<QLabel>(window, name)->text(); }
-
-QColor Colour(QWidget* window, const QString& name) { return BackColour(Child<QLabel>(window, name)); }
+QColor Colour(QWidget* window, const QString& name) { return BackColour(Child<QLabel>(window, qPrintable(name))); }
 
 QStringList AdapterLabels(QWidget* window) {
   QStringList texts;
@@ -45,7 +42,7 @@ QStringList AdapterLabels(QWidget* window) {
 class TestHostFactsWindow : public QObject {
   Q_OBJECT
 
-  QList<MessageBoxRequest> m_boxes;
+  std::unique_ptr<MessageBoxRecorder> m_boxes;
   QTemporaryDir m_files;
   QStringList m_adapters;  // what `ip -j addr` says, first three
   QString m_hostName;
@@ -73,14 +70,8 @@ class TestHostFactsWindow : public QObject {
     qputenv("DORVANE_HOSTS_FILE", hosts.fileName().toLocal8Bit());
   }
 
-  void init() {
-    m_boxes.clear();
-    SetMessageBoxResponder([this](const MessageBoxRequest& box) {
-      m_boxes << box;
-      return QMessageBox::Ok;
-    });
-  }
-  void cleanup() { SetMessageBoxResponder({}); }
+  void init() { m_boxes = std::make_unique<MessageBoxRecorder>(); }
+  void cleanup() { m_boxes.reset(); }
 
   void currentIpAtStartUpAndOnTheButton() {
     QStringList expected = m_adapters;
@@ -91,12 +82,13 @@ class TestHostFactsWindow : public QObject {
     QCOMPARE(AdapterLabels(window.get()), expected);
     QCOMPARE(Text(window.get(), "lblHostNameValue"), expectedName);
 
-    for (int i = 0; i < 3; ++i) Child<QLabel>(window.get(), QString("lblCurrentIPAddress_%1").arg(i))->setText("stale");
+    for (int i = 0; i < 3; ++i)
+      Child<QLabel>(window.get(), qPrintable(QString("lblCurrentIPAddress_%1").arg(i)))->setText("stale");
     Child<QLabel>(window.get(), "lblHostNameValue")->setText("stale");
     QTest::mouseClick(Child<QPushButton>(window.get(), "cmdCurrentIP"), Qt::LeftButton);
     QCOMPARE(AdapterLabels(window.get()), expected);
     QCOMPARE(Text(window.get(), "lblHostNameValue"), expectedName);
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_boxes->Boxes().isEmpty());
     for (QPushButton* button : window->FunctionButtons()) QVERIFY(button->isEnabled());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
@@ -108,7 +100,7 @@ class TestHostFactsWindow : public QObject {
     QTest::mouseClick(Child<QPushButton>(window.get(), "cmdFrench"), Qt::LeftButton);
     TestSystem(window.get());
 
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_boxes->Boxes().isEmpty());
     bool administrator = IdSaysAdministrator();
     QCOMPARE(Text(window.get(), "lblAdminStatus"), QString(administrator ? "True" : "False"));
     QCOMPARE(Colour(window.get(), "lblAdminStatus"), administrator ? kWhite : kLightRed);

@@ -11,14 +11,19 @@
 #include <memory>
 
 #include "base/localised_text.h"
+#include "message_box_recorder.h"
 #include "net_namespace.h"
 #include "private_network.h"
 #include "shell/main_window.h"
+#include "widget_lookup.h"
 #include "widgets/busy_state.h"
 #include "widgets/message_boxes.h"
 #include "widgets/result_colours.h"
 
 using namespace dorvane;
+using dorvane::testing::Child;
+using dorvane::testing::MessageBoxRecorder;
+using dorvane::testing::ShowActive;
 
 namespace {
 
@@ -36,13 +41,6 @@ bool ProcessMayOpenIcmp() {
     }
   }
   return false;
-}
-
-template <typename T>
-T* Child(QWidget* window, const char* name) {
-  T* child = window->findChild<T*>(name);
-  if (!child) qFatal("no child %s", name);
-  return child;
 }
 
 QLabel* Status(QWidget* window, int index) {
@@ -70,7 +68,7 @@ struct MidPing {
 class TestPingClick : public QObject {
   Q_OBJECT
 
-  QList<MessageBoxRequest> m_boxes;
+  std::unique_ptr<MessageBoxRecorder> m_boxes;
   QString m_whyNotPrivate;  // empty: the whole test runs in a namespace of its own
   std::unique_ptr<testing::NetNamespace> m_peer;
   QString m_peerMac;
@@ -80,8 +78,7 @@ class TestPingClick : public QObject {
   std::unique_ptr<MainWindow> Open() {
     LanguageOffset = kEnglishOffset;
     auto window = std::make_unique<MainWindow>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    ShowActive(*window);
     return window;
   }
 
@@ -131,14 +128,8 @@ class TestPingClick : public QObject {
     }
   }
 
-  void init() {
-    m_boxes.clear();
-    SetMessageBoxResponder([this](const MessageBoxRequest& box) {
-      m_boxes << box;
-      return QMessageBox::Ok;
-    });
-  }
-  void cleanup() { SetMessageBoxResponder({}); }
+  void init() { m_boxes = std::make_unique<MessageBoxRecorder>(); }
+  void cleanup() { m_boxes.reset(); }
   void cleanupTestCase() { m_peer.reset(); }
 
   void badAddressGivesTheMessage_data() {
@@ -168,10 +159,10 @@ class TestPingClick : public QObject {
 
     Ping(window.get(), address);
 
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].icon, BoxIcon::Information);
-    QTEST(m_boxes[0].title, "title");
-    QTEST(m_boxes[0].text, "text");
+    QCOMPARE(m_boxes->Count(), 1);
+    QCOMPARE(m_boxes->Last().icon, BoxIcon::Information);
+    QTEST(m_boxes->Last().title, "title");
+    QTEST(m_boxes->Last().text, "text");
     QVERIFY(Child<QLineEdit>(window.get(), "txtIPAddress")->hasFocus());
     QCOMPARE(Child<QLineEdit>(window.get(), "txtIPAddress")->text(), address);
     // Nothing else changes: the last result stays, the window is not busy.
@@ -185,7 +176,7 @@ class TestPingClick : public QObject {
     auto window = Open();
     Ping(window.get(), "127.000.000.001");
 
-    QVERIFY2(m_boxes.isEmpty(), m_boxes.isEmpty() ? "" : qPrintable(m_boxes[0].text));
+    QVERIFY2(m_boxes->Boxes().isEmpty(), m_boxes->Boxes().isEmpty() ? "" : qPrintable(m_boxes->Boxes().first().text));
     QCOMPARE(Child<QLineEdit>(window.get(), "txtIPAddress")->text(), QString("127.0.0.1"));
     QStringList texts = ResultTexts(window.get());
     QCOMPARE(texts[0], " " + m_loopbackName);

@@ -4,32 +4,26 @@
 #include "dialogue/recording_dialogue.h"
 #include "dialogue/run_values.h"
 #include "base/run_time_error.h"
+#include "recorded_module.h"
+#include "recorded_run_text.h"
 
 using namespace dorvane;
+using namespace dorvane::testing;
 using Kind = RecordingDialogue::Kind;
 
 namespace {
 
-const std::string kBanner =
-    "MAC address 00204A123456\r\nSoftware version V6.10.0. (260101)\r\n\r\nPress Enter for Setup Mode\r\n";
+const std::string kBanner = ModuleBanner("V6.10.0.", true);
 
-// One line per record: "t kind text", waits as "t wait seconds".
+// One line per record of the kinds: "t kind text", waits as "t wait
+// seconds", a status ended by "|" so its trailing blanks show.
 QStringList Lines(const RecordingDialogue& d, std::initializer_list<Kind> kinds) {
-  QStringList lines;
-  for (const auto& r : d.Records()) {
-    if (std::find(kinds.begin(), kinds.end(), r.kind) == kinds.end()) continue;
-    QString text = QString::fromStdString(r.text).replace("\r", "<CR>");
-    switch (r.kind) {
-      case Kind::Send: lines << QString("%1 send %2").arg(r.time, 0, 'f', 2).arg(text); break;
-      case Kind::Wait: lines << QString("%1 wait %2").arg(r.time, 0, 'f', 2).arg(r.seconds); break;
-      case Kind::Status: lines << QString("%1 status %2|").arg(r.time, 0, 'f', 2).arg(text); break;
-      case Kind::Threshold: lines << QString("%1 threshold %2").arg(r.time, 0, 'f', 2).arg(text); break;
-      case Kind::ConnectTcp: lines << QString("%1 connect %2").arg(r.time, 0, 'f', 2).arg(text); break;
-      case Kind::Close: lines << QString("%1 close").arg(r.time, 0, 'f', 2); break;
-      default: lines << QString("%1 other %2").arg(r.time, 0, 'f', 2).arg(text);
-    }
-  }
-  return lines;
+  static const std::map<Kind, QString> kPatterns = {
+      {Kind::Send, "@t send @x"},           {Kind::Wait, "@t wait @s"},          {Kind::Status, "@t status @x|"},
+      {Kind::Threshold, "@t threshold @x"}, {Kind::ConnectTcp, "@t connect @x"}, {Kind::Close, "@t close"}};
+  RunText text;
+  for (Kind kind : kinds) text.Show(kind, kPatterns.count(kind) ? kPatterns.at(kind) : "@t other @x");
+  return text.Of(d);
 }
 
 }  // namespace
@@ -172,9 +166,7 @@ class TestDialogueSteps : public QObject {
           kEnglishOffset);
     }
     // The board comes out of reset at 1.8 s and answers the next "x".
-    d.onSend = [](RecordingDialogue& module, std::string_view sent) {
-      if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, kBanner);
-    };
+    d.onSend = WakeUpAnswer(kBanner).Hook();
     d.OpenSerialLink(1, {});
     WakeOutcome outcome = AwaitSetupPrompt(d, thresholdRule);
     QTEST(int(outcome), "outcome");

@@ -9,8 +9,10 @@
 #include "base/localised_text.h"
 #include "dialogue/recording_dialogue.h"
 #include "monitor/monitor_exchange.h"
+#include "recorded_run_text.h"
 
 using namespace dorvane;
+using dorvane::testing::RunText;
 using Kind = RecordingDialogue::Kind;
 
 Q_DECLARE_METATYPE(dorvane::MonitorKind)
@@ -61,19 +63,15 @@ MonitorModule AnsweringModule() {
 // One line per step of the run, for comparing with a list written out by
 // hand from the exchange's documented order.
 QStringList Steps(const RecordingDialogue& d) {
-  QStringList steps;
-  for (const RecordingDialogue::Record& r : d.Records()) {
-    const QString text = QString::fromStdString(r.text).replace("\r", "\\r");
-    switch (r.kind) {
-      case Kind::Send: steps << "send " + text; break;
-      case Kind::Wait: steps << "wait " + QString::number(r.seconds); break;
-      case Kind::Status: steps << "status " + text; break;
-      case Kind::ConnectTcp: steps << "connect " + text; break;
-      case Kind::Close: steps << "close"; break;
-      default: steps << "other " + text; break;
-    }
-  }
-  return steps;
+  return RunText()
+      .Show(Kind::Send, "send @x")
+      .Show(Kind::Wait, "wait @s")
+      .Show(Kind::Status, "status @x")
+      .Show(Kind::ConnectTcp, "connect @x")
+      .Show(Kind::Close, "close")
+      .Others("other @x")
+      .CrAs("\\r")
+      .Of(d);
 }
 
 QString Text(int id) { return QString::fromStdString(LoadText(id, kEnglishOffset)); }

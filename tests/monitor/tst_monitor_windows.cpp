@@ -25,12 +25,7 @@
 #include "widgets/busy_state.h"
 
 using namespace dorvane;
-using dorvane::testing::Child;
-using dorvane::testing::FakeFault;
-using dorvane::testing::FakeLinks;
-using dorvane::testing::FakeModule;
-using dorvane::testing::MessageBoxRecorder;
-using dorvane::testing::SimProcess;
+using namespace dorvane::testing;
 
 namespace {
 
@@ -70,8 +65,7 @@ class TestMonitorWindows : public QObject {
 
   std::unique_ptr<MonitorModeInputWindow> Open(const QString& address, DialogueRunner::Options options = {}) {
     auto window = std::make_unique<MonitorModeInputWindow>(nullptr, std::move(options));
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    ShowActive(*window);
     window->SetAddress(address);
     return window;
   }

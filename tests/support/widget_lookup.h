@@ -1,6 +1,7 @@
 #pragma once
-// A window's control by its documented object name; a missing control ends
-// the test at once instead of crashing it later.
+// A window's control by its documented object name (a missing control ends
+// the test at once instead of crashing it later), and the window shown and
+// clicked as the installer does it.
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,13 @@ T* Child(const QWidget* window, const char* name) {
 }
 
 inline QLineEdit* Edit(const QWidget* window, const char* name) { return Child<QLineEdit>(window, name); }
+
+// Shown and given the focus, as a window the installer opens is; a window
+// manager that keeps it inactive is noted, not fatal.
+inline void ShowActive(QWidget& window) {
+  window.show();
+  if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
+}
 
 // A click on the button as the installer makes it.
 inline void Click(const QWidget* window, const char* button) {

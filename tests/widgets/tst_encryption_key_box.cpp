@@ -6,31 +6,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
 #include "message_box_recorder.h"
+#include "part_window.h"
 #include "widget_lookup.h"
 #include "widgets/encryption_key_box.h"
 
 using namespace dorvane;
 using dorvane::testing::Child;
 using dorvane::testing::MessageBoxRecorder;
+using dorvane::testing::PartWindow;
 
 namespace {
 
-struct Window {
-  QWidget window;
-  EncryptionKeyBox* box = new EncryptionKeyBox(&window);
-  QLineEdit* other = new QLineEdit(&window);
-  Window() {
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(box);
-    layout->addWidget(other);
-    window.show();
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
-  }
+struct Window : PartWindow<EncryptionKeyBox> {
+  EncryptionKeyBox* const box = part;
+  Window() : PartWindow(Other::Below) {}
   QLineEdit* Key() const { return Child<QLineEdit>(&window, "txtEncryptionKey"); }
   void Choose(int option) const {
     QTest::mouseClick(Child<QRadioButton>(&window, qPrintable(QString("optEncryption_%1").arg(option))),

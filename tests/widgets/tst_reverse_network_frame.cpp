@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
 #include "base/localised_text.h"
 #include "message_box_recorder.h"
+#include "part_window.h"
 #include "widget_lookup.h"
 #include "widgets/apply_language.h"
 #include "widgets/reverse_network_frame.h"
@@ -20,20 +20,13 @@
 using namespace dorvane;
 using dorvane::testing::Child;
 using dorvane::testing::MessageBoxRecorder;
+using dorvane::testing::PartWindow;
 
 namespace {
 
-struct Window {
-  QWidget window;
-  ReverseNetworkFrame* frame = new ReverseNetworkFrame(&window);
-  QLineEdit* other = new QLineEdit(&window);
-  Window() {
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(other);
-    layout->addWidget(frame);
-    window.show();
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
-  }
+struct Window : PartWindow<ReverseNetworkFrame> {
+  ReverseNetworkFrame* const frame = part;
+  Window() : PartWindow(Other::Above) {}
   QLineEdit* Port() const { return Child<QLineEdit>(frame, "txtReverseNetworkPort"); }
   QRadioButton* LocalPort(int i) const {
     return Child<QRadioButton>(frame, qPrintable(QString("optLocalPort_%1").arg(i)));

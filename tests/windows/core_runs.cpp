@@ -18,6 +18,7 @@
 #include "discovery/discovery_codec.h"
 #include "platform/icmp_codec.h"
 #include "platform/operating_system_text.h"
+#include "recorded_module.h"
 
 namespace dorvane::testing {
 
@@ -97,28 +98,6 @@ void DiagnosticLines(std::vector<std::string>& lines) {
   }
 }
 
-std::string Banner(bool newPrompt) {
-  return std::string("MAC address 00204A123456\r\nSoftware version V6.10.0. (260101)\r\n\r\n") +
-         (newPrompt ? "Press Enter for Setup Mode" : "Press Enter to go into Setup Mode") + "\r\n";
-}
-
-// A module over the network: its banner after the connection, and its word
-// that it stored the settings after the save command.
-void NetworkModule(RecordingDialogue& dialogue) {
-  dialogue.ArriveNetwork(5.5, Banner(true));
-  dialogue.onSend = [](RecordingDialogue& module, std::string_view sent) {
-    if (sent == "9\r") module.ArriveNetwork(module.Now() + 0.5, "9\r\n\r\nParameters stored ...\r\n");
-  };
-}
-
-// A module on a serial line that wakes up while the installer resets it.
-void SerialModule(RecordingDialogue& dialogue, bool newPrompt) {
-  std::string banner = Banner(newPrompt);
-  dialogue.onSend = [banner](RecordingDialogue& module, std::string_view sent) {
-    if (sent == "x" && module.Now() >= 1.8) module.ArriveSerial(module.Now() + 0.05, banner);
-  };
-}
-
 void RunLines(std::vector<std::string>& lines, const std::string& name, const RecordingDialogue& dialogue,
               const RunOutcome& outcome) {
   for (const RecordingDialogue::Record& record : dialogue.Records()) {
@@ -148,7 +127,8 @@ void ScriptLines(std::vector<std::string>& lines) {
   }
   {
     RecordingDialogue dialogue;
-    SerialModule(dialogue, false);
+    // A module on a serial line that wakes up while the installer resets it.
+    dialogue.onSend = WakeUpAnswer(ModuleBanner("V6.10.0.", false)).Hook();
     dialogue.SetTiming(
         [](std::string_view name) -> std::optional<std::string> {
           if (name == kProgramWaitName) return "0,25";
