@@ -348,7 +348,7 @@ class TestPellarWirelessWindow : public QObject {
     QCOMPARE(asked[1].title, QString("Clear Reverse Network Settings"));
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(!window->RunActive());
-    WirelessEncryptedInputs in = window->EncryptedInputs();
+    WirelessEncryptedInputs in = window->Inputs();
     QTEST(in.reverseNetworkSaved, "savedAfter");
     QCOMPARE(in.reversePortText, std::string(savedAfter ? "10001" : "0"));
   }
@@ -379,7 +379,7 @@ class TestPellarWirelessWindow : public QObject {
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
-    QVERIFY(!window->EncryptedInputs().reverseNetworkSaved);
+    QVERIFY(!window->Inputs().reverseNetworkSaved);
   }
 };
 

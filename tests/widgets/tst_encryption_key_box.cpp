@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -24,10 +25,12 @@ struct Window {
   QWidget window;
   EncryptionKeyBox* box = new EncryptionKeyBox(&window);
   QLineEdit* other = new QLineEdit(&window);
+  QPushButton* button = new QPushButton("Program", &window);
   Window() {
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(box);
     layout->addWidget(other);
+    layout->addWidget(button);
     window.show();
     if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
   }
@@ -160,6 +163,44 @@ class TestEncryptionKeyBox : public QObject {
     QCOMPARE(m_boxes->Last().icon, BoxIcon::Information);
     QTRY_COMPARE(QApplication::focusWidget(), w.Key());
     QCOMPARE(w.Key()->text().size(), typed);
+  }
+
+  // Only the installer's move to another field of the window is a leaving:
+  // a button (Program runs its own checks) or another program taking the
+  // focus says nothing, so no box opens twice or over another.
+  void onlyTheInstallersMoveIsALeaving_data() {
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("Tab on") << "field by Tab" << true;
+    QTest::newRow("click on a field") << "field by click" << true;
+    QTest::newRow("click on a button") << "button" << false;
+    QTest::newRow("another program") << "other window" << false;
+  }
+  void onlyTheInstallersMoveIsALeaving() {
+    QFETCH(QString, to);
+    QFETCH(bool, checked);
+    Window w;
+    QWidget otherWindow;
+    w.Key()->setFocus();
+    QTest::keyClicks(w.Key(), Digits(5));
+    if (to == "field by Tab") {
+      QTest::keyClick(w.Key(), Qt::Key_Tab);
+    } else if (to == "field by click") {
+      QTest::mouseClick(w.other, Qt::LeftButton);
+    } else if (to == "button") {
+      QTest::mouseClick(w.button, Qt::LeftButton);
+    } else {
+      otherWindow.show();
+      otherWindow.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&otherWindow));
+    }
+    if (checked) {
+      QTRY_COMPARE(m_boxes->Count(), 1);
+      QCOMPARE(m_boxes->Last().text, QString("Encryption Key must be 32 characters long"));
+    } else {
+      QTest::qWait(50);
+      QCOMPARE(m_boxes->Count(), 0);
+    }
   }
 
   // At a run an empty key is refused too.

@@ -1,6 +1,7 @@
 #include "boards/pellar_select_window.h"
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <array>
 
 #include "boards/pellar2_window.h"
@@ -19,7 +20,6 @@ namespace {
 // The window's documented measures are in twips.
 constexpr int TwipsToPixels(int twips) { return twips / 15; }
 
-constexpr int kRevealedHeight = TwipsToPixels(4380);
 constexpr int kRevealMoveUp = TwipsToPixels(1110);
 
 }  // namespace
@@ -34,6 +34,9 @@ PellarSelectWindow::PellarSelectWindow(ProgrammingHost& host, QWidget* parent, D
     connect(ProgramButton(i), &QPushButton::clicked, this, [this, i] { OnProgram(i); });
   }
   new KeyPreview(this, [this](const QKeyEvent& key) { return OnKeyPreview(key); });
+  // The window is as high as the buttons it shows, the wireless ones
+  // included once revealed: no empty band below them.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   ApplyLanguage(this);
 }
 
@@ -73,9 +76,6 @@ bool PellarSelectWindow::OnKeyPreview(const QKeyEvent& key) {
 void PellarSelectWindow::RevealWirelessButtons() {
   m_ui->cmdProgram_2->show();
   m_ui->cmdProgram_3->show();
-  // The height counts the title bar, as the window's measures always have.
-  int decoration = frameGeometry().height() - height();
-  resize(width(), kRevealedHeight - decoration);
   move(pos() - QPoint(0, kRevealMoveUp));
 }
 

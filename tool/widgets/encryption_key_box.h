@@ -54,11 +54,9 @@ class EncryptionKeyBox : public QWidget {
   QLineEdit* KeyBox() const { return m_key; }
   QRadioButton* Option(int index) const { return m_options.value(index); }
 
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void OnOptionClick(int index);
-  void CheckOnLeaving();
+  void CheckLeftKey();
 
   QLabel* m_label;
   QLineEdit* m_key;
