@@ -189,7 +189,7 @@ class TestPellarEncryptedWindow : public QObject {
     QVERIFY(in.reverseNetworkSaved && in.staticLocalPort && !in.vraLinkSaved);
     QCOMPARE(in.reversePortText, std::string("10001"));
 
-    QTest::keyClick(window.get(), Pellar2Window::kTransitRelayKey);
+    QTest::keyClick(window.get(), PellarEncryptedWindow::kTransitRelayKey);
     Click(window.get(), "cmdTransitRelay");
     Edit(window.get(), "txtRemoteIPAddress")->setText("10.9.8.7");
     Click(window.get(), "cmdGlobalSave");
