@@ -1,5 +1,6 @@
-// frmPellarEncrypted: what it changes of the PELLAR2 window (lists, key box,
-// reverse frame), the checks of its Program button in their order, and the
+// frmPellarEncrypted: where it differs from the PELLAR2 window (lists, key
+// box, reverse frame, no MAC boxes), the checks of its Program button in
+// their order, one message at a time, its height after a frame, and the
 // network disclaimer with its log entry. Links are fake modules; no packet
 // leaves the test.
 
