@@ -83,7 +83,6 @@ inline constexpr int kMinHeightTwips = 7140;
 inline constexpr int kMaxHeightTwips = 11640;
 inline constexpr int kMinWidthTwips = 10260;
 inline constexpr int kMaxWidthTwips = 15480;
-inline constexpr int kTwipsPerPixel = 15;  // 96 dots per inch
 
 struct TerminalLayout {
   TwipRect trmText;

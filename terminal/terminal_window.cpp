@@ -18,6 +18,7 @@
 #include <exception>
 
 #include "base/run_time_error.h"
+#include "base/screen_units.h"
 #include "platform/serial_ports.h"
 #include "terminal/terminal_settings.h"
 #include "widgets/busy_state.h"
@@ -36,10 +37,8 @@ constexpr int kPortAlreadyOpen = 8005;
 
 // The one place twips become pixels.
 QRect Pixels(const TwipRect& r) {
-  return {r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel, r.height / kTwipsPerPixel};
+  return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
 }
-int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
-int ToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 // The terminal text's length as the rule counts it: a line break is the
 // carriage return and line feed pair it was received as.
@@ -149,9 +148,9 @@ TerminalWindow::TerminalWindow(QWidget* parent) : QWidget(parent) {
                                         nullptr, QFileDialog::DontConfirmOverwrite);
   };
 
-  setMinimumSize(ToPixels(kMinWidthTwips), ToPixels(kMinHeightTwips));
-  setMaximumSize(ToPixels(kMaxWidthTwips), ToPixels(kMaxHeightTwips));
-  resize(ToPixels(12000), ToPixels(8400));
+  setMinimumSize(TwipsToPixels(kMinWidthTwips), TwipsToPixels(kMinHeightTwips));
+  setMaximumSize(TwipsToPixels(kMaxWidthTwips), TwipsToPixels(kMaxHeightTwips));
+  resize(TwipsToPixels(12000), TwipsToPixels(8400));
   setTabOrder(m_trmText, m_txtSendData);
   setTabOrder(m_txtSendData, m_cmdSend);
   setTabOrder(m_cmdSend, m_cmdExit);
@@ -367,7 +366,7 @@ void TerminalWindow::resizeEvent(QResizeEvent* event) {
 
 void TerminalWindow::Place() {
   // Errors while resizing are ignored; placing controls raises none.
-  TerminalLayout layout = PlaceTerminal(ToTwips(width()), ToTwips(height()), m_chkHexView->isChecked());
+  TerminalLayout layout = PlaceTerminal(PixelsToTwips(width()), PixelsToTwips(height()), m_chkHexView->isChecked());
   m_trmText->setGeometry(Pixels(layout.trmText));
   m_trmHex->setGeometry(Pixels(layout.trmHex));
   m_txtSendData->setGeometry(Pixels(layout.txtSendData));

@@ -163,8 +163,8 @@ class TestPellar2Script : public QObject {
     QFETCH(bool, vraLink);
     QFETCH(int, ethernet);
     Pellar2Inputs in;
-    in.portIndex = port;
-    in.deviceAddress = address.toStdString();
+    in.link.port = port;
+    in.server.address = address.toStdString();
     in.defaultOnly = defaultOnly;
     in.disable77FE = disable77FE;
     in.vraLinkSaved = vraLink;
@@ -184,13 +184,13 @@ class TestPellar2Script : public QObject {
     RunOutcome outcome = RunPellar2(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
     QTEST(Actual(d), "expected");
-    QVERIFY(!d.Values().Pellar2RunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
   }
 
   void serviceAddressNeedsNoArpButTheClear() {
     RecordingDialogue d;
     Pellar2Inputs in;
-    in.portIndex = 17;
+    in.link.port = 17;
     RunPellar2(d, in);
     QCOMPARE(d.RecordsOf(Kind::ClearArp).size(), std::size_t(1));
     QVERIFY(d.RecordsOf(Kind::AssignArp).empty());
@@ -218,13 +218,14 @@ class TestPellar2Script : public QObject {
     ConfirmSave(d);
     d.assignArp = {arpWorks, {}};
     Pellar2Inputs in;
-    in.portIndex = 0;
-    in.deviceAddress = "010.001.001.005";
+    in.link.port = 0;
+    in.server.address = "010.001.001.005";
     for (int i = 0; i < 6; ++i) in.macBoxes[static_cast<std::size_t>(i)] = boxes[i].toStdString();
     RunOutcome outcome = RunPellar2(d, in);
     QTEST(int(outcome.kind), "outcome");
     if (outcome.kind == RunOutcome::Kind::InputRejected) {
-      QTEST(outcome.errorNumber, "emptyBox");
+      QTEST(outcome.box, "emptyBox");
+      QCOMPARE(outcome.field, InputField::MacBox);
       QVERIFY(d.RecordsOf(Kind::ConnectTcp).empty());
       QVERIFY(d.RecordsOf(Kind::Send).empty());
     }
@@ -250,7 +251,7 @@ class TestPellar2Script : public QObject {
     d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
     if (confirmed) ConfirmSave(d);
     Pellar2Inputs in;
-    in.portIndex = 17;
+    in.link.port = 17;
     RunOutcome outcome = RunPellar2(d, in);
     QTEST(int(outcome.kind), "outcome");
     double savedAt = -1;
@@ -261,7 +262,7 @@ class TestPellar2Script : public QObject {
     bool rebootShown = false;
     for (const auto& r : d.RecordsOf(Kind::Status)) rebootShown = rebootShown || r.text == "Device Reboot";
     QCOMPARE(rebootShown, confirmed);
-    QVERIFY(!d.Values().Pellar2RunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
   }
 
   void droppedConnectionIsNoSuccess() {
@@ -269,7 +270,7 @@ class TestPellar2Script : public QObject {
     d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
     d.linkLostAt = 30;
     Pellar2Inputs in;
-    in.portIndex = 17;
+    in.link.port = 17;
     QVERIFY_THROWS_EXCEPTION(CommunicationLost, RunPellar2(d, in));
     QVERIFY(QString::fromStdString(d.Sent()).indexOf("9\r") < 0);
   }

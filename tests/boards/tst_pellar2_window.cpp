@@ -102,9 +102,9 @@ class TestPellar2Window : public QObject {
     QCOMPARE(Child<QComboBox>(window.get(), "cmbEthernet")->itemText(4), QString("100 Mbit / Full duplex"));
 
     Pellar2Inputs in = window->Inputs();
-    QCOMPARE(in.portIndex, 1);
-    QCOMPARE(in.subnetIndex, 0);
-    QCOMPARE(in.gateway, std::string("000.000.000.000"));
+    QCOMPARE(in.link.port, 1);
+    QCOMPARE(in.server.subnetIndex, 0);
+    QCOMPARE(in.server.gateway, std::string("000.000.000.000"));
     QCOMPARE(in.baudText, std::string("57600"));
     QCOMPARE(in.ethernetIndex, 0);
     QVERIFY(in.disable77FE && !in.defaultOnly && !in.vraLinkSaved);

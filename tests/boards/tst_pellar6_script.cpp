@@ -46,10 +46,9 @@ const QStringList kNoRemote = {"000", "000", "000", "000"};
 
 Pellar6Inputs Inputs(int port, KeySize size, const QString& key) {
   Pellar6Inputs in;
-  in.portIndex = port;
-  in.deviceAddress = "192.168.001.010";
-  in.keySize = size;
-  in.key = key.toStdString();
+  in.link.port = port;
+  in.server.address = "192.168.001.010";
+  in.dataKey = {size, key.toStdString()};
   return in;
 }
 
@@ -168,9 +167,9 @@ class TestPellar6Script : public QObject {
     QFETCH(bool, vraLink);
     QFETCH(bool, serverOnly);
     Pellar6Inputs in = Inputs(port, static_cast<KeySize>(keySize), key);
-    in.reverseNetworkSaved = reverse;
-    in.reversePortText = "10001";
-    in.staticLocalPort = staticPort;
+    in.reverse.saved = reverse;
+    in.reverse.portText = "10001";
+    in.reverse.staticLocalPort = staticPort;
     in.vraLinkSaved = vraLink;
     in.remoteAddress = "010.020.030.040";
     in.remotePortText = "10002";
@@ -189,7 +188,7 @@ class TestPellar6Script : public QObject {
     RunOutcome outcome = RunPellar6(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Completed));
     QTEST(Actual(d), "expected");
-    QVERIFY(!d.Values().PellarEncryptedRunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
     // The wake-up of this board leaves the receive threshold alone.
     QVERIFY(d.RecordsOf(Kind::Threshold).empty());
     // No pair of the key reaches the transcript.
@@ -259,7 +258,7 @@ class TestPellar6Script : public QObject {
       QVERIFY(d.RecordsOf(Kind::ConnectTcp).empty());
       QVERIFY(d.RecordsOf(Kind::Send).empty());
     }
-    QVERIFY(!d.Values().PellarEncryptedRunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
   }
 
   // The serial path asks nothing; a log that cannot be written does not
@@ -292,11 +291,11 @@ class TestPellar6Script : public QObject {
     QTest::addColumn<int>("port");
     QTest::addColumn<int>("keySize");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("errorNumber");
-    QTest::newRow("port entry 0") << 0 << 0 << k128 << 0;
-    QTest::newRow("empty key") << 17 << 0 << QString() << 1;
-    QTest::newRow("32 digits for 192 bits") << 1 << 1 << k128 << 1;
-    QTest::newRow("odd length") << 17 << 0 << k128.left(31) << 1;
+    QTest::addColumn<InputField>("field");
+    QTest::newRow("port entry 0") << 0 << 0 << k128 << InputField::Port;
+    QTest::newRow("empty key") << 17 << 0 << QString() << InputField::EncryptionKey;
+    QTest::newRow("32 digits for 192 bits") << 1 << 1 << k128 << InputField::EncryptionKey;
+    QTest::newRow("odd length") << 17 << 0 << k128.left(31) << InputField::EncryptionKey;
   }
   void refusedBeforeTheRun() {
     QFETCH(int, port);
@@ -305,7 +304,7 @@ class TestPellar6Script : public QObject {
     RecordingDialogue d;
     RunOutcome outcome = RunPellar6(d, Inputs(port, static_cast<KeySize>(keySize), key));
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::InputRejected));
-    QTEST(outcome.errorNumber, "errorNumber");
+    QTEST(outcome.field, "field");
     QVERIFY(d.Records().empty());
   }
 
@@ -314,7 +313,7 @@ class TestPellar6Script : public QObject {
     d.ArriveNetwork(5.5, Banner("V6.10.0.", true).toStdString());
     RunOutcome outcome = RunPellar6(d, Inputs(17, KeySize::Bits128, k128));
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::SaveUnconfirmed));
-    QVERIFY(!d.Values().PellarEncryptedRunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
   }
 };
 

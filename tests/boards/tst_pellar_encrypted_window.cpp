@@ -187,22 +187,22 @@ class TestPellarEncryptedWindow : public QObject {
     QVERIFY(!Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
     Pellar6Inputs in = window->Inputs();
-    QVERIFY(in.reverseNetworkSaved && in.staticLocalPort && !in.vraLinkSaved);
-    QCOMPARE(in.reversePortText, std::string("10001"));
+    QVERIFY(in.reverse.saved && in.reverse.staticLocalPort && !in.vraLinkSaved);
+    QCOMPARE(in.reverse.portText, std::string("10001"));
 
     QTest::keyClick(window.get(), PellarEncryptedWindow::kTransitRelayKey);
     Click(window.get(), "cmdTransitRelay");
     Edit(window.get(), "txtRemoteIPAddress")->setText("10.9.8.7");
     Click(window.get(), "cmdGlobalSave");
     in = window->Inputs();
-    QVERIFY(in.vraLinkSaved && !in.reverseNetworkSaved);
+    QVERIFY(in.vraLinkSaved && !in.reverse.saved);
 
     SaveReverse(window.get(), "20", false);
     Click(window.get(), "cmdReverseNetworkPort");
     Click(window.get(), "cmdSaveDefaultReverseNetworkPort");
     in = window->Inputs();
-    QVERIFY(in.reverseNetworkSaved && !in.vraLinkSaved && !in.staticLocalPort);
-    QCOMPARE(in.reversePortText, std::string("0"));
+    QVERIFY(in.reverse.saved && !in.vraLinkSaved && !in.reverse.staticLocalPort);
+    QCOMPARE(in.reverse.portText, std::string("0"));
   }
 
   void reversePortAbove65535IsRefused() {
@@ -218,7 +218,7 @@ class TestPellarEncryptedWindow : public QObject {
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
-    QVERIFY(!window->Inputs().reverseNetworkSaved);
+    QVERIFY(!window->Inputs().reverse.saved);
   }
 
   // With reverse settings saved the Program button asks first; No asks
@@ -249,8 +249,8 @@ class TestPellarEncryptedWindow : public QObject {
     QCOMPARE(asked[1].title, QString("Clear Reverse Network Settings"));
     QCOMPARE(asked[1].text, QString("Do you want to clear the Reverse Network Settings?"));
     QCOMPARE(asked[1].icon, BoxIcon::Question);
-    QTEST(window->Inputs().reverseNetworkSaved, "stillSaved");
-    QTEST(QString::fromStdString(window->Inputs().reversePortText), "port");
+    QTEST(window->Inputs().reverse.saved, "stillSaved");
+    QTEST(QString::fromStdString(window->Inputs().reverse.portText), "port");
     QVERIFY(!window->RunActive());
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());

@@ -351,8 +351,8 @@ class TestPellarWirelessWindow : public QObject {
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(!window->RunActive());
     WirelessEncryptedInputs in = window->Inputs();
-    QTEST(in.reverseNetworkSaved, "savedAfter");
-    QCOMPARE(in.reversePortText, std::string(savedAfter ? "10001" : "0"));
+    QTEST(in.reverse.saved, "savedAfter");
+    QCOMPARE(in.reverse.portText, std::string(savedAfter ? "10001" : "0"));
   }
 
   // With the reverse settings accepted the run sends them: port, "06", the
@@ -381,7 +381,7 @@ class TestPellarWirelessWindow : public QObject {
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
-    QVERIFY(!window->Inputs().reverseNetworkSaved);
+    QVERIFY(!window->Inputs().reverse.saved);
   }
 };
 

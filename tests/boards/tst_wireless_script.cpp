@@ -80,8 +80,8 @@ const QStringList kAddress = {"192", "168", "001", "010"};
 
 WirelessInputs Infrastructure() {
   WirelessInputs in;
-  in.deviceAddress = "192.168.001.010";
-  in.networkName = "office";
+  in.server.address = "192.168.001.010";
+  in.wlan.networkName = "office";
   return in;
 }
 
@@ -151,33 +151,33 @@ class TestWirelessScript : public QObject {
     WirelessInputs in = Infrastructure();
     switch (variant) {
       case 0:
-        in.suite = Suite::WPA2;
-        in.keyChange = KeyChange::Hexadecimal;
-        in.key = kWpaKey.toStdString();
+        in.wlan.suite = Suite::WPA2;
+        in.wlan.keyChange = KeyChange::Hexadecimal;
+        in.wlan.key = kWpaKey.toStdString();
         break;
       case 1:
-        in.topology = Topology::Adhoc;
-        in.channelText = "6";
-        in.suite = Suite::WEP;
-        in.authenticationIndex = 1;
-        in.keyChange = KeyChange::Hexadecimal;
-        in.key = kWep64Key.toStdString();
-        in.txKeyIndexText = "2";
-        in.txRateModeIndex = 0;
-        in.txRateIndex = 7;
+        in.wlan.topology = Topology::Adhoc;
+        in.wlan.channelText = "6";
+        in.wlan.suite = Suite::WEP;
+        in.wlan.authenticationIndex = 1;
+        in.wlan.keyChange = KeyChange::Hexadecimal;
+        in.wlan.key = kWep64Key.toStdString();
+        in.wlan.txKeyIndexText = "2";
+        in.wlan.txRateModeIndex = 0;
+        in.wlan.txRateIndex = 7;
         break;
       case 2:
-        in.suite = Suite::WEP;
-        in.encryptionIndex = 1;
-        in.keyChange = KeyChange::Passphrase;
-        in.key = "short phrase";
+        in.wlan.suite = Suite::WEP;
+        in.wlan.encryptionIndex = 1;
+        in.wlan.keyChange = KeyChange::Passphrase;
+        in.wlan.key = "short phrase";
         break;
-      case 3: in.networkName.clear(); break;
+      case 3: in.wlan.networkName.clear(); break;
       case 4:
         in.defaultOnly = true;
-        in.suite = Suite::WPA2;
+        in.wlan.suite = Suite::WPA2;
         break;
-      case 5: in.deviceAddress = "000.000.001.000"; break;
+      case 5: in.server.address = "000.000.001.000"; break;
     }
     RecordingDialogue d;
     SerialModule(d);
@@ -190,9 +190,9 @@ class TestWirelessScript : public QObject {
   // wait moves it, and the save fills it.
   void everyAnswerIsOneHundredth() {
     WirelessInputs in = Infrastructure();
-    in.suite = Suite::WPA2;
-    in.keyChange = KeyChange::Hexadecimal;
-    in.key = kWpaKey.toStdString();
+    in.wlan.suite = Suite::WPA2;
+    in.wlan.keyChange = KeyChange::Hexadecimal;
+    in.wlan.key = kWpaKey.toStdString();
     RecordingDialogue d;
     SerialModule(d);
     RunPellarWireless(d, in);
@@ -234,11 +234,10 @@ class TestWirelessScript : public QObject {
     QFETCH(bool, reverse);
     WirelessEncryptedInputs in;
     static_cast<WirelessInputs&>(in) = Infrastructure();
-    in.keySize = KeySize::Bits256;
-    in.dataKey = kData256.toStdString();
-    in.reverseNetworkSaved = reverse;
-    in.staticLocalPort = true;
-    in.reversePortText = "10001";
+    in.dataKey = {KeySize::Bits256, kData256.toStdString()};
+    in.reverse.saved = reverse;
+    in.reverse.staticLocalPort = true;
+    in.reverse.portText = "10001";
     RecordingDialogue d;
     SerialModule(d);
     std::vector<std::string> transcript;
@@ -260,9 +259,9 @@ class TestWirelessScript : public QObject {
   void reverseDynamicPort() {
     WirelessEncryptedInputs in;
     static_cast<WirelessInputs&>(in) = Infrastructure();
-    in.dataKey = std::string(32, 'A');
-    in.reverseNetworkSaved = true;
-    in.reversePortText = "10001";
+    in.dataKey.key = std::string(32, 'A');
+    in.reverse.saved = true;
+    in.reverse.portText = "10001";
     RecordingDialogue d;
     SerialModule(d);
     RunPellarWirelessEncrypted(d, in);
@@ -274,7 +273,7 @@ class TestWirelessScript : public QObject {
   // The instruction comes before the port opens, with the port's number.
   void cableInstructionBeforeThePort() {
     WirelessInputs in = Infrastructure();
-    in.comPort = 3;
+    in.link.port = 3;
     RecordingDialogue d;
     SerialModule(d);
     RunPellarWireless(d, in);
@@ -321,8 +320,7 @@ class TestWirelessScript : public QObject {
   void wrongDataKeySendsNothing() {
     WirelessEncryptedInputs in;
     static_cast<WirelessInputs&>(in) = Infrastructure();
-    in.keySize = KeySize::Bits192;
-    in.dataKey = std::string(32, 'A');
+    in.dataKey = {KeySize::Bits192, std::string(32, 'A')};
     RecordingDialogue d;
     RunOutcome outcome = RunPellarWirelessEncrypted(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::InputRejected));

@@ -167,13 +167,13 @@ void Stage4Reverse(Expect& e, const QString& localPortLine, const QString& port,
 
 QM270Inputs Inputs(const QString& address, bool reverse, bool ipOnly) {
   QM270Inputs in;
-  in.deviceAddress = address.toStdString();
-  in.gateway = "192.168.001.001";
-  in.subnetText = "255.255.0.0";
-  in.reverseSettings = reverse;
+  in.server.address = address.toStdString();
+  in.server.gateway = "192.168.001.001";
+  in.server.subnetIndex = 1;  // 255.255.0.0
+  in.reverse.saved = reverse;
   in.ipOnly = ipOnly;
-  in.reversePortText = "3100";
-  in.key = k128.toStdString();
+  in.reverse.portText = "3100";
+  in.dataKey.key = k128.toStdString();
   return in;
 }
 
@@ -214,7 +214,7 @@ class TestQM270Script : public QObject {
       Stage3(e, "115200");
       Stage4Reverse(e, "local port 3100", "3100", k128);
       QM270Inputs in = Inputs(a, true, false);
-      in.staticLocalPort = true;
+      in.reverse.staticLocalPort = true;
       QTest::newRow("reverse, static port") << in << e.Done();
     }
     {
@@ -246,7 +246,7 @@ class TestQM270Script : public QObject {
           .L({"dhcp disable", "ip address " + a + " 255.255.0.0", "default gateway 192.168.001.001", "write", "exit",
               "exit", "exit", "reload"});
       QM270Inputs in = Inputs(a, true, true);
-      in.key.clear();  // the IP-only run sends no key and needs none
+      in.dataKey.key.clear();  // the IP-only run sends no key and needs none
       QTest::newRow("IP-only, reverse") << in << e.Done();
     }
     {
@@ -257,8 +257,8 @@ class TestQM270Script : public QObject {
       Stage3(e, "115200");
       Stage4Reverse(e, "default local port", "3100", k256);
       QM270Inputs in = Inputs(a, true, false);
-      in.keySize = KeySize::Bits256;
-      in.key = k256.toStdString();
+      in.dataKey.size = KeySize::Bits256;
+      in.dataKey.key = k256.toStdString();
       QTest::newRow("reverse, 256-bit key as typed") << in << e.Done();
     }
   }
@@ -276,14 +276,14 @@ class TestQM270Script : public QObject {
     }
     QCOMPARE(got.size(), expected.size());
     QCOMPARE(d.RecordsOf(Kind::Close).size(), std::size_t(1));
-    QVERIFY(!d.Values().QM270RunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
   }
 
   void bootCatchSendsBangsUntilTheModuleAnswers() {
     RecordingDialogue d;
     Module(d);
     QM270Inputs in = Inputs("192.168.001.010", false, false);
-    in.comPort = 7;
+    in.link.port = 7;
     RunQM270(d, in);
     QCOMPARE(d.questions.size(), std::size_t(1));
     QCOMPARE(d.questions[0].title, std::string("Program QM270 Device via Serial Connection"));
@@ -363,8 +363,8 @@ class TestQM270Script : public QObject {
     RecordingDialogue d;
     Module(d);
     QM270Inputs in = Inputs("192.168.001.010", true, ipOnly);
-    in.keySize = static_cast<KeySize>(size);
-    in.key = key.toStdString();
+    in.dataKey.size = static_cast<KeySize>(size);
+    in.dataKey.key = key.toStdString();
     RunOutcome outcome = RunQM270(d, in);
     QCOMPARE(outcome.kind == RunOutcome::Kind::InputRejected, refused);
     if (refused) QVERIFY(d.Records().empty());

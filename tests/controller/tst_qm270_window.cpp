@@ -124,7 +124,7 @@ class TestQM270Window : public ControllerWindowTest<QM270Window> {
     }
     QCOMPARE(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible(), !accepted);
     QTEST(Edit(window.get(), "txtReverseNetworkPort")->text(), "kept");
-    QCOMPARE(window->Inputs().reverseSettings, accepted);
+    QCOMPARE(window->Inputs().reverse.saved, accepted);
   }
 
   void saveShowsOrHidesTheKeyAndBaudControls_data() {
@@ -171,7 +171,7 @@ class TestQM270Window : public ControllerWindowTest<QM270Window> {
     QCOMPARE(m_turnBoxes[1].text, QString("Do you want to clear the Reverse Network Settings?"));
     QVERIFY(!window->RunActive());
     QVERIFY(m_links->Made().isEmpty());
-    QCOMPARE(window->Inputs().reverseSettings, !clear);
+    QCOMPARE(window->Inputs().reverse.saved, !clear);
     QCOMPARE(Edit(window.get(), "txtEncryptionKey")->isVisible(), !clear);
     if (clear) {
       QCOMPARE(Edit(window.get(), "txtReverseNetworkPort")->text(), QString("0"));

@@ -105,9 +105,9 @@ void MenuRows(Seq& s, const Rows& r) {
 
 QM270XPicoInputs Inputs() {
   QM270XPicoInputs in;
-  in.deviceAddress = "192.168.001.010";
-  in.gateway = "192.168.001.001";
-  in.subnetIndex = 1;  // 255.255.000.000: 16 host bits
+  in.server.address = "192.168.001.010";
+  in.server.gateway = "192.168.001.001";
+  in.server.subnetIndex = 1;  // 255.255.000.000: 16 host bits
   return in;
 }
 
@@ -161,8 +161,7 @@ class TestQM270XPicoScript : public QObject {
     QTest::newRow("no encryption") << Inputs() << "V6.10.0.0" << Expected({});
     {
       QM270XPicoInputs in = Inputs();
-      in.keySize = KeySize::Bits128;
-      in.key = k128.toStdString();
+      in.dataKey = DataKey{KeySize::Bits128, k128.toStdString()};
       Rows r;
       r.bits = "128";
       r.key = k128;
@@ -170,11 +169,10 @@ class TestQM270XPicoScript : public QObject {
     }
     {
       QM270XPicoInputs in = Inputs();
-      in.reverseSettings = true;
-      in.reversePortText = "5000";
-      in.staticLocalPort = true;
-      in.keySize = KeySize::Bits256;
-      in.key = k256.toStdString();
+      in.reverse.saved = true;
+      in.reverse.portText = "5000";
+      in.reverse.staticLocalPort = true;
+      in.dataKey = DataKey{KeySize::Bits256, k256.toStdString()};
       Rows r;
       r.port15 = "5000";
       r.mode = "06";
@@ -185,10 +183,9 @@ class TestQM270XPicoScript : public QObject {
     }
     {
       QM270XPicoInputs in = Inputs();
-      in.reverseSettings = true;
-      in.reversePortText = "5000";
-      in.keySize = KeySize::Bits128;
-      in.key = k128.toStdString();
+      in.reverse.saved = true;
+      in.reverse.portText = "5000";
+      in.dataKey = DataKey{KeySize::Bits128, k128.toStdString()};
       Rows r;
       r.port15 = "0";  // the dynamic local port
       r.mode = "06";
@@ -220,7 +217,7 @@ class TestQM270XPicoScript : public QObject {
     }
     for (const char* address : {"000.000.000.000", "000.000.001.000"}) {
       QM270XPicoInputs in = Inputs();
-      in.deviceAddress = address;
+      in.server.address = address;
       Rows r;
       r.address = QString(address).split('.');
       r.zeroAddress = true;
@@ -253,7 +250,7 @@ class TestQM270XPicoScript : public QObject {
     QCOMPARE(got.size(), expected.size());
     QCOMPARE(d.RecordsOf(Kind::Close).size(), std::size_t(1));
     QCOMPARE(d.RecordsOf(Kind::ClearArp).size(), std::size_t(1));
-    QVERIFY(!d.Values().QM270XPicoRunActive);
+    QCOMPARE(d.Values().ProgressDivisor.load(), 0);
   }
 
   void recordLinesAreWellFormed() {
@@ -285,10 +282,9 @@ class TestQM270XPicoScript : public QObject {
     RecordingDialogue d;
     Module(d, XPicoBanner("V6.10.0.0"));
     QM270XPicoInputs in = Inputs();
-    in.comPort = 3;
-    in.reverseSettings = true;
-    in.keySize = KeySize::Bits128;
-    in.key = k128.toStdString();
+    in.link.port = 3;
+    in.reverse.saved = true;
+    in.dataKey = DataKey{KeySize::Bits128, k128.toStdString()};
     RunQM270XPico(d, in);
     QCOMPARE(d.questions.size(), std::size_t(1));
     QCOMPARE(d.questions[0].title, std::string("Program QM270 Rev. B Device via Serial Connection"));
@@ -338,9 +334,8 @@ class TestQM270XPicoScript : public QObject {
     };
     d.escapeAt = 30;
     QM270XPicoInputs in = Inputs();
-    in.reverseSettings = true;
-    in.keySize = KeySize::Bits128;
-    in.key = k128.toStdString();
+    in.reverse.saved = true;
+    in.dataKey = DataKey{KeySize::Bits128, k128.toStdString()};
     RunOutcome outcome = RunQM270XPico(d, in);
     QCOMPARE(int(outcome.kind), int(RunOutcome::Kind::Cancelled));
     std::string sent = d.Sent();
@@ -368,9 +363,8 @@ class TestQM270XPicoScript : public QObject {
     RecordingDialogue d;
     Module(d, XPicoBanner("V6.10.0.0"));
     QM270XPicoInputs in = Inputs();
-    if (size >= 0) in.keySize = static_cast<KeySize>(size);
-    in.key = key.toStdString();
-    in.reverseSettings = reverse;
+    if (size >= 0) in.dataKey = DataKey{static_cast<KeySize>(size), key.toStdString()};
+    in.reverse.saved = reverse;
     RunOutcome outcome = RunQM270XPico(d, in);
     QCOMPARE(outcome.kind == RunOutcome::Kind::InputRejected, refused);
     if (refused) QVERIFY(d.Records().empty());
@@ -382,8 +376,7 @@ class TestQM270XPicoScript : public QObject {
     d.log = TranscriptLog([&transcript](const std::string& line) { transcript += line + "\n"; }, false);
     Module(d, XPicoBanner("V6.10.0.0"));
     QM270XPicoInputs in = Inputs();
-    in.keySize = KeySize::Bits128;
-    in.key = k128.toStdString();
+    in.dataKey = DataKey{KeySize::Bits128, k128.toStdString()};
     RunQM270XPico(d, in);
     QVERIFY(transcript.find("\"128\\r\"") != std::string::npos);
     QVERIFY(transcript.find("AABB") == std::string::npos);

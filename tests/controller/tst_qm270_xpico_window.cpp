@@ -123,13 +123,14 @@ class TestQM270XPicoWindow : public ControllerWindowTest<QM270XPicoWindow> {
     QLineEdit* key = Edit(window.get(), "txtEncryptionKey");
     QVERIFY(key->isVisible());
     QCOMPARE(key->maxLength(), 32);
-    QCOMPARE(window->Inputs().keySize, std::optional<KeySize>(KeySize::Bits128));
+    QVERIFY(window->Inputs().dataKey);
+    QCOMPARE(window->Inputs().dataKey->size, KeySize::Bits128);
 
     Option(window.get(), 2)->click();
     AnswerInTurn({QMessageBox::No, QMessageBox::Yes});
     Click(window.get(), "cmdProgramPellar2");
     QCOMPARE(TurnTitles(), QStringList({"Reverse Network Settings", "Clear Reverse Network Settings"}));
-    QVERIFY(!window->Inputs().reverseSettings);
+    QVERIFY(!window->Inputs().reverse.saved);
     QCOMPARE(Edit(window.get(), "txtReverseNetworkPort")->text(), QString("0"));
     QVERIFY(Option(window.get(), 2)->isChecked());
     QVERIFY(!Option(window.get(), 3)->isEnabled());
@@ -157,7 +158,7 @@ class TestQM270XPicoWindow : public ControllerWindowTest<QM270XPicoWindow> {
     QCOMPARE(port->text(), typed);
     Click(window.get(), "cmdReverseSave");
     QCOMPARE(m_boxes->Count(), accepted ? 0 : 1);
-    QCOMPARE(window->Inputs().reverseSettings, accepted);
+    QCOMPARE(window->Inputs().reverse.saved, accepted);
     QCOMPARE(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible(), !accepted);
     if (!accepted) {
       QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));

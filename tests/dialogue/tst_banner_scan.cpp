@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "controller/qm270_xpico_script.h"
 #include "dialogue/banner_scan.h"
 #include "dialogue/run_values.h"
 
@@ -103,7 +104,7 @@ class TestBannerScan : public QObject {
     QFETCH(QString, start);
     RunValues values;
     for (int i = 0; i < kVersionFlagCount; ++i) values.AtLeast[i] = start[i] == '1';
-    BannerScanResult result = ScanSerialTranscript(text.toStdString(), values, SerialBannerRule::XPico);
+    BannerScanResult result = ScanSerialTranscript(text.toStdString(), values, XPicoBannerRule);
     QTEST(result.promptSeen, "prompt");
     QTEST(Flags(values), "flags");
     QCOMPARE(values.NewSetupPrompt.load(), false);

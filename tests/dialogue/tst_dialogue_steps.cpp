@@ -85,25 +85,41 @@ class TestDialogueSteps : public QObject {
     QTEST(AdvancedProgressWidth(width, track, divisor), "next");
   }
 
-  void progressDivisorFollowsTheFirstRunFlag() {
+  // The run hands the engine its divisor; without one, or before the
+  // dialogue proper, a wait moves no bar.
+  void progressStepAfterWaitFollowsTheRunsDivisor_data() {
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<int>("divisor");
+    QTest::addColumn<bool>("stepped");
+    QTest::newRow("no run") << true << 0 << false;
+    QTest::newRow("before the dialogue") << false << 60 << false;
+    QTest::newRow("sixtieths") << true << 60 << true;
+    QTest::newRow("ninetieths") << true << 90 << true;
+  }
+  void progressStepAfterWaitFollowsTheRunsDivisor() {
+    QFETCH(bool, active);
+    QFETCH(int, divisor);
     RunValues values;
-    QCOMPARE(ProgressDivisor(values), 0);
-    values.QM270XPicoRunActive = true;
-    QCOMPARE(ProgressDivisor(values), 90);
-    values.Pellar2RunActive = true;
-    QCOMPARE(ProgressDivisor(values), 60);
+    values.ProgressActive = active;
+    values.ProgressDivisor = divisor;
+    ProgressStep step;
+    QTEST(ProgressStepAfterWait(values, step), "stepped");
+    if (ProgressStepAfterWait(values, step)) {
+      QCOMPARE(int(step.kind), int(ProgressKind::Advance));
+      QCOMPARE(step.divisor, divisor);
+    }
   }
 
   void waitAdvancesProgressOnlyDuringTheDialogue() {
     RecordingDialogue d;
-    d.Values().Pellar2RunActive = true;
+    d.Values().ProgressDivisor = 60;
     d.WaitSeconds(1);
     QVERIFY(d.RecordsOf(Kind::Progress).empty());
     d.Values().ProgressActive = true;
     d.WaitSeconds(1);
     QCOMPARE(d.RecordsOf(Kind::Progress).size(), std::size_t(1));
     QCOMPARE(d.RecordsOf(Kind::Progress)[0].step.divisor, 60);
-    d.Values().Pellar2RunActive = false;
+    d.Values().ProgressDivisor = 0;
     d.WaitSeconds(1);
     QCOMPARE(d.RecordsOf(Kind::Progress).size(), std::size_t(1));
   }

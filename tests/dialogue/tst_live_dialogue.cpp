@@ -200,8 +200,8 @@ class TestLiveDialogue : public QObject {
   void flagsOfAnEarlierModuleDoNotCarryOver() {
     qputenv("DORVANE_TIME_SCALE", "0.002");
     Pellar2Inputs in;
-    in.portIndex = kFirstServicePort;
-    in.deviceAddress = "192.168.001.010";
+    in.link.port = kFirstServicePort;
+    in.server.address = "192.168.001.010";
     DialogueRunner runner;
     std::array<QByteArray, 2> written;
     std::array<bool, 2> atLeast66 = {false, false};
@@ -378,9 +378,9 @@ class TestLiveDialogue : public QObject {
                   split),
         qPrintable(sim.Error()));
     Pellar2Inputs in;
-    in.portIndex = kFirstServicePort;
-    in.networkTarget = address.toStdString();
-    in.deviceAddress = "192.168.001.010";
+    in.link.port = kFirstServicePort;
+    in.link.networkTarget = address.toStdString();
+    in.server.address = "192.168.001.010";
     in.defaultOnly = false;
     DialogueRunner runner;
     QSignalSpy chip(&runner, &DialogueRunner::ChipVersionChanged);

@@ -24,12 +24,15 @@ set(kRulePlatform "platform/ includes nothing from the folders above it (base/, 
 set(kRuleDialogue "dialogue/ uses no widgets: nothing of Qt Widgets or the forms, nothing from widgets/, shell/, \
 boards/, controller/, monitor/, diagnostics/, discovery/, cli/")
 set(kRuleWidgets "widgets/ includes nothing from shell/, boards/, controller/, monitor/, diagnostics/, discovery/, cli/")
+set(kRuleProgramming "programming/ includes only base/, dialogue/ and programming/ headers: no family, no window, \
+no front end")
 set(kRuleShell "only shell/ (and the tests) include shell/ headers")
 set(kRuleSim "sim/ includes nothing of the tool (only its own sim/ files)")
 set(kRuleOsHeader "OS headers are included in platform/ (and sim/) only")
 set(kRuleOsIf "OS #ifdefs live in platform/ (and sim/) only")
 
-set(kAboveDialogue widgets shell boards controller monitor diagnostics discovery cli forms)
+set(kAboveDialogue programming widgets shell boards controller monitor diagnostics discovery cli forms)
+set(kProgrammingMayUse base dialogue programming)
 set(kAboveWidgets shell boards controller monitor diagnostics discovery cli)
 set(kPlatformMayUse base platform)
 
@@ -290,6 +293,9 @@ foreach(file IN LISTS toolFiles)
     endif()
     if(folder STREQUAL "dialogue" AND from IN_LIST kAboveDialogue)
       violation("${file}" "${name}" "${kRuleDialogue}")
+    endif()
+    if(folder STREQUAL "programming" AND NOT from IN_LIST kProgrammingMayUse)
+      violation("${file}" "${name}" "${kRuleProgramming}")
     endif()
     if(folder STREQUAL "widgets" AND from IN_LIST kAboveWidgets)
       violation("${file}" "${name}" "${kRuleWidgets}")

@@ -131,10 +131,10 @@ void RunLines(std::vector<std::string>& lines, const std::string& name, const Re
 
 Pellar2Inputs Pellar2(int port) {
   Pellar2Inputs in;
-  in.portIndex = port;
-  in.deviceAddress = "192.168.001.010";
-  in.gateway = "192.168.001.001";
-  in.subnetIndex = 3;
+  in.link.port = port;
+  in.server.address = "192.168.001.010";
+  in.server.gateway = "192.168.001.001";
+  in.server.subnetIndex = 3;
   in.remoteAddress = "010.020.030.040";
   in.remotePortText = "10001";
   return in;
@@ -162,8 +162,7 @@ void ScriptLines(std::vector<std::string>& lines) {
     NetworkModule(dialogue);
     Pellar6Inputs in;
     static_cast<Pellar2Inputs&>(in) = Pellar2(18);
-    in.keySize = KeySize::Bits128;
-    in.key = "0123456789ABCDEF0123456789ABCDEF";
+    in.dataKey = {KeySize::Bits128, "0123456789ABCDEF0123456789ABCDEF"};
     RunLines(lines, "pellar6-network", dialogue, RunPellar6(dialogue, in));
   }
 }

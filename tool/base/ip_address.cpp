@@ -75,4 +75,9 @@ std::string IPAddressWithoutLeadingZeros(std::string_view text) {
   return out;
 }
 
+std::string AddressField(const std::string& address, int n) {
+  const std::size_t at = static_cast<std::size_t>(n) * 4;
+  return at < address.size() ? address.substr(at, 3) : std::string();
+}
+
 }  // namespace dorvane

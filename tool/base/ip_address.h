@@ -17,4 +17,8 @@ std::optional<std::string> ValidateIPAddress(std::string_view text);
 // a fifth part stays a part ("1.2.3.4.5"), so no other address is reached.
 std::string IPAddressWithoutLeadingZeros(std::string_view text);
 
+// Field n (0..3) of an address in the three-digits-per-field form, as the
+// modules' menus take it one field at a time.
+std::string AddressField(const std::string& address, int n);
+
 }  // namespace dorvane

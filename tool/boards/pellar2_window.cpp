@@ -15,7 +15,9 @@ namespace dorvane {
 Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellar2>()) {
   m_ui->setupUi(this);
-  Attach(FormControls(*m_ui));
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
   // The MAC boxes, Help and the VRA-Link controls keep theirs.
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
                         m_ui->cmbEthernet, m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chk77FE, m_ui->chkDefaultOnly});
@@ -58,10 +60,10 @@ QList<QLineEdit*> Pellar2Window::MacBoxes() const {
 
 Pellar2Inputs Pellar2Window::Inputs() const {
   Pellar2Inputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.portIndex = m_ui->cmbPort->currentIndex();
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex();
   QList<QLineEdit*> boxes = MacBoxes();
   for (std::size_t i = 0; i < in.macBoxes.size(); ++i) in.macBoxes[i] = BoxText(boxes[static_cast<qsizetype>(i)]);
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
@@ -87,19 +89,19 @@ void Pellar2Window::OnPortClick() {
 
 DialogueRunner::Script Pellar2Window::RunScript() {
   Pellar2Inputs inputs = Inputs();
-  m_runPort = inputs.portIndex;
+  m_runPort = inputs.link.port;
   ShowRunCaption(m_ui->lblRequest, m_runPort);
   return [inputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); };
 }
 
 Message Pellar2Window::EndMessage(const RunOutcome& outcome) const {
-  return Pellar2EndMessage(outcome, IsNetworkPort(m_runPort));
+  return PellarEndMessage(outcome, IsNetworkPort(m_runPort));
 }
 
-QString Pellar2Window::RunErrorLabel() const { return kPellar2RunLabel; }
+QString Pellar2Window::RunErrorLabel() const { return kPellarRunLabel; }
 
 void Pellar2Window::AfterUnfinishedRun(const RunOutcome& outcome) {
-  if (outcome.kind == RunOutcome::Kind::InputRejected) MacBox(outcome.errorNumber)->setFocus();
+  if (outcome.kind == RunOutcome::Kind::InputRejected) MacBox(outcome.box)->setFocus();
 }
 
 bool Pellar2Window::OnServiceKey(const QKeyEvent& key) {

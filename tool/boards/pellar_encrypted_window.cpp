@@ -18,7 +18,9 @@ namespace dorvane {
 PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarEncrypted>()) {
   m_ui->setupUi(this);
-  Attach(FormControls(*m_ui));
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
   // Help, the key and the VRA-Link controls keep theirs.
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
                         m_ui->cmbEthernet, m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chk77FE, m_ui->chkDefaultOnly,
@@ -63,10 +65,10 @@ void PellarEncryptedWindow::Load() {
 
 Pellar6Inputs PellarEncryptedWindow::Inputs() const {
   Pellar6Inputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.portIndex = m_ui->cmbPort->currentIndex();
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex();
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
@@ -74,11 +76,11 @@ Pellar6Inputs PellarEncryptedWindow::Inputs() const {
   in.vraLinkSaved = m_ui->fraTransitRelay->IsSaved();
   in.remoteAddress = m_ui->fraTransitRelay->RemoteAddress().toStdString();
   in.remotePortText = m_ui->fraTransitRelay->RemotePortText().toStdString();
-  in.reverseNetworkSaved = m_ui->fraReverseNetwork->IsSaved();
-  in.reversePortText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  in.keySize = m_ui->keyEncryption->Size().value_or(KeySize::Bits128);
-  in.key = m_ui->keyEncryption->Key().trimmed().toStdString();
+  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
+  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
+  in.dataKey.size = m_ui->keyEncryption->Size().value_or(KeySize::Bits128);
+  in.dataKey.key = m_ui->keyEncryption->Key().trimmed().toStdString();
   return in;
 }
 
@@ -90,7 +92,7 @@ bool PellarEncryptedWindow::CheckKey() {
 
 DialogueRunner::Script PellarEncryptedWindow::RunScript() {
   Pellar6Inputs inputs = Inputs();
-  m_runPort = inputs.portIndex;
+  m_runPort = inputs.link.port;
   ShowRunCaption(m_ui->lblRequest, m_runPort);
   return [inputs](Dialogue& dialogue) { return RunPellar6(dialogue, inputs); };
 }
@@ -99,11 +101,11 @@ Message PellarEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
   return Pellar6EndMessage(outcome, IsNetworkPort(m_runPort));
 }
 
-QString PellarEncryptedWindow::RunErrorLabel() const { return kPellar2RunLabel; }
+QString PellarEncryptedWindow::RunErrorLabel() const { return kPellarRunLabel; }
 
 void PellarEncryptedWindow::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind != RunOutcome::Kind::InputRejected) return;
-  if (outcome.errorNumber == 0) {
+  if (outcome.field == InputField::Port) {
     m_ui->cmbPort->setFocus();
   } else {
     m_ui->keyEncryption->KeyBox()->setFocus();

@@ -35,7 +35,7 @@ Message EndMessage(const RunOutcome& outcome, bool network, const Message& netwo
 
 }  // namespace
 
-Message Pellar2EndMessage(const RunOutcome& outcome, bool network) {
+Message PellarEndMessage(const RunOutcome& outcome, bool network) {
   return EndMessage(outcome, network,
                     {"Program PELLAR2 device via Network Connection", "Your PELLAR2 device has been configured.",
                      Question::Icon::Information},
@@ -46,7 +46,7 @@ Message Pellar6EndMessage(const RunOutcome& outcome, bool network) {
   // The window and pellarctl refuse a missing port or key before the run;
   // the run's own refusal says which.
   Message rejected = MissingPortMessage();
-  if (outcome.errorNumber != 0) rejected.text = outcome.description;
+  if (outcome.field != InputField::Port) rejected.text = outcome.description;
   return EndMessage(outcome, network,
                     {"Program PELLAR6 device via Network Connection", "Your PELLAR6 device has been configured.",
                      Question::Icon::Information},

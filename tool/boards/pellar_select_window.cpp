@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <array>
 
+#include "base/screen_units.h"
 #include "boards/pellar2_window.h"
 #include "boards/pellar_encrypted_window.h"
 #include "boards/pellar_wireless_encrypted_window.h"
@@ -16,9 +17,6 @@
 namespace dorvane {
 
 namespace {
-
-// The window's documented measures are in twips.
-constexpr int TwipsToPixels(int twips) { return twips / 15; }
 
 constexpr int kRevealMoveUp = TwipsToPixels(1110);
 

@@ -1,7 +1,5 @@
 #include "boards/pellar_setup_script.h"
 
-#include <atomic>
-
 #include "base/ip_address.h"
 #include "base/localised_text.h"
 #include "base/text_trim.h"
@@ -14,9 +12,6 @@ namespace {
 
 constexpr const char* kCR = "\r";
 
-// Field n (0..3) of an address in the three-digits-per-field form.
-std::string Field(const std::string& address, int n) { return address.substr(static_cast<std::size_t>(n) * 4, 3); }
-
 // The PELLAR2 script; given the PELLAR6 inputs (enc), the PELLAR6 one.
 class PellarSetupScript {
  public:
@@ -24,18 +19,19 @@ class PellarSetupScript {
       : d(d), in(in), enc(enc), v(d.Values()) {}
 
   RunOutcome Run() {
-    network = IsNetworkPort(in.portIndex);
+    network = IsNetworkPort(in.link.port);
     if (enc) {
       // Entry 0 is the PELLAR6 list's empty entry, never a link.
-      if (in.portIndex == kPortViaArp) return {RunOutcome::Kind::InputRejected, 0, "no programming port chosen"};
-      if (!in.defaultOnly && !KeyFits()) return {RunOutcome::Kind::InputRejected, 1, "the key has the wrong length"};
+      if (in.link.port == kPortViaArp) return RunOutcome::Rejected(InputField::Port, "no programming port chosen");
+      if (!in.defaultOnly && !KeyFits())
+        return RunOutcome::Rejected(InputField::EncryptionKey, "the key has the wrong length");
     }
-    RunActive() = true;
+    v.ProgressDivisor = enc ? kPellar6ProgressDivisor : kPellar2ProgressDivisor;
     v.ProgressActive = false;
-    SubnetHostBits(v, in.subnetIndex);
+    SubnetHostBits(v, in.server.subnetIndex);
     ClearArpCache(d);
     if (enc && network && !AcceptDisclaimer()) {
-      RunActive() = false;
+      v.ProgressDivisor = 0;
       return RunOutcome::Ended(RunOutcome::Kind::Declined);
     }
     RunOutcome entry = network ? EnterByNetwork() : EnterBySerial();
@@ -45,9 +41,7 @@ class PellarSetupScript {
   }
 
  private:
-  std::atomic<bool>& RunActive() { return enc ? v.PellarEncryptedRunActive : v.Pellar2RunActive; }
-
-  bool KeyFits() const { return enc->key.size() == static_cast<std::size_t>(KeyLength(enc->keySize)); }
+  bool KeyFits() const { return enc->dataKey.key.size() == static_cast<std::size_t>(KeyLength(enc->dataKey.size)); }
 
   // The keys go over the network in plain text: the installer must say so
   // first, and each acceptance leaves a record in the system's log.
@@ -59,26 +53,26 @@ class PellarSetupScript {
     return true;
   }
 
-  bool Reverse() const { return enc && enc->reverseNetworkSaved; }
+  bool Reverse() const { return enc && enc->reverse.saved; }
 
   RunOutcome EnterByNetwork() {
     v.StopWaiting = false;
     d.Progress({ProgressKind::Show});
     std::string target;
-    if (in.portIndex == kPortViaArp) {
+    if (in.link.port == kPortViaArp) {
       for (int i = 0; i < 6; ++i) {
         if (TrimBlanks(in.macBoxes[static_cast<std::size_t>(i)]).empty()) {
-          return {RunOutcome::Kind::InputRejected, i, "MAC address box " + std::to_string(i + 1) + " is empty"};
+          return RunOutcome::Rejected(InputField::MacBox, "MAC address box " + std::to_string(i + 1) + " is empty", i);
         }
       }
-      target = IPAddressWithoutLeadingZeros(in.deviceAddress);
+      target = IPAddressWithoutLeadingZeros(in.server.address);
       if (!AssignAddressByArp(d, target, MacTextFromBoxes(in.macBoxes))) {
         return RunOutcome::Ended(RunOutcome::Kind::ArpFailure);
       }
-    } else if (!in.networkTarget.empty()) {
-      target = in.networkTarget;
+    } else if (!in.link.networkTarget.empty()) {
+      target = in.link.networkTarget;
     } else {
-      target = kServiceAddresses[static_cast<std::size_t>(in.portIndex - kFirstServicePort)];
+      target = kServiceAddresses[static_cast<std::size_t>(in.link.port - kFirstServicePort)];
     }
     if (!ConnectSetupPort(d, target)) return RunOutcome::Ended(RunOutcome::Kind::CommunicationFailure);
     pause = d.AnswerPause(LinkKind::Network);
@@ -89,7 +83,7 @@ class PellarSetupScript {
 
   RunOutcome EnterBySerial() {
     d.ClearPromptSeen();
-    d.OpenSerialLink(in.portIndex, in.serialDevice);
+    d.OpenSerialLink(in.link.port, in.link.serialDevice);
     // The PELLAR6 wake-up leaves the receive threshold alone.
     if (AwaitSetupPrompt(d, !enc && !in.defaultOnly) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
@@ -113,17 +107,17 @@ class PellarSetupScript {
   void Script() {
     AnswerCR("0");                                          // 1
     d.Status("IP Settings");
-    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.deviceAddress, f));  // 2-5
+    for (int f = 0; f < 4; ++f) AnswerCR(AddressField(in.server.address, f));  // 2-5
     d.Status("IP Gateway");
-    Answer("Y");                                            // 6
-    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.gateway, f));        // 7-10
+    Answer("Y");                                                               // 6
+    for (int f = 0; f < 4; ++f) AnswerCR(AddressField(in.server.gateway, f));  // 7-10
     d.Status("Network Settings");
     AnswerCR(v.HostBitsText());                             // 11
     if (in.defaultOnly) v.RaiseAllFirmwareFlags();
-    if (v.AtLeastV6_6()) Answer("N");                       // 12
-    Answer("N");                                            // 13
-    if (in.deviceAddress == "000.000.000.000" || in.deviceAddress == "000.000.001.000") Answer("N");  // 14
-    if (v.AtLeastV6_8()) Answer("N");                       // 15
+    if (v.AtLeastV6_6()) Answer("N");                                                                   // 12
+    Answer("N");                                                                                        // 13
+    if (in.server.address == "000.000.000.000" || in.server.address == "000.000.001.000") Answer("N");  // 14
+    if (v.AtLeastV6_8()) Answer("N");                                                                   // 15
     if (network) d.Status("Device Server Port Settings");
     if (enc && !network) d.Status("Channel 1 Configuration");
     BackToMenu();                                           // 16
@@ -147,7 +141,7 @@ class PellarSetupScript {
     AnswerCR("00");                                         // 20
     d.Status("Port Number");
     if (!in.vraLinkSaved && Reverse()) {                    // 21
-      AnswerCR(enc->staticLocalPort ? enc->reversePortText : "0");
+      AnswerCR(enc->reverse.staticLocalPort ? enc->reverse.portText : "0");
     } else {
       AnswerCR("3001");
     }
@@ -164,10 +158,10 @@ class PellarSetupScript {
       Answer("N");                                          // 25
     }
     d.Status("General Port Settings");
-    for (int f = 0; f < 4; ++f) AnswerCR(in.vraLinkSaved ? Field(in.remoteAddress, f) : "000");  // 26-29
-    AnswerCR(in.vraLinkSaved ? in.remotePortText : Reverse() ? enc->reversePortText : "0");  // 30
-    for (const char* answer : {"00", "80", "01", "15", "00", "00", "00"}) AnswerCR(answer);  // 31-37
-    BackToMenu();                                           // 38
+    for (int f = 0; f < 4; ++f) AnswerCR(in.vraLinkSaved ? AddressField(in.remoteAddress, f) : "000");  // 26-29
+    AnswerCR(in.vraLinkSaved ? in.remotePortText : Reverse() ? enc->reverse.portText : "0");            // 30
+    for (const char* answer : {"00", "80", "01", "15", "00", "00", "00"}) AnswerCR(answer);             // 31-37
+    BackToMenu();                                                                                       // 38
   }
 
   void EthernetSettings() {
@@ -222,13 +216,13 @@ class PellarSetupScript {
 
   void EncryptionSettings() {
     d.Status("Security Options Encryption");
-    Answer("Y");                                            // E1
-    AnswerCR(KeyBitsText(enc->keySize));  // E2
-    Answer("Y");                                            // E3
+    Answer("Y");                               // E1
+    AnswerCR(KeyBitsText(enc->dataKey.size));  // E2
+    Answer("Y");                               // E3
     d.Status("Security Options Encryption Key");
-    for (std::size_t at = 0; at < enc->key.size(); at += 2) {  // E4
+    for (std::size_t at = 0; at < enc->dataKey.key.size(); at += 2) {  // E4
       if (!network) d.ClearTranscript();
-      SendAnswer(d, enc->key.substr(at, 2), pause, Secrecy::Secret);
+      SendAnswer(d, enc->dataKey.key.substr(at, 2), pause, Secrecy::Secret);
     }
   }
 
@@ -244,7 +238,7 @@ class PellarSetupScript {
       v.StopWaiting = true;
     }
     if (d.TcpConnected()) d.CloseLink();
-    RunActive() = false;
+    v.ProgressDivisor = 0;
     if (!stored) return RunOutcome::Ended(RunOutcome::Kind::SaveUnconfirmed);
     return {};
   }
@@ -253,7 +247,7 @@ class PellarSetupScript {
     v.ProgressActive = false;
     v.StopWaiting = true;
     d.CloseLink();
-    RunActive() = false;
+    v.ProgressDivisor = 0;
     return {};
   }
 

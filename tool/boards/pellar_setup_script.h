@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dialogue/dialogue.h"
-#include "widgets/field_checks.h"
+#include "programming/run_inputs.h"
 
 namespace dorvane {
 
@@ -18,17 +18,15 @@ namespace dorvane {
 inline constexpr int kPortViaArp = 0;
 inline constexpr int kFirstServicePort = 17;
 inline constexpr int kPortListSize = 20;
-inline constexpr std::array<const char*, 3> kServiceAddresses = {"192.168.100.254", "10.0.100.254",
-                                                                 "169.254.100.254"};
+// The windows' progress bars: one step per wait of the dialogue.
+inline constexpr int kPellar2ProgressDivisor = 60;
+inline constexpr int kPellar6ProgressDivisor = 90;
+
+inline constexpr std::array<const char*, 3> kServiceAddresses = {"192.168.100.254", "10.0.100.254", "169.254.100.254"};
 
 struct Pellar2Inputs {
-  std::string deviceAddress = "000.000.000.000";  // three digits per field
-  std::string gateway = "000.000.000.000";        // three digits per field
-  int subnetIndex = 0;
-  int portIndex = 1;
-  // The device a COM entry opens instead of the one the platform maps it to
-  // (pellarctl's serial:PATH); empty: the mapped one.
-  std::string serialDevice;
+  ServerAddress server;
+  LinkChoice link;  // the port list entry: 0 via ARP, 1..16 COM, 17..19 service addresses
   std::array<std::string, 6> macBoxes;
   std::string baudText = "57600";
   int ethernetIndex = 0;
@@ -37,19 +35,13 @@ struct Pellar2Inputs {
   bool vraLinkSaved = false;
   std::string remoteAddress = "000.000.000.000";  // three digits per field
   std::string remotePortText = "0";
-  // A module already on the network at this address (pellarctl's
-  // net:ADDRESS); used instead of the port list's service address.
-  std::string networkTarget;
 };
 
 // What the encrypted PELLAR6 board takes beyond a PELLAR2's. Its port list
 // has an empty entry where the PELLAR2's ARP entry is.
 struct Pellar6Inputs : Pellar2Inputs {
-  bool reverseNetworkSaved = false;
-  std::string reversePortText = "0";
-  bool staticLocalPort = false;  // optLocalPort(0); otherwise the dynamic local port
-  KeySize keySize = KeySize::Bits128;
-  std::string key;  // capital hexadecimal digits, KeyLength(keySize) of them
+  ReverseNetwork reverse;
+  DataKey dataKey;
 };
 
 inline constexpr const char* kDisclaimerTitle = "Programming Disclaimer";

@@ -18,7 +18,9 @@ PellarWirelessEncryptedWindow::PellarWirelessEncryptedWindow(ProgrammingHost& ho
     : ProgrammingWindow(host, parent, std::move(runOptions)),
       m_ui(std::make_unique<Ui::frmPellarWirelessEncrypted>()) {
   m_ui->setupUi(this);
-  Attach(FormControls(*m_ui));
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
                         m_ui->cmdReverseNetworkPort});
   AddSettingsFrame(m_ui->cmdReverseNetworkPort, m_ui->fraReverseNetwork);
@@ -61,19 +63,19 @@ void PellarWirelessEncryptedWindow::Load() {
 
 WirelessEncryptedInputs PellarWirelessEncryptedWindow::Inputs() const {
   WirelessEncryptedInputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.comPort = m_ui->cmbPort->currentIndex() + 1;
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  m_ui->wlanSettings->ReadInto(in);
-  in.reverseNetworkSaved = m_ui->fraReverseNetwork->IsSaved();
-  in.reversePortText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  in.keySize = m_ui->keyDataEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey = m_ui->keyDataEncryption->Key().trimmed().toStdString();
+  in.wlan = m_ui->wlanSettings->Settings();
+  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
+  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
+  in.dataKey.size = m_ui->keyDataEncryption->Size().value_or(KeySize::Bits128);
+  in.dataKey.key = m_ui->keyDataEncryption->Key().trimmed().toStdString();
   return in;
 }
 
@@ -92,10 +94,10 @@ DialogueRunner::Script PellarWirelessEncryptedWindow::RunScript() {
 }
 
 Message PellarWirelessEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
-  return Pellar2EndMessage(outcome, false);
+  return PellarEndMessage(outcome, false);
 }
 
-QString PellarWirelessEncryptedWindow::RunErrorLabel() const { return kPellar2RunLabel; }
+QString PellarWirelessEncryptedWindow::RunErrorLabel() const { return kPellarRunLabel; }
 
 bool PellarWirelessEncryptedWindow::OnServiceKey(const QKeyEvent& key) {
   return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}});

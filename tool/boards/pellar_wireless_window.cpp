@@ -15,7 +15,9 @@ namespace dorvane {
 PellarWirelessWindow::PellarWirelessWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarWireless>()) {
   m_ui->setupUi(this);
-  Attach(FormControls(*m_ui));
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet});
   // The run reads these when it starts; the WLAN fields lock as one, so each
   // keeps its own enabled state for after the run.
@@ -47,14 +49,14 @@ void PellarWirelessWindow::Load() {
 
 WirelessInputs PellarWirelessWindow::Inputs() const {
   WirelessInputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.comPort = m_ui->cmbPort->currentIndex() + 1;
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  m_ui->wlanSettings->ReadInto(in);
+  in.wlan = m_ui->wlanSettings->Settings();
   return in;
 }
 
@@ -64,10 +66,10 @@ DialogueRunner::Script PellarWirelessWindow::RunScript() {
 }
 
 Message PellarWirelessWindow::EndMessage(const RunOutcome& outcome) const {
-  return Pellar2EndMessage(outcome, false);
+  return PellarEndMessage(outcome, false);
 }
 
-QString PellarWirelessWindow::RunErrorLabel() const { return kPellar2RunLabel; }
+QString PellarWirelessWindow::RunErrorLabel() const { return kPellarRunLabel; }
 
 bool PellarWirelessWindow::OnServiceKey(const QKeyEvent& key) {
   return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}});

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 namespace dorvane {
 
@@ -20,6 +20,21 @@ enum class Suite { None, WEP, WPA, WPA2 };
 // cmbChangeKey: "Yes, to hexadecimal key type", "Yes, to passphrase key type",
 // "No".
 enum class KeyChange { Hexadecimal, Passphrase, No };
+
+// The WLAN settings frame as a run takes it.
+struct WlanSettings {
+  Topology topology = Topology::Infrastructure;
+  std::string networkName;  // as typed
+  std::string channelText = "1";
+  Suite suite = Suite::None;
+  int authenticationIndex = 0;  // "Open/None", "Shared"
+  int encryptionIndex = 0;      // position in the suite's list
+  KeyChange keyChange = KeyChange::No;
+  std::string key;  // as the box holds it, after the key check
+  std::string txKeyIndexText = "1";
+  int txRateModeIndex = 1;  // "Fixed", "Auto fallback"
+  int txRateIndex = 3;      // "1 Mbps" .. "54 Mbps"; 3 is 11 Mbps
+};
 
 inline constexpr int kPassphraseMaximum = 63;
 // Shorter passphrases get the warning and are sent all the same.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/ip_address.h"
 #include "base/localised_text.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
@@ -9,9 +10,6 @@
 namespace dorvane {
 
 namespace {
-
-// Field n (0..3) of an address in the three-digits-per-field form.
-std::string Field(const std::string& address, int n) { return address.substr(static_cast<std::size_t>(n) * 4, 3); }
 
 std::string Position(int index) { return std::to_string(index); }
 
@@ -22,16 +20,18 @@ class WirelessSetupScript {
       : d(d), in(in), enc(enc), v(d.Values()) {}
 
   RunOutcome Run() {
-    if (enc && enc->dataKey.size() != static_cast<std::size_t>(KeyLength(enc->keySize))) {
-      return {RunOutcome::Kind::InputRejected, 1, "the data key has the wrong length"};
+    if (enc && enc->dataKey.key.size() != static_cast<std::size_t>(KeyLength(enc->dataKey.size))) {
+      return RunOutcome::Rejected(InputField::EncryptionKey, "the data key has the wrong length");
     }
-    // No run flag: waits move no bar here, only WriteMSCommOutput does.
+    // Waits move no bar here (ProgressActive stays off), only
+    // WriteMSCommOutput's step does.
     v.ProgressActive = false;
-    SubnetHostBits(v, in.subnetIndex);
+    v.ProgressDivisor = kWirelessProgressDivisor;
+    SubnetHostBits(v, in.server.subnetIndex);
     ClearArpCache(d);
-    d.Ask(ConnectCableQuestion(in.comPort));
+    d.Ask(ConnectCableQuestion(in.link.port));
     d.ClearPromptSeen();
-    d.OpenSerialLink(in.comPort, in.serialDevice);
+    d.OpenSerialLink(in.link.port, in.link.serialDevice);
     if (AwaitSetupPrompt(d, !in.defaultOnly) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
     }
@@ -53,7 +53,7 @@ class WirelessSetupScript {
   void Write(const std::string& text, bool enter, bool clear = false, Secrecy secrecy = Secrecy::Plain) {
     if (clear) d.ClearTranscript();
     d.Send(enter ? text + "\r" : text, secrecy);
-    d.Progress({ProgressKind::Advance, kWirelessProgressDivisor});
+    d.Progress(OneProgressStep(v));
     d.WaitSeconds(2);
   }
   void Line(const std::string& text, bool clear = false) { Write(text, true, clear); }
@@ -65,22 +65,22 @@ class WirelessSetupScript {
     }
   }
 
-  bool Reverse() const { return enc && enc->reverseNetworkSaved; }
+  bool Reverse() const { return enc && enc->reverse.saved; }
 
   void Script() {
     Line("1");                                                          // 1
     d.Status("IP Settings");
     d.Yield();
     d.WaitSeconds(2);
-    for (int f = 0; f < 4; ++f) Line(Field(in.deviceAddress, f));       // 2
+    for (int f = 0; f < 4; ++f) Line(AddressField(in.server.address, f));  // 2
     d.Status("IP Gateway");
-    Key("Y");                                                           // 3
-    for (int f = 0; f < 4; ++f) Line(Field(in.gateway, f));             // 4
+    Key("Y");                                                              // 3
+    for (int f = 0; f < 4; ++f) Line(AddressField(in.server.gateway, f));  // 4
     d.Status("Network Settings");
-    Line(v.HostBitsText());                                             // 5
-    Key("N");                                                           // 6
-    if (in.deviceAddress == "000.000.000.000" || in.deviceAddress == "000.000.001.000") Key("N");  // 7
-    if (v.AtLeastV6_8()) Key("N");                                      // 8
+    Line(v.HostBitsText());                                                                          // 5
+    Key("N");                                                                                        // 6
+    if (in.server.address == "000.000.000.000" || in.server.address == "000.000.001.000") Key("N");  // 7
+    if (v.AtLeastV6_8()) Key("N");                                                                   // 8
     if (!in.defaultOnly) {
       ChannelSettings();
       WlanSettings();
@@ -100,7 +100,7 @@ class WirelessSetupScript {
     Line("00");                                                         // 12
     d.Status("Port Number");
     if (Reverse()) {                                                    // 13
-      Line(enc->staticLocalPort ? enc->reversePortText : "0");
+      Line(enc->reverse.staticLocalPort ? enc->reverse.portText : "0");
     } else {
       Line("3001");
     }
@@ -120,54 +120,54 @@ class WirelessSetupScript {
     }
     d.Status("General Port Settings");
     for (int f = 0; f < 4; ++f) Line("000");                            // 18
-    Line(Reverse() ? enc->reversePortText : "0");                       // 19
+    Line(Reverse() ? enc->reverse.portText : "0");                                 // 19
     for (const char* answer : {"00", "80", "01", "15", "00", "00"}) Line(answer);  // 20
     Line("00", true);
   }
 
   void WlanSettings() {
     d.Status("WLAN Settings");
-    Line("4");                                                          // 21
-    Line(Position(static_cast<int>(in.topology)));                      // 22
-    Line(in.networkName);                                               // 23
-    if (in.topology == Topology::Adhoc) Line(in.channelText);           // 24
-    Line(Position(static_cast<int>(in.suite)));                         // 25
-    if (in.suite == Suite::WEP) WriteWEPSecurity();                     // 26
-    if (in.suite == Suite::WPA || in.suite == Suite::WPA2) WriteWPASecurity();  // 27
-    Line(Position(in.txRateModeIndex));                                 // 28
+    Line("4");                                                                            // 21
+    Line(Position(static_cast<int>(in.wlan.topology)));                                   // 22
+    Line(in.wlan.networkName);                                                            // 23
+    if (in.wlan.topology == Topology::Adhoc) Line(in.wlan.channelText);                   // 24
+    Line(Position(static_cast<int>(in.wlan.suite)));                                      // 25
+    if (in.wlan.suite == Suite::WEP) WriteWEPSecurity();                                  // 26
+    if (in.wlan.suite == Suite::WPA || in.wlan.suite == Suite::WPA2) WriteWPASecurity();  // 27
+    Line(Position(in.wlan.txRateModeIndex));                                              // 28
     // The encrypted board's module keeps its transcript across these rows.
-    Line(Position(in.txRateIndex), !enc);                               // 29
-    if (in.topology == Topology::Infrastructure) Line("N", !enc);       // 30
+    Line(Position(in.wlan.txRateIndex), !enc);                          // 29
+    if (in.wlan.topology == Topology::Infrastructure) Line("N", !enc);  // 30
   }
 
   void WriteKeyChange(std::size_t hexPairs) {
-    switch (in.keyChange) {
+    switch (in.wlan.keyChange) {
       case KeyChange::Hexadecimal:
         Key("Y");
         Line("0");
-        KeyPairs(in.key, hexPairs);
+        KeyPairs(in.wlan.key, hexPairs);
         break;
       case KeyChange::Passphrase:
         Key("Y");
         Line("1");
-        Write(in.key, true, false, Secrecy::Secret);
+        Write(in.wlan.key, true, false, Secrecy::Secret);
         break;
       case KeyChange::No: Key("N"); break;
     }
   }
 
   void WriteWEPSecurity() {
-    Line(Position(in.authenticationIndex));
-    Line(Position(in.encryptionIndex + 1));
+    Line(Position(in.wlan.authenticationIndex));
+    Line(Position(in.wlan.encryptionIndex + 1));
     Key("N");
-    WriteKeyChange(static_cast<std::size_t>(HexKeyLength(Suite::WEP, in.encryptionIndex) / 2));
-    Line(in.txKeyIndexText);
+    WriteKeyChange(static_cast<std::size_t>(HexKeyLength(Suite::WEP, in.wlan.encryptionIndex) / 2));
+    Line(in.wlan.txKeyIndexText);
   }
 
   void WriteWPASecurity() {
     Key("N");
-    WriteKeyChange(static_cast<std::size_t>(HexKeyLength(in.suite, in.encryptionIndex) / 2));
-    Line(Position(in.encryptionIndex));
+    WriteKeyChange(static_cast<std::size_t>(HexKeyLength(in.wlan.suite, in.wlan.encryptionIndex) / 2));
+    Line(Position(in.wlan.encryptionIndex));
   }
 
   void EthernetSettings() {
@@ -188,12 +188,12 @@ class WirelessSetupScript {
     }
     Key("Y");                                                           // 37a
     d.Status("Security Options Data Encryption");
-    Key("Y");                                                           // 37b
-    Line(KeyBitsText(enc->keySize));             // 37c
-    Key("Y");                                                           // 37d
+    Key("Y");                              // 37b
+    Line(KeyBitsText(enc->dataKey.size));  // 37c
+    Key("Y");                              // 37d
     d.Status("Security Options Data Encryption Key");
-    KeyPairs(enc->dataKey, enc->dataKey.size() / 2);                    // 37e
-    Key("N");                                                           // 37f
+    KeyPairs(enc->dataKey.key, enc->dataKey.key.size() / 2);  // 37e
+    Key("N");                                                 // 37f
     Key("Y");
   }
 

@@ -11,7 +11,7 @@
 
 #include "boards/wireless_settings.h"
 #include "dialogue/dialogue.h"
-#include "widgets/field_checks.h"
+#include "programming/run_inputs.h"
 
 namespace dorvane {
 
@@ -20,36 +20,17 @@ inline constexpr int kWirelessPortCount = 16;
 inline constexpr int kWirelessProgressDivisor = 100;
 
 struct WirelessInputs {
-  std::string deviceAddress = "000.000.000.000";  // three digits per field
-  std::string gateway = "000.000.000.000";        // three digits per field
-  int subnetIndex = 0;
-  int comPort = 1;  // 1..16: cmbPort's position + 1
-  // The device the COM entry opens instead of the mapped one (pellarctl's
-  // serial:PATH); empty: the mapped one.
-  std::string serialDevice;
+  ServerAddress server;
+  LinkChoice link;  // COM entries 1..16 only
   std::string baudText = "57600";
   int ethernetIndex = 0;
   bool defaultOnly = false;  // "Program Server Address Settings Only"
-
-  Topology topology = Topology::Infrastructure;
-  std::string networkName;  // as typed
-  std::string channelText = "1";
-  Suite suite = Suite::None;
-  int authenticationIndex = 0;  // "Open/None", "Shared"
-  int encryptionIndex = 0;      // position in the suite's list
-  KeyChange keyChange = KeyChange::No;
-  std::string key;  // as the box holds it, after the key check
-  std::string txKeyIndexText = "1";
-  int txRateModeIndex = 1;  // "Fixed", "Auto fallback"
-  int txRateIndex = 3;      // "1 Mbps" .. "54 Mbps"; 3 is 11 Mbps
+  WlanSettings wlan;
 };
 
 struct WirelessEncryptedInputs : WirelessInputs {
-  bool reverseNetworkSaved = false;
-  std::string reversePortText = "0";
-  bool staticLocalPort = false;  // optLocalPort(0); otherwise the dynamic local port
-  KeySize keySize = KeySize::Bits128;
-  std::string dataKey;  // capital hexadecimal digits, KeyLength(keySize) of them
+  ReverseNetwork reverse;
+  DataKey dataKey;
 };
 
 // The instruction the run gives before it opens the port (OK only).

@@ -159,18 +159,20 @@ bool WlanSettingsFrame::CheckEncryptionKey() {
   }
 }
 
-void WlanSettingsFrame::ReadInto(WirelessInputs& in) const {
-  in.topology = static_cast<Topology>(m_ui->cmbTopology->currentIndex());
-  in.networkName = BoxText(m_ui->txtNetworkName);
-  in.channelText = m_ui->cmbNetworkChannel->currentText().toStdString();
-  in.suite = CurrentSuite();
-  in.authenticationIndex = m_ui->cmbAuthentication->currentIndex();
-  in.encryptionIndex = m_ui->cmbEncryption->currentIndex();
-  in.keyChange = CurrentKeyChange();
-  in.key = BoxText(m_ui->txtEncryptionKey);
-  in.txKeyIndexText = m_ui->cmbTXKeyIndex->currentText().toStdString();
-  in.txRateModeIndex = m_ui->cmbTXDataRateFixed->currentIndex();
-  in.txRateIndex = m_ui->cmbTXDataRate->currentIndex();
+WlanSettings WlanSettingsFrame::Settings() const {
+  WlanSettings wlan;
+  wlan.topology = static_cast<Topology>(m_ui->cmbTopology->currentIndex());
+  wlan.networkName = BoxText(m_ui->txtNetworkName);
+  wlan.channelText = m_ui->cmbNetworkChannel->currentText().toStdString();
+  wlan.suite = CurrentSuite();
+  wlan.authenticationIndex = m_ui->cmbAuthentication->currentIndex();
+  wlan.encryptionIndex = m_ui->cmbEncryption->currentIndex();
+  wlan.keyChange = CurrentKeyChange();
+  wlan.key = BoxText(m_ui->txtEncryptionKey);
+  wlan.txKeyIndexText = m_ui->cmbTXKeyIndex->currentText().toStdString();
+  wlan.txRateModeIndex = m_ui->cmbTXDataRateFixed->currentIndex();
+  wlan.txRateIndex = m_ui->cmbTXDataRate->currentIndex();
+  return wlan;
 }
 
 }  // namespace dorvane

@@ -34,7 +34,7 @@ class WlanSettingsFrame : public QWidget {
   bool CheckKeyForRun();
 
   // The WLAN part of a run's inputs.
-  void ReadInto(WirelessInputs& in) const;
+  WlanSettings Settings() const;
 
  private:
   void SetTopology();

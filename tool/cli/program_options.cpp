@@ -42,7 +42,7 @@ std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, co
 std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why) {
   LinkChoice link;
   if (via == "arp" && arpOffered) {
-    link.portIndex = kPortViaArp;
+    link.port = kPortViaArp;
     return link;
   }
   if (via.startsWith("com", Qt::CaseInsensitive)) {
@@ -52,7 +52,7 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
       why = "COM entries run from com1 to com16";
       return std::nullopt;
     }
-    link.portIndex = n;
+    link.port = n;
     return link;
   }
   if (via.startsWith("serial:")) {
@@ -69,7 +69,7 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
     QString address = via.mid(4);
     for (std::size_t i = 0; i < kServiceAddresses.size(); ++i) {
       if (address == kServiceAddresses[i]) {
-        link.portIndex = kFirstServicePort + static_cast<int>(i);
+        link.port = kFirstServicePort + static_cast<int>(i);
         return link;
       }
     }
@@ -78,7 +78,7 @@ std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, Q
       why = "net: needs an IP address, not \"" + address + "\"";
       return std::nullopt;
     }
-    link.portIndex = kFirstServicePort;
+    link.port = kFirstServicePort;
     link.networkTarget = IPAddressWithoutLeadingZeros(*normalized);
     return link;
   }
@@ -90,10 +90,10 @@ std::optional<int> ReadComPortOption(const QCommandLineParser& parser, const cha
                                      LinkChoice& link) {
   QString why;
   std::optional<LinkChoice> choice = ParseLinkOption(parser.value("via"), false, why);
-  if (choice && choice->portIndex > platform::kComPortCount) {
+  if (choice && choice->port > platform::kComPortCount) {
     why = QString("the %1 is programmed over a COM port only (comN or serial:PATH)").arg(device);
   }
-  if (!choice || choice->portIndex > platform::kComPortCount) return UsageError(why, usage);
+  if (!choice || choice->port > platform::kComPortCount) return UsageError(why, usage);
   link = *choice;
   return std::nullopt;
 }
@@ -110,12 +110,13 @@ void AddServerOptions(QCommandLineParser& parser, const char* defaultBaud) {
 
 std::optional<int> ReadServerOptions(const QCommandLineParser& parser, const char* lowestBaud, ServerChoice& server,
                                      const char* usage) {
-  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, usage, server.address, server.gateway)) {
+  if (std::optional<int> refused =
+          ReadDeviceAddressOptions(parser, usage, server.server.address, server.server.gateway)) {
     return refused;
   }
 
-  server.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
-  if (server.subnetIndex < 0) {
+  server.server.subnetIndex = SubnetMaskIndex(parser.value("mask").toStdString());
+  if (server.server.subnetIndex < 0) {
     return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", usage);
   }
   QStringList rates;
@@ -211,7 +212,7 @@ void AddReverseOptions(QCommandLineParser& parser) {
   });
 }
 
-std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseChoice& reverse, const char* usage) {
+std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseNetwork& reverse, const char* usage) {
   if (!parser.isSet("reverse-port")) {
     if (parser.isSet("static-port")) return UsageError("--static-port needs --reverse-port", usage);
     return std::nullopt;
@@ -219,7 +220,7 @@ std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseC
   ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), 65535);
   if (!check.ok) return Refused(check.message);
   reverse.saved = true;
-  reverse.port = check.port;
+  reverse.portText = check.port;
   reverse.staticLocalPort = parser.isSet("static-port");
   return std::nullopt;
 }

@@ -14,7 +14,7 @@
 
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
-#include "widgets/field_checks.h"
+#include "programming/run_inputs.h"
 
 namespace dorvane::cli {
 
@@ -49,12 +49,6 @@ int Refused(const Message& message);
 std::optional<int> ReadDeviceAddressOptions(const QCommandLineParser& parser, const char* usage, std::string& address,
                                             std::string& gateway);
 
-// --via: a COM entry, a device path or a network address.
-struct LinkChoice {
-  int portIndex = 1;          // the window's port list entry
-  std::string serialDevice;   // serial:PATH, opened as COM entry 1
-  std::string networkTarget;  // net:ADDRESS that is no service address
-};
 // comN, serial:PATH, net:ADDRESS (and "arp" when offered); nothing, with the
 // reason, otherwise.
 std::optional<LinkChoice> ParseLinkOption(const QString& via, bool arpOffered, QString& why);
@@ -67,9 +61,7 @@ std::optional<int> ReadComPortOption(const QCommandLineParser& parser, const cha
 // --ip, --mask, --gateway, --baud and --ethernet, as every PELLAR window
 // checks them.
 struct ServerChoice {
-  std::string address;  // three digits per field
-  std::string gateway;  // three digits per field
-  int subnetIndex = 0;
+  ServerAddress server;
   std::string baudText;
   int ethernetIndex = 0;
 };
@@ -95,33 +87,16 @@ void AddKeyOptions(QCommandLineParser& parser);
 
 // --key-bits with --key or --key-file: a data key of exactly the size's
 // digits; nothing, with the exit code of the refusal in `refused`.
-struct DataKey {
-  KeySize size = KeySize::Bits128;
-  std::string key;
-};
 // bitsWhenUnset: the size a command takes when --key-bits is not given.
 std::optional<DataKey> ReadDataKey(const QCommandLineParser& parser, const char* usage, int& refused,
                                    const char* bitsWhenUnset = nullptr);
 
 // --reverse-port N [--static-port], as every reverse-network frame takes
 // them.
-struct ReverseChoice {
-  bool saved = false;
-  std::string port = "0";
-  bool staticLocalPort = false;
-};
 void AddReverseOptions(QCommandLineParser& parser);
 // Nothing, or the exit code of a refusal; the port passes the frames' Save
 // check.
-std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseChoice& reverse, const char* usage);
-// The choice into a board's inputs (reverseNetworkSaved, reversePortText,
-// staticLocalPort).
-template <typename Inputs>
-void ApplyReverseChoice(const ReverseChoice& reverse, Inputs& in) {
-  in.reverseNetworkSaved = reverse.saved;
-  in.reversePortText = reverse.port;
-  in.staticLocalPort = reverse.staticLocalPort;
-}
+std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, ReverseNetwork& reverse, const char* usage);
 // The reverse question, answered on the terminal or by --yes; false
 // (said on the terminal) when it was not confirmed. device names the board
 // in the question.

@@ -42,23 +42,23 @@ std::optional<int> ReadReverseOptions(const QCommandLineParser& parser, QM270Inp
   // The reverse frames' one rule, with the XPort AR's highest port.
   ReversePortCheck check = CheckReversePort(parser.value("reverse-port").toStdString(), kHighestReversePort);
   if (!check.ok) return UsageError("--reverse-port takes 0 to 9999", kQM270Usage);
-  in.reverseSettings = true;
-  in.reversePortText = check.port;
-  in.staticLocalPort = parser.isSet("static-port");
+  in.reverse.saved = true;
+  in.reverse.portText = check.port;
+  in.reverse.staticLocalPort = parser.isSet("static-port");
   // The IP-only run sends no key and needs none.
   if (in.ipOnly && !keyGiven) return std::nullopt;
   // A module set to AES with an empty or short key can never connect back.
   int refused = 0;
   std::optional<DataKey> key = ReadDataKey(parser, kQM270Usage, refused);
   if (!key) return refused;
-  in.keySize = key->size;
-  in.key = key->key;
+  in.dataKey = *key;
   return std::nullopt;
 }
 
 // The options into `in`; nothing, or the exit code of a refusal.
 std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270Inputs& in) {
-  if (std::optional<int> refused = ReadDeviceAddressOptions(parser, kQM270Usage, in.deviceAddress, in.gateway)) {
+  if (std::optional<int> refused =
+          ReadDeviceAddressOptions(parser, kQM270Usage, in.server.address, in.server.gateway)) {
     return refused;
   }
 
@@ -66,12 +66,11 @@ std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270Inputs& in
   // gets the list's text.
   int mask = SubnetMaskIndex(parser.value("mask").toStdString());
   if (mask < 0) return UsageError("the mask " + parser.value("mask") + " is not in the subnet list", kQM270Usage);
-  in.subnetText = kQM270SubnetMasks[static_cast<std::size_t>(mask)];
+  in.server.subnetIndex = mask;
 
   LinkChoice link;
   if (std::optional<int> refused = ReadComPortOption(parser, kQM270Usage, "QM270", link)) return refused;
-  in.comPort = link.portIndex;
-  in.serialDevice = link.serialDevice;
+  in.link = link;
 
   QString baud = parser.value("baud");
   if (baud != kQM270BaudRates[0] && baud != kQM270BaudRates[1]) {
@@ -104,7 +103,7 @@ int ProgramQM270(const QStringList& arguments) {
   QM270Inputs in;
   if (std::optional<int> refused = ReadOptions(parser, in)) return *refused;
 
-  if (in.reverseSettings && !ConfirmReverseOnConsole(parser, "QM270")) return kExitCancelled;
+  if (in.reverse.saved && !ConfirmReverseOnConsole(parser, "QM270")) return kExitCancelled;
   return RunProgramScript(parser, [in](Dialogue& d) { return RunQM270(d, in); }, {kQM270RunLabel, QM270EndMessage});
 }
 

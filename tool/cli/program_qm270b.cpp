@@ -33,11 +33,8 @@ const char* const kQM270XPicoUsage =
 // --key-bits, the key and the reverse settings into `in`; nothing, or the
 // exit code of a refusal.
 std::optional<int> ReadKeyAndReverseOptions(const QCommandLineParser& parser, QM270XPicoInputs& in) {
-  ReverseChoice reverse;
+  ReverseNetwork& reverse = in.reverse;
   if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kQM270XPicoUsage)) return refused;
-  in.reverseSettings = reverse.saved;
-  in.reversePortText = reverse.port;
-  in.staticLocalPort = reverse.staticLocalPort;
 
   const QString bits = parser.value("key-bits");
   if (parser.isSet("key-bits") && bits != "none" && !ParseKeyBits(bits)) {
@@ -57,8 +54,7 @@ std::optional<int> ReadKeyAndReverseOptions(const QCommandLineParser& parser, QM
   int refused = 0;
   std::optional<DataKey> key = ReadDataKey(parser, kQM270XPicoUsage, refused, "128");
   if (!key) return refused;
-  in.keySize = key->size;
-  in.key = key->key;
+  in.dataKey = *key;
   return std::nullopt;
 }
 
@@ -66,9 +62,7 @@ std::optional<int> ReadKeyAndReverseOptions(const QCommandLineParser& parser, QM
 std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270XPicoInputs& in) {
   ServerChoice server;
   if (std::optional<int> refused = ReadServerOptions(parser, "57600", server, kQM270XPicoUsage)) return refused;
-  in.deviceAddress = server.address;
-  in.gateway = server.gateway;
-  in.subnetIndex = server.subnetIndex;
+  in.server = server.server;
   in.baudText = server.baudText;
   in.ethernetIndex = server.ethernetIndex;
 
@@ -76,8 +70,7 @@ std::optional<int> ReadOptions(const QCommandLineParser& parser, QM270XPicoInput
   if (std::optional<int> refused = ReadComPortOption(parser, kQM270XPicoUsage, kXPicoModuleName, link)) {
     return refused;
   }
-  in.comPort = link.portIndex;
-  in.serialDevice = link.serialDevice;
+  in.link = link;
   in.disable77FE = !parser.isSet("no-77fe");
   in.defaultOnly = parser.isSet("server-only");
   return ReadKeyAndReverseOptions(parser, in);
@@ -102,7 +95,7 @@ int ProgramQM270XPico(const QStringList& arguments) {
   QM270XPicoInputs in;
   if (std::optional<int> refused = ReadOptions(parser, in)) return *refused;
 
-  if (in.reverseSettings && !ConfirmReverseOnConsole(parser, kXPicoModuleName)) return kExitCancelled;
+  if (in.reverse.saved && !ConfirmReverseOnConsole(parser, kXPicoModuleName)) return kExitCancelled;
   return RunProgramScript(parser, [in](Dialogue& d) { return RunQM270XPico(d, in); },
                           {kQM270XPicoRunLabel, QM270XPicoEndMessage});
 }

@@ -47,9 +47,7 @@ std::optional<int> ApplyLink(const QString& via, bool arpOffered, Pellar2Inputs&
   QString why;
   std::optional<LinkChoice> link = ParseLinkOption(via, arpOffered, why);
   if (!link) return UsageError(why, usage);
-  in.portIndex = link->portIndex;
-  in.serialDevice = link->serialDevice;
-  in.networkTarget = link->networkTarget;
+  in.link = *link;
   return std::nullopt;
 }
 
@@ -81,9 +79,7 @@ std::optional<int> ReadCommonOptions(const QCommandLineParser& parser, const cha
                                      Pellar2Inputs& in, const char* usage) {
   ServerChoice server;
   if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
-  in.deviceAddress = server.address;
-  in.gateway = server.gateway;
-  in.subnetIndex = server.subnetIndex;
+  in.server = server.server;
   in.baudText = server.baudText;
   in.ethernetIndex = server.ethernetIndex;
 
@@ -113,15 +109,15 @@ int ProgramPellar2(const QStringList& arguments) {
   if (std::optional<int> refused = ReadCommonOptions(parser, kBaudRates.front(), true, in, kPellar2Usage)) {
     return *refused;
   }
-  if (in.portIndex == kPortViaArp) {
+  if (in.link.port == kPortViaArp) {
     if (!parser.isSet("mac")) return UsageError("--via arp needs --mac", kPellar2Usage);
     if (!ParseMac(parser.value("mac"), in)) {
       return UsageError("a MAC address has six parts: 00-20-4A-12-34-56", kPellar2Usage);
     }
   }
-  const bool network = IsNetworkPort(in.portIndex);
+  const bool network = IsNetworkPort(in.link.port);
   return RunProgramScript(parser, [in](Dialogue& d) { return RunPellar2(d, in); },
-                          {kPellar2RunLabel, [network](const RunOutcome& o) { return Pellar2EndMessage(o, network); }});
+                          {kPellarRunLabel, [network](const RunOutcome& o) { return PellarEndMessage(o, network); }});
 }
 
 // The reverse-network options into `in`; nothing, or the exit code of a
@@ -130,9 +126,7 @@ std::optional<int> ReadPellar6Reverse(const QCommandLineParser& parser, Pellar6I
   if (parser.isSet("reverse-port") && in.vraLinkSaved) {
     return UsageError("--vra-ip/--vra-port and --reverse-port exclude each other", kPellar6Usage);
   }
-  ReverseChoice reverse;
-  if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kPellar6Usage)) return refused;
-  ApplyReverseChoice(reverse, in);
+  if (std::optional<int> refused = ReadReverseOptions(parser, in.reverse, kPellar6Usage)) return refused;
   return std::nullopt;
 }
 
@@ -154,13 +148,12 @@ int ProgramPellar6(const QStringList& arguments) {
     int refused = 0;
     std::optional<DataKey> key = ReadDataKey(parser, kPellar6Usage, refused);
     if (!key) return refused;
-    in.keySize = key->size;
-    in.key = key->key;
+    in.dataKey = *key;
   }
 
-  if (in.reverseNetworkSaved && !ConfirmReverseOnConsole(parser)) return kExitCancelled;
-  const bool network = IsNetworkPort(in.portIndex);
-  RunReport report{kPellar2RunLabel, [network](const RunOutcome& o) { return Pellar6EndMessage(o, network); },
+  if (in.reverse.saved && !ConfirmReverseOnConsole(parser)) return kExitCancelled;
+  const bool network = IsNetworkPort(in.link.port);
+  RunReport report{kPellarRunLabel, [network](const RunOutcome& o) { return Pellar6EndMessage(o, network); },
                    std::string(kDisclaimerTitle) + ": not accepted; nothing was sent to the device."};
   return RunProgramScript(
       parser, [in](Dialogue& d) { return RunPellar6(d, in); }, report);

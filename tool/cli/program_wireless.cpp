@@ -104,40 +104,40 @@ std::optional<std::string> ReadWirelessKey(const QCommandLineParser& parser, QSt
 // The WLAN options into `in`; nothing, or the exit code of a refusal.
 std::optional<int> ReadWlanOptions(const QCommandLineParser& parser, WirelessInputs& in, const char* usage) {
   if (!parser.isSet("ssid")) return UsageError("--ssid is required", usage);
-  in.networkName = parser.value("ssid").toStdString();
+  in.wlan.networkName = parser.value("ssid").toStdString();
   const QString topology = parser.value("topology");
   if (!kTopologies.contains(topology)) return UsageError("--topology takes infrastructure or adhoc", usage);
-  in.topology = static_cast<Topology>(kTopologies.indexOf(topology));
+  in.wlan.topology = static_cast<Topology>(kTopologies.indexOf(topology));
   if (parser.isSet("channel")) {
-    if (in.topology != Topology::Adhoc) return NotOffered("--channel", "infrastructure", "no channel", usage);
+    if (in.wlan.topology != Topology::Adhoc) return NotOffered("--channel", "infrastructure", "no channel", usage);
     bool ok = false;
     int channel = parser.value("channel").toInt(&ok);
     if (!ok || channel < 1 || channel > 11) return UsageError("--channel takes 1 to 11", usage);
-    in.channelText = std::to_string(channel);
+    in.wlan.channelText = std::to_string(channel);
   }
 
   const QString suite = parser.value("security");
   if (!kSuites.contains(suite)) return UsageError("--security takes none, wep, wpa or wpa2", usage);
-  in.suite = static_cast<Suite>(kSuites.indexOf(suite));
-  if (!SuiteOffered(in.topology, in.suite)) {
+  in.wlan.suite = static_cast<Suite>(kSuites.indexOf(suite));
+  if (!SuiteOffered(in.wlan.topology, in.wlan.suite)) {
     return NotOffered("--security " + suite, topology, "--security none or wep", usage);
   }
-  const bool wep = in.suite == Suite::WEP;
+  const bool wep = in.wlan.suite == Suite::WEP;
   if (parser.isSet("auth")) {
     if (!wep) return NotOffered("--auth", "--security " + suite, "no authentication choice", usage);
     if (parser.value("auth") != "open" && parser.value("auth") != "shared") {
       return UsageError("--auth takes open or shared", usage);
     }
-    in.authenticationIndex = parser.value("auth") == "shared" ? 1 : 0;
+    in.wlan.authenticationIndex = parser.value("auth") == "shared" ? 1 : 0;
   }
   if (parser.isSet("tx-key")) {
     if (!wep) return NotOffered("--tx-key", "--security " + suite, "no TX key index", usage);
     bool ok = false;
     int index = parser.value("tx-key").toInt(&ok);
     if (!ok || index < 1 || index > 4) return UsageError("--tx-key takes 1 to 4", usage);
-    in.txKeyIndexText = std::to_string(index);
+    in.wlan.txKeyIndexText = std::to_string(index);
   }
-  const QStringList encryptions = EncryptionNames(in.suite);
+  const QStringList encryptions = EncryptionNames(in.wlan.suite);
   if (parser.isSet("encryption")) {
     const int index = static_cast<int>(encryptions.indexOf(parser.value("encryption")));
     if (index < 0) {
@@ -145,42 +145,42 @@ std::optional<int> ReadWlanOptions(const QCommandLineParser& parser, WirelessInp
                         encryptions.isEmpty() ? QString("no encryption") : "--encryption " + encryptions.join(", "),
                         usage);
     }
-    in.encryptionIndex = index;
+    in.wlan.encryptionIndex = index;
   }
 
   const QString change = parser.value("change-key");
   if (!kKeyChanges.contains(change)) return UsageError("--change-key takes no, hex or passphrase", usage);
   const bool keyGiven = parser.isSet("wlan-key") || parser.isSet("wlan-key-file");
-  if (in.suite == Suite::None) {
+  if (in.wlan.suite == Suite::None) {
     if (change != "no" || keyGiven) return NotOffered("a wireless key", "--security none", "no key", usage);
     return std::nullopt;
   }
-  in.keyChange = static_cast<KeyChange>(kKeyChanges.indexOf(change));
-  if (in.keyChange == KeyChange::No) {
+  in.wlan.keyChange = static_cast<KeyChange>(kKeyChanges.indexOf(change));
+  if (in.wlan.keyChange == KeyChange::No) {
     if (keyGiven) return NotOffered("a wireless key", "--change-key no", "no key", usage);
     return std::nullopt;
   }
   QString why;
   std::optional<std::string> key = ReadWirelessKey(parser, why);
   if (!key) return UsageError(why, usage);
-  if (in.keyChange == KeyChange::Hexadecimal && key->find_first_not_of("0123456789ABCDEF") != std::string::npos) {
+  if (in.wlan.keyChange == KeyChange::Hexadecimal && key->find_first_not_of("0123456789ABCDEF") != std::string::npos) {
     return UsageError("a hexadecimal key takes the digits 0-9 and the capitals A-F only", usage);
   }
-  WirelessKeyCheck check = CheckEncryptionKey(in.suite, in.encryptionIndex, in.keyChange, *key);
+  WirelessKeyCheck check = CheckEncryptionKey(in.wlan.suite, in.wlan.encryptionIndex, in.wlan.keyChange, *key);
   if (check.message && !check.usable) return Refused(*check.message);
   // The short-passphrase warning: the run goes on, as in the window.
   if (check.message) std::cerr << check.message->title << ": " << check.message->text << "\n";
-  in.key = check.key;
+  in.wlan.key = check.key;
   return std::nullopt;
 }
 
 std::optional<int> ReadTxRateOptions(const QCommandLineParser& parser, WirelessInputs& in, const char* usage) {
   const QString mode = parser.value("tx-rate-mode");
   if (mode != "fixed" && mode != "auto") return UsageError("--tx-rate-mode takes fixed or auto", usage);
-  in.txRateModeIndex = mode == "fixed" ? 0 : 1;
+  in.wlan.txRateModeIndex = mode == "fixed" ? 0 : 1;
   const int rate = static_cast<int>(kRates.indexOf(parser.value("tx-rate")));
   if (rate < 0) return UsageError("--tx-rate takes one of " + kRates.join(", "), usage);
-  in.txRateIndex = rate;
+  in.wlan.txRateIndex = rate;
   return std::nullopt;
 }
 
@@ -190,9 +190,7 @@ std::optional<int> ReadWirelessOptions(const QCommandLineParser& parser, const c
                                        const char* usage) {
   ServerChoice server;
   if (std::optional<int> refused = ReadServerOptions(parser, lowestBaud, server, usage)) return refused;
-  in.deviceAddress = server.address;
-  in.gateway = server.gateway;
-  in.subnetIndex = server.subnetIndex;
+  in.server = server.server;
   in.baudText = server.baudText;
   in.ethernetIndex = server.ethernetIndex;
 
@@ -204,8 +202,7 @@ std::optional<int> ReadWirelessOptions(const QCommandLineParser& parser, const c
   QString why;
   std::optional<LinkChoice> link = ParseLinkOption(via, false, why);
   if (!link) return UsageError(why, usage);
-  in.comPort = link->portIndex;
-  in.serialDevice = link->serialDevice;
+  in.link = *link;
   in.defaultOnly = parser.isSet("server-only");
 
   if (std::optional<int> refused = ReadWlanOptions(parser, in, usage)) return refused;
@@ -213,7 +210,7 @@ std::optional<int> ReadWirelessOptions(const QCommandLineParser& parser, const c
 }
 
 RunReport WirelessReport() {
-  return {kPellar2RunLabel, [](const RunOutcome& o) { return Pellar2EndMessage(o, false); }};
+  return {kPellarRunLabel, [](const RunOutcome& o) { return PellarEndMessage(o, false); }};
 }
 
 int ProgramWireless(const QStringList& arguments) {
@@ -241,16 +238,13 @@ int ProgramWirelessEncrypted(const QStringList& arguments) {
   if (std::optional<int> refused = ReadWirelessOptions(parser, "9600", in, kWirelessEncryptedUsage)) {
     return *refused;
   }
-  ReverseChoice reverse;
-  if (std::optional<int> refused = ReadReverseOptions(parser, reverse, kWirelessEncryptedUsage)) return *refused;
-  ApplyReverseChoice(reverse, in);
+  if (std::optional<int> refused = ReadReverseOptions(parser, in.reverse, kWirelessEncryptedUsage)) return *refused;
   int refused = 0;
   std::optional<DataKey> key = ReadDataKey(parser, kWirelessEncryptedUsage, refused);
   if (!key) return refused;
-  in.keySize = key->size;
-  in.dataKey = key->key;
+  in.dataKey = *key;
 
-  if (in.reverseNetworkSaved && !ConfirmReverseOnConsole(parser)) return kExitCancelled;
+  if (in.reverse.saved && !ConfirmReverseOnConsole(parser)) return kExitCancelled;
   return RunProgramScript(parser, [in](Dialogue& d) { return RunPellarWirelessEncrypted(d, in); }, WirelessReport());
 }
 

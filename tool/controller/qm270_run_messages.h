@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dialogue/dialogue.h"
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 namespace dorvane {
 

@@ -20,14 +20,14 @@ class QM270Script {
   QM270Script(Dialogue& d, const QM270Inputs& in) : d(d), in(in), v(d.Values()) {}
 
   RunOutcome Run() {
-    if (in.reverseSettings && !in.ipOnly && CheckKeyLength(in.key, in.keySize)) {
-      return {RunOutcome::Kind::InputRejected, 1, "the key has the wrong length"};
+    if (in.reverse.saved && !in.ipOnly && CheckKeyLength(in.dataKey.key, in.dataKey.size)) {
+      return RunOutcome::Rejected(InputField::EncryptionKey, "the key has the wrong length");
     }
     v.ProgressActive = false;
-    v.QM270RunActive = true;
-    d.Ask(PowerCycleInstruction(in.comPort));
+    v.ProgressDivisor = kQM270ProgressDivisor;
+    d.Ask(PowerCycleInstruction(in.link.port));
     d.ClearPromptSeen();
-    d.OpenSerialLink(in.comPort, in.serialDevice);
+    d.OpenSerialLink(in.link.port, in.link.serialDevice);
     // The module's only sign of life at boot is a "!" of its own.
     WakeUp bootCatch{"!", "Waiting for QM270 Reset or Power Cycle",
                      [this] { return d.Transcript().find('!') != std::string::npos; },
@@ -54,7 +54,7 @@ class QM270Script {
     v.ProgressActive = false;
     v.StopWaiting = true;
     d.CloseLink();
-    v.QM270RunActive = false;
+    v.ProgressDivisor = 0;
     return {};
   }
 
@@ -81,23 +81,24 @@ class QM270Script {
   // The key goes as typed; only its digits are masked in transcripts.
   void KeyLine(const char* command) {
     d.Send(command);
-    SendAnswer(d, in.key + kCR, pause, Secrecy::Secret);
+    SendAnswer(d, in.dataKey.key + kCR, pause, Secrecy::Secret);
   }
 
   void Script() {
-    const bool reverse = in.reverseSettings;
-    const bool zero = in.deviceAddress == kAllZero;
+    const bool reverse = in.reverse.saved;
+    const bool zero = in.server.address == kAllZero;
     d.ClearTranscript();
     Stage("Configuration Processing Stage 1");
     Lines({"enable", "conf", "cli", "telnet", "port 9999", "write", "exit", "ssh", "state disable", "write", "exit",
            "exit", "http", "state disable", "write", "exit", "if eth0", "bootp disable"});  // 1-18
     if (!reverse || !zero) {
-      Line("dhcp disable");                                          // 19
-      Line("ip address " + in.deviceAddress + " " + in.subnetText);  // 20
+      Line("dhcp disable");  // 19
+      Line("ip address " + in.server.address + " " +
+           kQM270SubnetMasks.at(static_cast<std::size_t>(in.server.subnetIndex)));  // 20
     }
-    if (reverse && !zero) Line("default gateway " + in.gateway);  // 21
-    if (reverse && zero) Line("dhcp enable");                     // 22
-    Lines({"write", "exit"});                                     // 23-24
+    if (reverse && !zero) Line("default gateway " + in.server.gateway);  // 21
+    if (reverse && zero) Line("dhcp enable");                            // 22
+    Lines({"write", "exit"});                                            // 23-24
     if (in.ipOnly) {
       Lines({"exit", "exit", "reload"});  // 88-90
       return;
@@ -117,13 +118,13 @@ class QM270Script {
     if (reverse) Lines({"serial", "dtr asserted while connected", "default buffer size", "write", "exit"});  // 56-60
     Lines({"packing", "packing mode timeout", "threshold 512", "timeout 52", "write", "exit", "connect"});   // 61-67
     if (reverse) {
-      Line("connect mode modem emulation");                                                  // 68
-      Line(in.staticLocalPort ? "local port " + in.reversePortText : "default local port");  // 69
-      Lines({"write", "host"});                                                              // 70-71
-      Line("port " + in.reversePortText);                                                    // 72
-      Line("protocol tcp aes");                                                              // 73
-      KeyLine("aes encrypt key ");                                                           // 74
-      KeyLine("aes decrypt key ");                                                           // 75
+      Line("connect mode modem emulation");                                                           // 68
+      Line(in.reverse.staticLocalPort ? "local port " + in.reverse.portText : "default local port");  // 69
+      Lines({"write", "host"});                                                                       // 70-71
+      Line("port " + in.reverse.portText);                                                            // 72
+      Line("protocol tcp aes");                                                                       // 73
+      KeyLine("aes encrypt key ");                                                                    // 74
+      KeyLine("aes decrypt key ");                                                                    // 75
       Lines({"protocol tcp aes", "write", "exit", "cp output", "connection value 1", "disconnection value 0",
              "group DORVANE"});  // 76-82
       Lines({"write", "exit", "exit", "modem", "incoming connection disabled", "echo commands disable",

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dialogue/dialogue.h"
-#include "widgets/field_checks.h"
+#include "programming/run_inputs.h"
 
 namespace dorvane {
 
@@ -24,22 +24,18 @@ inline constexpr std::array<const char*, 17> kQM270SubnetMasks = {
 // J2.2 jumper picks one of them.
 inline constexpr std::array<const char*, 2> kQM270BaudRates = {"57600", "115200"};
 inline constexpr const char* kQM270DefaultBaudRate = "115200";
+// The controllers' progress bar: one step per wait of the dialogue.
+inline constexpr int kQM270ProgressDivisor = 90;
 
 struct QM270Inputs {
-  std::string deviceAddress = "000.000.000.000";  // A: three digits per field
-  std::string gateway = "000.000.000.000";        // G: three digits per field
-  std::string subnetText = kQM270SubnetMasks[0];  // M: as the list shows it
-  int comPort = 1;                                // 1..16
-  // The device the COM entry opens instead of the mapped one (pellarctl's
-  // serial:PATH); empty: the mapped one.
-  std::string serialDevice;
+  // A, G; the mask M is the list's text at server.subnetIndex
+  // (kQM270SubnetMasks), sent as shown.
+  ServerAddress server;
+  LinkChoice link;                               // COM entries 1..16 only
   std::string baudText = kQM270DefaultBaudRate;  // S
   bool ipOnly = false;                           // chkIPOnly when the run starts
-  bool reverseSettings = false;                  // ReverseSettings
-  std::string reversePortText = "0";             // P: as typed
-  bool staticLocalPort = false;                  // optLocalPort(0); otherwise dynamic
-  KeySize keySize = KeySize::Bits128;
-  std::string key;  // K: as typed, not trimmed
+  ReverseNetwork reverse;                        // P: as typed
+  DataKey dataKey;                               // K: as typed, not trimmed
 };
 
 // The box that asks the installer to set the jumpers and power-cycle the

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "base/ip_address.h"
+#include "controller/qm270_script.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
 
@@ -12,9 +14,6 @@ namespace {
 constexpr const char* kCR = "\r";
 constexpr const char* kBootStatus = "Waiting for QM270 Rev. B Reset or Power Cycle";
 
-// Field n (0..3) of an address in the three-digits-per-field form.
-std::string Field(const std::string& address, int n) { return address.substr(static_cast<std::size_t>(n) * 4, 3); }
-
 class XPicoScript {
  public:
   XPicoScript(Dialogue& d, const QM270XPicoInputs& in) : d(d), in(in), v(d.Values()) {}
@@ -22,21 +21,19 @@ class XPicoScript {
   RunOutcome Run() {
     // Switching encryption on with a key nobody typed would leave a module
     // no host can talk to.
-    if (in.keySize && CheckKeyLength(in.key, *in.keySize)) {
-      return {RunOutcome::Kind::InputRejected, 1, "the key has the wrong length"};
+    if (in.dataKey && CheckKeyLength(in.dataKey->key, in.dataKey->size)) {
+      return RunOutcome::Rejected(InputField::EncryptionKey, "the key has the wrong length");
     }
     v.ProgressActive = false;
-    v.QM270XPicoRunActive = true;
-    SubnetHostBits(v, in.subnetIndex);
+    v.ProgressDivisor = kQM270ProgressDivisor;
+    SubnetHostBits(v, in.server.subnetIndex);
     ClearArpCache(d);
-    d.Ask(XPicoPowerCycleInstruction(in.comPort));
+    d.Ask(XPicoPowerCycleInstruction(in.link.port));
     d.ClearPromptSeen();
-    // Other modules say "Press Enter for Setup Mode" too; only the XPico's
-    // own banner opens this menu.
-    d.UseSerialBannerRule(SerialBannerRule::XPico);
-    d.OpenSerialLink(in.comPort, in.serialDevice);
+    d.UseSerialBannerRule(XPicoBannerRule);
+    d.OpenSerialLink(in.link.port, in.link.serialDevice);
     if (!CatchBoot()) return Cancelled();
-    if (in.reverseSettings) {
+    if (in.reverse.saved) {
       WriteRecords();
       // The module restarts after "RS" and must be caught again.
       d.ClearPromptSeen();
@@ -50,7 +47,7 @@ class XPicoScript {
     v.ProgressActive = false;
     v.StopWaiting = true;
     d.CloseLink();
-    v.QM270XPicoRunActive = false;
+    v.ProgressDivisor = 0;
     return {};
   }
 
@@ -118,10 +115,10 @@ class XPicoScript {
   bool AtLeastV6_8() { return v.AtLeastV6_8() || v.AtLeastV6_9() || v.AtLeastV6_10(); }
 
   void Script() {
-    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.deviceAddress, f));  // 1
+    for (int f = 0; f < 4; ++f) AnswerCR(AddressField(in.server.address, f));  // 1
     Stage("IP Gateway");
-    Answer("Y");                                                 // 2
-    for (int f = 0; f < 4; ++f) AnswerCR(Field(in.gateway, f));  // 3
+    Answer("Y");                                                               // 2
+    for (int f = 0; f < 4; ++f) AnswerCR(AddressField(in.server.gateway, f));  // 3
     Stage("Network Settings");
     AnswerCR(v.HostBitsText());  // 4
     if (in.defaultOnly) {        // 5
@@ -129,10 +126,10 @@ class XPicoScript {
       v.AtLeastV6_9() = true;
       v.AtLeastV6_10() = true;
     }
-    if (AtLeastV6_8()) Answer("N");                                                                   // 6
-    Answer("N");                                                                                      // 7
-    if (in.deviceAddress == "000.000.001.000" || in.deviceAddress == "000.000.000.000") Answer("N");  // 8
-    if (AtLeastV6_8()) Answer("N");                                                                   // 9
+    if (AtLeastV6_8()) Answer("N");                                                                     // 6
+    Answer("N");                                                                                        // 7
+    if (in.server.address == "000.000.001.000" || in.server.address == "000.000.000.000") Answer("N");  // 8
+    if (AtLeastV6_8()) Answer("N");                                                                     // 9
     Stage("Channel 1 Configuration");
     BackToMenu();  // 10
     if (!in.defaultOnly) {
@@ -145,7 +142,7 @@ class XPicoScript {
   }
 
   void ChannelSettings() {
-    const bool reverse = in.reverseSettings;
+    const bool reverse = in.reverse.saved;
     AnswerCR("1");  // 11
     Stage("Baud Rate");
     AnswerCR(in.baudText);  // 12
@@ -153,7 +150,7 @@ class XPicoScript {
     Stage("Flow Control");
     AnswerCR("00");  // 14
     Stage("Port Number");
-    AnswerCR(!reverse ? "3001" : in.staticLocalPort ? in.reversePortText : "0");  // 15
+    AnswerCR(!reverse ? "3001" : in.reverse.staticLocalPort ? in.reverse.portText : "0");  // 15
     Stage("Connection Mode");
     AnswerCR(reverse ? "06" : "C0");  // 16
     Stage("Send Modem Mode");
@@ -164,7 +161,7 @@ class XPicoScript {
     Answer("N");  // 19
     Stage("General Port Settings");
     AnswersCR({"000", "000", "000", "000"});                // 20
-    AnswerCR(reverse ? in.reversePortText : "0");           // 21
+    AnswerCR(reverse ? in.reverse.portText : "0");          // 21
     AnswersCR({"00", "80", "01", "15", "00", "00", "00"});  // 22
     BackToMenu();                                           // 23
   }
@@ -189,16 +186,17 @@ class XPicoScript {
     if (!in.disable77FE && v.AtLeastV6_10()) d.Send(kCR);  // 33: no wait
     Keys({"Y", "Y", "Y"});                                 // 34
     Stage("Security Options Encryption");
-    if (!in.keySize) {
+    if (!in.dataKey) {
       Answer("N");  // 35
     } else {
-      Answer("Y");                         // 36
-      AnswerCR(KeyBitsText(*in.keySize));  // 37
-      Answer("Y");                         // 38
+      Answer("Y");                              // 36
+      AnswerCR(KeyBitsText(in.dataKey->size));  // 37
+      Answer("Y");                              // 38
       Stage("Security Options Encryption Key");
-      const std::size_t pairs = static_cast<std::size_t>(KeyLength(*in.keySize)) / 2;
+      const std::size_t pairs = static_cast<std::size_t>(KeyLength(in.dataKey->size)) / 2;
       for (std::size_t pair = 0; pair < pairs; ++pair) {  // 39
-        Answer(pair * 2 < in.key.size() ? in.key.substr(pair * 2, 2) : std::string(), Secrecy::Secret);
+        const std::string& key = in.dataKey->key;
+        Answer(pair * 2 < key.size() ? key.substr(pair * 2, 2) : std::string(), Secrecy::Secret);
       }
     }
     Keys({"N", "Y"});  // 40-41
@@ -213,6 +211,13 @@ class XPicoScript {
 };
 
 }  // namespace
+
+bool XPicoBannerRule(std::string_view transcript, RunValues& values) {
+  if (transcript.find(kNewSetupPrompt) == std::string_view::npos) return false;
+  if (transcript.find(kXPicoName) == std::string_view::npos) return false;
+  RaiseVersionLadder(transcript, values, kV6_8);
+  return true;
+}
 
 Question XPicoPowerCycleInstruction(int comPort) {
   return {"Program QM270 Rev. B Device via Serial Connection",

@@ -8,13 +8,16 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "dialogue/dialogue.h"
-#include "widgets/field_checks.h"
+#include "programming/run_inputs.h"
 
 namespace dorvane {
 
 inline constexpr const char* kXPicoModuleName = "QM270 Rev. B";
+// The name the XPico shows in its banner.
+inline constexpr std::string_view kXPicoName = "XPICO";
 
 // The record block a reverse run writes before the menu: four data records
 // of type 10h (the module's own, not a standard Intel HEX type; kept as the
@@ -27,23 +30,21 @@ inline constexpr std::array<const char*, 5> kXPicoRecordLines = {
     ":1E00601000000000000000000000000000000000000000000000000000000000000072", ":00000001FF"};
 
 struct QM270XPicoInputs {
-  std::string deviceAddress = "000.000.000.000";  // A: three digits per field
-  std::string gateway = "000.000.000.000";        // G: three digits per field
-  int subnetIndex = 0;                            // its host bits are sent, never the mask
-  int comPort = 1;                                // 1..16
-  // The device the COM entry opens instead of the mapped one (pellarctl's
-  // serial:PATH); empty: the mapped one.
-  std::string serialDevice;
-  std::string baudText = "115200";    // S: "57600" or "115200"
-  int ethernetIndex = 0;              // position in the Ethernet list, 0..4
-  bool disable77FE = true;            // chk77FE
-  bool defaultOnly = false;           // chkDefaultOnly: server address settings only
-  bool reverseSettings = false;       // ReverseSettings
-  std::string reversePortText = "0";  // P: as saved
-  bool staticLocalPort = false;       // optLocalPort(0); otherwise dynamic
-  std::optional<KeySize> keySize;     // none: "No Encryption"
-  std::string key;                    // K: as typed
+  ServerAddress server;             // A, G; the mask's host bits are sent, never the mask
+  LinkChoice link;                  // COM entries 1..16 only
+  std::string baudText = "115200";  // S: "57600" or "115200"
+  int ethernetIndex = 0;            // position in the Ethernet list, 0..4
+  bool disable77FE = true;          // chk77FE
+  bool defaultOnly = false;         // chkDefaultOnly: server address settings only
+  ReverseNetwork reverse;           // P: as saved
+  std::optional<DataKey> dataKey;   // none: "No Encryption"; K: as typed
 };
+
+// The XPico's banner rule (Dialogue::UseSerialBannerRule): other modules
+// say "Press Enter for Setup Mode" too, so only that prompt together with
+// the module's name counts; the version raises 6.8 .. 6.10 and nothing is
+// ever lowered, so a banner read earlier in the run keeps its flags.
+bool XPicoBannerRule(std::string_view transcript, RunValues& values);
 
 // The box that asks the installer to set the switches and power-cycle the
 // controller before the boot catch.

@@ -24,7 +24,9 @@ constexpr int kNoEncryptionOption = 3;
 QM270XPicoWindow::QM270XPicoWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmQM270XPico>()) {
   m_ui->setupUi(this);
-  Attach(FormControls(*m_ui));
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->cmdReverseNetworkPort, m_ui->txtGateway,
                         m_ui->txtIPAddress, m_ui->cmbSubnet, m_ui->cmbEthernet, m_ui->chk77FE, m_ui->cmbPort,
                         m_ui->cmbPortSpeed, m_ui->chkDefaultOnly});
@@ -76,19 +78,20 @@ void QM270XPicoWindow::Load() {
 
 QM270XPicoInputs QM270XPicoWindow::Inputs() const {
   QM270XPicoInputs in;
-  in.deviceAddress = BoxText(m_ui->txtIPAddress);
-  in.gateway = BoxText(m_ui->txtGateway);
-  in.subnetIndex = m_ui->cmbSubnet->currentIndex();
-  in.comPort = m_ui->cmbPort->currentIndex() + 1;
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.disable77FE = m_ui->chk77FE->isChecked();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  in.reverseSettings = m_ui->fraReverseNetwork->IsSaved();
-  in.reversePortText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  in.keySize = m_ui->keyEncryption->Size();
-  in.key = m_ui->keyEncryption->Key().toStdString();
+  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
+  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
+  if (std::optional<KeySize> size = m_ui->keyEncryption->Size()) {
+    in.dataKey = DataKey{*size, m_ui->keyEncryption->Key().toStdString()};
+  }
   return in;
 }
 

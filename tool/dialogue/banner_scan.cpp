@@ -20,8 +20,8 @@ constexpr std::array<std::string_view, kVersionFlagCount> kVersions = {
     "Software version V6.5.0.", "Software version V6.6.0.", "Software version V6.7.0.",
     "Software version V6.8.0.", "Software version V6.9.0.", "Software version V6.10.0."};
 
-// The first version of the ladder from `lowest` up that is in the text
-// raises its flag and every one down to `lowest`; false when none is.
+}  // namespace
+
 bool RaiseVersionLadder(std::string_view text, RunValues& values, std::size_t lowest) {
   for (std::size_t i = lowest; i < kVersions.size(); ++i) {
     if (Contains(text, kVersions[i])) {
@@ -31,6 +31,8 @@ bool RaiseVersionLadder(std::string_view text, RunValues& values, std::size_t lo
   }
   return false;
 }
+
+namespace {
 
 // None of the ladder's versions lowers only AtLeastV6_5.
 void ApplyVersionLadder(std::string_view text, RunValues& values) {
@@ -51,22 +53,22 @@ void ScanChipVersion(std::string_view text, std::size_t from, RunValues& values,
 
 }  // namespace
 
-BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values, SerialBannerRule rule) {
-  BannerScanResult result;
-  if (rule == SerialBannerRule::XPico) {
-    if (Contains(transcript, kNewSetupPrompt) && Contains(transcript, kXPicoName)) {
-      result.promptSeen = true;
-      constexpr std::size_t kV6_8 = 3;
-      RaiseVersionLadder(transcript, values, kV6_8);
-    }
-  } else if (Contains(transcript, kOldSetupPrompt)) {
-    result.promptSeen = true;
+bool SetupPromptRule(std::string_view transcript, RunValues& values) {
+  if (Contains(transcript, kOldSetupPrompt)) {
     values.NewSetupPrompt = false;
-  } else if (Contains(transcript, kNewSetupPrompt)) {
-    result.promptSeen = true;
+    return true;
+  }
+  if (Contains(transcript, kNewSetupPrompt)) {
     values.NewSetupPrompt = true;
     ApplyVersionLadder(transcript, values);
+    return true;
   }
+  return false;
+}
+
+BannerScanResult ScanSerialTranscript(std::string_view transcript, RunValues& values, const SerialBannerRule& rule) {
+  BannerScanResult result;
+  result.promptSeen = rule(transcript, values);
   ScanChipVersion(transcript, 0, values, result);
   return result;
 }

@@ -33,6 +33,10 @@ struct Question {
   Buttons buttons = Buttons::Ok;
 };
 
+// An input a run or a window's check refused, where the focus goes after
+// the refusal.
+enum class InputField { None, Port, Address, Gateway, RemoteAddress, RemotePort, MacBox, ReversePort, EncryptionKey };
+
 // How a programming run ended.
 struct RunOutcome {
   enum class Kind {
@@ -41,15 +45,20 @@ struct RunOutcome {
     ArpFailure,            // the ARP entry could not be set
     CommunicationFailure,  // no connection, or the link dropped mid-run
     RunTimeError,          // number and description for the error report
-    InputRejected,         // a field the run found unusable; errorNumber says which
+    InputRejected,         // a field the run found unusable; `field` says which
     Declined,              // the installer said no to the run's question; nothing was sent
     SaveUnconfirmed,       // the module never said it stored the settings
   };
   Kind kind = Kind::Completed;
-  int errorNumber = 0;
-  std::string description;  // run-time error description, or why the link dropped
+  int errorNumber = 0;                  // run-time error number
+  std::string description;              // run-time error description, why the link dropped or the input was refused
+  InputField field = InputField::None;  // InputRejected: the refused input
+  int box = 0;                          // InputRejected: which of the field's boxes (the MAC address's 0..5)
 
   static RunOutcome Ended(Kind kind) { return {kind, 0, {}}; }
+  static RunOutcome Rejected(InputField field, std::string why, int box = 0) {
+    return {Kind::InputRejected, 0, std::move(why), field, box};
+  }
 };
 
 // The link dropped (module closed or reset the connection, port unplugged)
@@ -126,7 +135,7 @@ class Dialogue {
   // What the serial receive handler takes for the module's prompt; the
   // boards' setup prompts unless the run says otherwise before it opens
   // the link.
-  void UseSerialBannerRule(SerialBannerRule rule) { m_serialBannerRule = rule; }
+  void UseSerialBannerRule(SerialBannerRule rule) { m_serialBannerRule = std::move(rule); }
 
   // --- settings and platform ---
   // The stored timing values are read anew at every use, in the language
@@ -154,7 +163,7 @@ class Dialogue {
     m_settings = std::move(settings);
     m_languageOffset = languageOffset;
   }
-  SerialBannerRule BannerRule() const { return m_serialBannerRule; }
+  const SerialBannerRule& BannerRule() const { return m_serialBannerRule; }
   void NetworkArrived(std::string_view chunk) {
     if (m_arrivalWatcher) m_arrivalWatcher(chunk);
   }
@@ -163,7 +172,7 @@ class Dialogue {
   SettingReader m_settings;  // none: every pause at its default
   int m_languageOffset = kEnglishOffset;
   ArrivalWatcher m_arrivalWatcher;
-  SerialBannerRule m_serialBannerRule = SerialBannerRule::SetupPrompt;
+  SerialBannerRule m_serialBannerRule = SetupPromptRule;
 };
 
 }  // namespace dorvane

@@ -5,9 +5,9 @@
 
 namespace dorvane {
 
-WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule) {
+WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool raiseReceiveThreshold) {
   return AwaitWakeUp(dialogue,
-                     {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); }, pellar2ThresholdRule});
+                     {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); }, raiseReceiveThreshold});
 }
 
 WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
@@ -18,7 +18,7 @@ WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
   while (!wakeUp.answered()) {
     // A high threshold keeps the receive handler from scanning the transcript
     // after every echoed character while the keystrokes go out.
-    if (wakeUp.pellar2ThresholdRule) dialogue.SetReceiveThreshold(100);
+    if (wakeUp.raiseReceiveThreshold) dialogue.SetReceiveThreshold(100);
     for (int i = 0; i < 3; ++i) {
       dialogue.Send(wakeUp.keystroke);
       dialogue.WaitSeconds(dialogue.KeystrokePause());
@@ -26,7 +26,7 @@ WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
     trailingBlank = !trailingBlank || !wakeUp.statusAlternates;
     dialogue.Status(trailingBlank ? status + " " : status);
     dialogue.Yield();
-    if (wakeUp.pellar2ThresholdRule) dialogue.SetReceiveThreshold(1);
+    if (wakeUp.raiseReceiveThreshold) dialogue.SetReceiveThreshold(1);
     if (dialogue.EscapePressed()) return WakeOutcome::Cancelled;
   }
   return WakeOutcome::PromptSeen;

@@ -23,10 +23,9 @@ enum class WakeOutcome { PromptSeen, Cancelled };
 
 // Serial wake-up: three "x" per cycle with the keystroke pause between, the
 // status alternating, until the module's prompt is seen. ESC is looked at
-// once per cycle, at its end. pellar2ThresholdRule: raise the receive
-// threshold to 100 during each cycle (the PELLAR2 window without "server
-// settings only").
-WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool pellar2ThresholdRule);
+// once per cycle, at its end. raiseReceiveThreshold: the receive threshold
+// is 100 during each cycle and 1 after it (what the family's run asks).
+WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool raiseReceiveThreshold);
 
 // The same loop for a module with a wake-up of its own: its keystroke, its
 // status text, and what counts as its answer (the XPort AR's boot catch:
@@ -35,7 +34,7 @@ struct WakeUp {
   std::string_view keystroke;
   std::string status;
   std::function<bool()> answered;
-  bool pellar2ThresholdRule = false;
+  bool raiseReceiveThreshold = false;
   // The status alternates with and without a trailing blank (the boards);
   // otherwise it keeps the trailing blank from the first cycle's end on
   // (the controllers).

@@ -4,13 +4,7 @@
 
 namespace dorvane {
 
-int ProgressDivisor(const RunValues& values) {
-  if (values.Pellar2RunActive) return 60;
-  if (values.PellarEncryptedRunActive) return 90;
-  if (values.QM270RunActive) return 90;
-  if (values.QM270XPicoRunActive) return 90;
-  return 0;
-}
+ProgressStep OneProgressStep(const RunValues& values) { return {ProgressKind::Advance, values.ProgressDivisor}; }
 
 int AdvancedProgressWidth(int width, int track, int divisor) {
   if (divisor <= 0) return width;
@@ -30,9 +24,8 @@ int ProgressWidthAfter(const ProgressStep& step, int width, int track) {
 
 bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step) {
   if (!values.ProgressActive) return false;
-  int divisor = ProgressDivisor(values);
-  if (divisor == 0) return false;
-  step = {ProgressKind::Advance, divisor};
+  if (values.ProgressDivisor == 0) return false;
+  step = OneProgressStep(values);
   return true;
 }
 

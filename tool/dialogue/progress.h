@@ -21,9 +21,8 @@ struct ProgressStep {
 // The fill's width when the bar is shown, in the window's width units.
 inline constexpr int kProgressStartWidth = 15;
 
-// The divisor of the first run flag that is true (PELLAR2 60, the others
-// 90), or 0 when no run is active (then a wait moves no bar).
-int ProgressDivisor(const RunValues& values);
+// One step of the run's bar, by the divisor the script set.
+ProgressStep OneProgressStep(const RunValues& values);
 
 // The fill's width after one step: width + int(track / divisor), capped at
 // the track's width.
@@ -33,7 +32,7 @@ int AdvancedProgressWidth(int width, int track, int divisor);
 int ProgressWidthAfter(const ProgressStep& step, int width, int track);
 
 // The progress step a wait ends with, if any: none while ProgressActive is
-// false or no run flag is set.
+// false or the run set no divisor.
 bool ProgressStepAfterWait(const RunValues& values, ProgressStep& step);
 
 }  // namespace dorvane

@@ -19,10 +19,10 @@ class RunValues {
  public:
   std::atomic<bool> StopWaiting{false};
   std::atomic<bool> ProgressActive{false};
-  std::atomic<bool> Pellar2RunActive{false};
-  std::atomic<bool> PellarEncryptedRunActive{false};
-  std::atomic<bool> QM270RunActive{false};
-  std::atomic<bool> QM270XPicoRunActive{false};
+  // The step of the run's progress bar, which the script sets while its
+  // dialogue is under way: each step adds track / ProgressDivisor to the
+  // fill. 0: no run is under way and no wait moves the bar.
+  std::atomic<int> ProgressDivisor{0};
   std::atomic<bool> NewSetupPrompt{false};
   // The module said "Parameters stored" over the network: the save took.
   std::atomic<bool> ParametersStored{false};

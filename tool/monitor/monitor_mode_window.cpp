@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <array>
 
+#include "base/screen_units.h"
 #include "ui_monitor_mode_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
@@ -14,7 +15,6 @@ namespace {
 
 // The window's documented measures are in twips, its height with the title
 // bar of the system they were taken on.
-constexpr int TwipsToPixels(int twips) { return twips / 15; }
 constexpr int kTitleBarTwips = 405;
 
 struct KindLayout {

@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 class QGridLayout;
 class QHBoxLayout;
@@ -29,7 +29,7 @@ class EncryptionKeyBox : public QWidget {
 
   // The controls' names are "opt" + stem + "_0".., "txt" + stem + "Key" and
   // "lbl" + stem + "Key"; the stem is "Encryption" unless set
-  // ("DataEncryption" on the encrypted wireless window).
+  // ("DataEncryption" on a window whose other key box has those names).
   void SetNameStem(const QString& stem);
   // A fourth option, "No Encryption" (optEncryption_3), selected: the key
   // box and its label hide while it is.

@@ -17,7 +17,7 @@
 
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -65,13 +65,6 @@ class ProgrammingWindow : public QDialog {
     QLabel* lblProgress = nullptr;  // progress fill
     QLabel* lblDateTime = nullptr;
   };
-  // A form's shared controls, by the names every programming form gives
-  // them.
-  template <typename Form>
-  static Controls FormControls(Form& ui) {
-    return {ui.txtIPAddress, ui.txtGateway, ui.cmbSubnet,      ui.cmbPortSpeed, ui.cmdProgramPellar2, ui.cmdExit,
-            ui.cmdHelp,      ui.lblInfo,    ui.lblChipVersion, ui.lblRequest,   ui.lblProgress,       ui.lblDateTime};
-  }
 
   // host gives the first adapter address, takes the programmed address into
   // its ping box and is enabled again when the window goes. runOptions reach

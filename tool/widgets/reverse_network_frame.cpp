@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "programming/field_checks.h"
 #include "widgets/error_report.h"
-#include "widgets/field_checks.h"
 #include "widgets/frame_controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/run_display.h"

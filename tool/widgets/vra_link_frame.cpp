@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "programming/field_checks.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
-#include "widgets/field_checks.h"
 #include "widgets/frame_controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/run_display.h"

@@ -20,9 +20,6 @@ struct Message {
   Question::Icon icon = Question::Icon::Information;
 };
 
-// Where the focus goes after a refusal.
-enum class InputField { None, Address, Gateway, RemoteAddress, RemotePort, MacBox, ReversePort, EncryptionKey };
-
 struct FieldCheck {
   bool ok = true;
   InputField field = InputField::None;

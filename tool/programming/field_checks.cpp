@@ -1,4 +1,4 @@
-#include "widgets/field_checks.h"
+#include "programming/field_checks.h"
 
 #include <cctype>
 
