@@ -1,5 +1,6 @@
-// frmPellarEncrypted: what it changes of the PELLAR2 window (lists, key box,
-// reverse frame), the checks of its Program button in their order, and the
+// frmPellarEncrypted: where it differs from the PELLAR2 window (lists, key
+// box, reverse frame, no MAC boxes), the checks of its Program button in
+// their order, one message at a time, its height after a frame, and the
 // network disclaimer with its log entry. Links are fake modules; no packet
 // leaves the test.
 
@@ -103,11 +104,9 @@ class TestPellarEncryptedWindow : public ProgrammingWindowTest<PellarEncryptedWi
     QCOMPARE(reverse->toolTip(), QString("Reverse Network Port Setup"));
     QVERIFY(!Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
     QVERIFY(Child<QRadioButton>(window.get(), "optLocalPort_1")->isChecked());
-    // No ARP path: the MAC boxes never show, entry 0 included.
-    ports->setCurrentIndex(1);
-    ports->setCurrentIndex(0);
-    QVERIFY(!Edit(window.get(), "txtMACAddress_0")->isVisible());
-    QVERIFY(!Child<QLabel>(window.get(), "lblMACAddress")->isVisible());
+    // No ARP path: the window has no MAC boxes at all.
+    QVERIFY(!window->findChild<QWidget*>("txtMACAddress_0"));
+    QVERIFY(!window->findChild<QWidget*>("lblMACAddress"));
   }
 
   void hostInAServiceNetworkSelectsItsEntry_data() {
@@ -153,21 +152,21 @@ class TestPellarEncryptedWindow : public ProgrammingWindowTest<PellarEncryptedWi
     SaveReverse(window.get(), "10001", true);
     QVERIFY(!Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
-    Pellar6Inputs in = window->EncryptedInputs();
+    Pellar6Inputs in = window->Inputs();
     QVERIFY(in.reverse.saved && in.reverse.staticLocalPort && !in.vraLinkSaved);
     QCOMPARE(in.reverse.portText, std::string("10001"));
 
-    QTest::keyClick(window.get(), Pellar2Window::kTransitRelayKey);
+    QTest::keyClick(window.get(), PellarEncryptedWindow::kTransitRelayKey);
     Click(window.get(), "cmdTransitRelay");
     Edit(window.get(), "txtRemoteIPAddress")->setText("10.9.8.7");
     Click(window.get(), "cmdGlobalSave");
-    in = window->EncryptedInputs();
+    in = window->Inputs();
     QVERIFY(in.vraLinkSaved && !in.reverse.saved);
 
     SaveReverse(window.get(), "20", false);
     Click(window.get(), "cmdReverseNetworkPort");
     Click(window.get(), "cmdSaveDefaultReverseNetworkPort");
-    in = window->EncryptedInputs();
+    in = window->Inputs();
     QVERIFY(in.reverse.saved && !in.vraLinkSaved && !in.reverse.staticLocalPort);
     QCOMPARE(in.reverse.portText, std::string("0"));
   }
@@ -185,7 +184,7 @@ class TestPellarEncryptedWindow : public ProgrammingWindowTest<PellarEncryptedWi
     QCOMPARE(m_boxes->Last().title, QString("Reverse Network Port Number"));
     QCOMPARE(m_boxes->Last().text, QString("Invalid Port Number"));
     QVERIFY(Child<QGroupBox>(window.get(), "fraReverseNetwork")->isVisible());
-    QVERIFY(!window->EncryptedInputs().reverse.saved);
+    QVERIFY(!window->Inputs().reverse.saved);
   }
 
   // With reverse settings saved the Program button asks first; No asks
@@ -212,8 +211,8 @@ class TestPellarEncryptedWindow : public ProgrammingWindowTest<PellarEncryptedWi
     QCOMPARE(asked[1].title, QString("Clear Reverse Network Settings"));
     QCOMPARE(asked[1].text, QString("Do you want to clear the Reverse Network Settings?"));
     QCOMPARE(asked[1].icon, BoxIcon::Question);
-    QTEST(window->EncryptedInputs().reverse.saved, "stillSaved");
-    QTEST(QString::fromStdString(window->EncryptedInputs().reverse.portText), "port");
+    QTEST(window->Inputs().reverse.saved, "stillSaved");
+    QTEST(QString::fromStdString(window->Inputs().reverse.portText), "port");
     QVERIFY(!window->RunActive());
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
@@ -249,6 +248,36 @@ class TestPellarEncryptedWindow : public ProgrammingWindowTest<PellarEncryptedWi
     QVERIFY(!window->RunActive());
     QVERIFY(m_links->Made().isEmpty());
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
+  }
+
+  // A short key typed and Program clicked with reverse settings saved: the
+  // reverse question, then the key's message once. Leaving the key for the
+  // button is no check of its own, so no box opens over the question nor
+  // comes twice.
+  void oneMessageAtATime() {
+    auto window = Ready(1, kKey.left(4));
+    SaveReverse(window.get(), "10001", true);
+    Edit(window.get(), "txtEncryptionKey")->setFocus();
+    m_boxes->Answer(QMessageBox::Yes);
+    m_boxes->RunEventsWhileOpen();
+    Click(window.get(), "cmdProgramPellar2");
+    QTest::qWait(100);
+    QCOMPARE(m_boxes->Titles(), (QStringList{"Reverse Network Settings", "Invalid Data Encryption Key"}));
+    QVERIFY(!m_boxes->Overlapped());
+    QVERIFY(m_links->Made().isEmpty());
+    QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
+  }
+
+  // The window grows for a settings frame and gives its height back when
+  // the frame closes, to the height it opened with.
+  void heightFollowsTheFrames() {
+    auto window = Open();
+    const int opened = window->height();
+    QCOMPARE(opened, window->sizeHint().height());
+    Click(window.get(), "cmdReverseNetworkPort");
+    QTRY_VERIFY(window->height() > opened);
+    Click(window.get(), "cmdReverseSave");
+    QTRY_COMPARE(window->height(), opened);
   }
 
   void disclaimerRefusedOpensNothing() {

@@ -224,6 +224,40 @@ class TestQM270Window : public ProgrammingWindowTest<QM270Window> {
     QVERIFY(Child<QPushButton>(window.get(), "cmdProgramPellar2")->isEnabled());
   }
 
+  // A short key typed and Program clicked: the reverse question, then the
+  // key's message once. Leaving the key for the button is no check of its
+  // own, so no box opens over the question nor comes twice.
+  void oneMessageAtATime() {
+    auto window = Open();
+    SaveReverse(window.get(), "3100");
+    Edit(window.get(), "txtIPAddress")->setText("10.1.2.3");
+    QLineEdit* key = Edit(window.get(), "txtEncryptionKey");
+    key->setFocus();
+    QTest::keyClicks(key, "0011");
+    m_boxes.reset();
+    m_boxes = std::make_unique<MessageBoxRecorder>(QMessageBox::Yes);
+    m_boxes->RunEventsWhileOpen();
+    Click(window.get(), "cmdProgramPellar2");
+    QTest::qWait(100);
+    QCOMPARE(m_boxes->Titles(), (QStringList{"Reverse Network Settings", "Invalid Data Encryption Key"}));
+    QVERIFY(!m_boxes->Overlapped());
+    QVERIFY(!window->RunActive());
+  }
+
+  // The window widens for the key box and gives the width back once the
+  // cleared settings hide it.
+  void widthFollowsTheKeyBox() {
+    auto window = Open();
+    const int narrow = window->width();
+    SaveReverse(window.get(), "3100");
+    QTRY_VERIFY(window->width() > narrow);
+    AnswerInTurn({QMessageBox::No, QMessageBox::Yes});
+    Click(window.get(), "cmdProgramPellar2");
+    QVERIFY(!Edit(window.get(), "txtEncryptionKey")->isVisible());
+    QTRY_COMPARE(window->width(), narrow);
+    QCOMPARE(window->height(), window->sizeHint().height());
+  }
+
   void escapeDuringTheBootCatchCancels() {
     m_links.emplace(XPortAr(false));
     auto window = Open();

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
@@ -23,7 +24,9 @@ namespace {
 
 struct Window : PartWindow<EncryptionKeyBox> {
   EncryptionKeyBox* const box = part;
-  Window() : PartWindow(Other::Below) {}
+  // Program runs its own checks: a click on it takes the focus from the box.
+  QPushButton* const button = new QPushButton("Program", &window);
+  Window() : PartWindow(Other::Below) { window.layout()->addWidget(button); }
   QLineEdit* Key() const { return Child<QLineEdit>(&window, "txtEncryptionKey"); }
   void Choose(int option) const {
     QTest::mouseClick(Child<QRadioButton>(&window, qPrintable(QString("optEncryption_%1").arg(option))),
@@ -153,6 +156,44 @@ class TestEncryptionKeyBox : public QObject {
     QCOMPARE(m_boxes->Last().icon, BoxIcon::Information);
     QTRY_COMPARE(QApplication::focusWidget(), w.Key());
     QCOMPARE(w.Key()->text().size(), typed);
+  }
+
+  // Only the installer's move to another field of the window is a leaving:
+  // a button (Program runs its own checks) or another program taking the
+  // focus says nothing, so no box opens twice or over another.
+  void onlyTheInstallersMoveIsALeaving_data() {
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("Tab on") << "field by Tab" << true;
+    QTest::newRow("click on a field") << "field by click" << true;
+    QTest::newRow("click on a button") << "button" << false;
+    QTest::newRow("another program") << "other window" << false;
+  }
+  void onlyTheInstallersMoveIsALeaving() {
+    QFETCH(QString, to);
+    QFETCH(bool, checked);
+    Window w;
+    QWidget otherWindow;
+    w.Key()->setFocus();
+    QTest::keyClicks(w.Key(), Digits(5));
+    if (to == "field by Tab") {
+      QTest::keyClick(w.Key(), Qt::Key_Tab);
+    } else if (to == "field by click") {
+      QTest::mouseClick(w.other, Qt::LeftButton);
+    } else if (to == "button") {
+      QTest::mouseClick(w.button, Qt::LeftButton);
+    } else {
+      otherWindow.show();
+      otherWindow.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&otherWindow));
+    }
+    if (checked) {
+      QTRY_COMPARE(m_boxes->Count(), 1);
+      QCOMPARE(m_boxes->Last().text, QString("Encryption Key must be 32 characters long"));
+    } else {
+      QTest::qWait(50);
+      QCOMPARE(m_boxes->Count(), 0);
+    }
   }
 
   // At a run an empty key is refused too.

@@ -2,10 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "base/localised_text.h"
+#include "boards/board_port_list.h"
 #include "boards/pellar_run_messages.h"
-#include "dialogue/dialogue_steps.h"
-#include "platform/serial_ports.h"
 #include "ui_pellar2_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
@@ -20,6 +18,9 @@ Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRun
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
           m_ui->lblDateTime});
+  // The MAC boxes, Help and the VRA-Link controls keep theirs.
+  SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
+                        m_ui->cmbEthernet, m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chk77FE, m_ui->chkDefaultOnly});
   AddSettingsFrame(m_ui->cmdTransitRelay, m_ui->fraTransitRelay);
   // The run takes the MAC address when it starts.
   for (QLineEdit* box : MacBoxes()) LockDuringRun({box});
@@ -29,7 +30,6 @@ Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRun
   ChainMacAddressBoxes(MacBoxes());
 
   connect(m_ui->cmbPort, &QComboBox::currentIndexChanged, this, [this] { OnPortClick(); });
-  connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, [this] { OnProgram(); });
 
   Load();
 }
@@ -39,7 +39,10 @@ Pellar2Window::~Pellar2Window() = default;
 void Pellar2Window::Load() {
   try {
     ApplyLanguage(this);
-    FillLists();
+    FillSubnetList();
+    FillBoardPortList(m_ui->cmbPort, PortListText, 1, Host().FirstAdapterAddress());
+    FillPortSpeedList();
+    FillEthernetList(m_ui->cmbEthernet);
     PrefillAddressFromCommandLine();
     AddEscapeHint();
   } catch (...) {
@@ -48,35 +51,11 @@ void Pellar2Window::Load() {
   StartClock();
 }
 
-void Pellar2Window::FillLists() {
-  FillSubnetList();
-
-  FillPortList(PortListText, 1);
-  FillPortSpeedList();
-  FillEthernetList(m_ui->cmbEthernet);
-}
-
-void Pellar2Window::FillPortList(std::string (*text)(int), int fallback) {
-  m_ui->cmbPort->clear();
-  for (int i = 0; i < kPortListSize; ++i) m_ui->cmbPort->addItem(QString::fromStdString(text(i)));
-  int index = PortIndexForHostAddress(Host().FirstAdapterAddress().toStdString());
-  m_ui->cmbPort->setCurrentIndex(index >= kFirstServicePort ? index : fallback);
-}
-
 QLineEdit* Pellar2Window::MacBox(int index) const { return MacBoxes().value(index, m_ui->txtMACAddress_0); }
 
 QList<QLineEdit*> Pellar2Window::MacBoxes() const {
   return {m_ui->txtMACAddress_0, m_ui->txtMACAddress_1, m_ui->txtMACAddress_2,
           m_ui->txtMACAddress_3, m_ui->txtMACAddress_4, m_ui->txtMACAddress_5};
-}
-
-void Pellar2Window::EnableButtons(bool mode) {
-  const QList<QWidget*> controls = {m_ui->cmdExit,   m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress,
-                                    m_ui->cmbSubnet, m_ui->cmbEthernet,       m_ui->cmbPort,    m_ui->cmbPortSpeed,
-                                    m_ui->chk77FE,   m_ui->chkDefaultOnly};
-  for (QWidget* control : controls) {
-    control->setEnabled(mode);
-  }
 }
 
 Pellar2Inputs Pellar2Window::Inputs() const {
@@ -105,40 +84,19 @@ void Pellar2Window::OnPortClick() {
     box->setVisible(viaArp);
     box->clear();
   }
-  ShowPortDevice(index);
+  ShowBoardPortDevice(m_ui->lblPortDevice, index);
 }
 
-void Pellar2Window::ShowPortDevice(int index) {
-  bool comEntry = index > 0 && !IsNetworkPort(index);
-  m_ui->lblPortDevice->setText(comEntry ? QString::fromStdString(platform::ComPortDescription(index)) : QString());
-}
-
-void Pellar2Window::ProgramClick(const std::function<void()>& handler) {
-  // The unload pause keeps the window on screen for a moment.
-  if (RunActive() || Unloading()) return;
-  TrapRunError(handler);
-}
-
-void Pellar2Window::OnProgram() {
-  ProgramClick([this] {
-    EnableButtons(false);
-    if (CheckAddressAndGateway()) StartPellar2Run();
-  });
-}
-
-void Pellar2Window::StartPellar2Run() {
+DialogueRunner::Script Pellar2Window::RunScript() {
   Pellar2Inputs inputs = Inputs();
-  StartBoardRun(inputs.link.port, [inputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); });
+  m_runPort = inputs.link.port;
+  ShowRunCaption(m_ui->lblRequest, m_runPort);
+  return [inputs](Dialogue& dialogue) { return RunPellar2(dialogue, inputs); };
 }
 
-void Pellar2Window::StartBoardRun(int portIndex, DialogueRunner::Script script) {
-  m_runPort = portIndex;
-  // The network path cannot be cancelled, so its caption drops the ESC hint.
-  if (RunIsNetwork()) m_ui->lblRequest->setText(WindowText(1032));
-  StartRun(std::move(script));
+Message Pellar2Window::EndMessage(const RunOutcome& outcome) const {
+  return PellarEndMessage(outcome, IsNetworkPort(m_runPort));
 }
-
-Message Pellar2Window::EndMessage(const RunOutcome& outcome) const { return PellarEndMessage(outcome, RunIsNetwork()); }
 
 QString Pellar2Window::RunErrorLabel() const { return kPellarRunLabel; }
 
@@ -147,11 +105,7 @@ void Pellar2Window::AfterUnfinishedRun(const RunOutcome& outcome) {
 }
 
 bool Pellar2Window::OnServiceKey(const QKeyEvent& key) {
-  switch (key.key()) {
-    case kDefaultOnlyKey: m_ui->chkDefaultOnly->show(); return true;
-    case kTransitRelayKey: m_ui->cmdTransitRelay->show(); return true;
-    default: return false;
-  }
+  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
 }
 
 }  // namespace dorvane

@@ -1,98 +1,119 @@
 #include "boards/pellar_encrypted_window.h"
 
-#include <QComboBox>
-#include <QGridLayout>
-#include <QLabel>
-#include <QPushButton>
+#include <QKeyEvent>
 
+#include "boards/board_port_list.h"
 #include "boards/pellar_run_messages.h"
-#include "ui_pellar2_window.h"
+#include "ui_pellar_encrypted_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/encryption_key_box.h"
 #include "widgets/error_report.h"
+#include "widgets/input_boxes.h"
+#include "widgets/programming_host.h"
 #include "widgets/reverse_network_frame.h"
-#include "widgets/run_display.h"
 #include "widgets/vra_link_frame.h"
 
 namespace dorvane {
 
 PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
-    : Pellar2Window(host, parent, std::move(runOptions)) {
-  Ui::frmPellar2& ui = Form();
-  setObjectName("frmPellarEncrypted");
-  setWindowTitle(" Program PELLAR6B, PELLAR6 & PELLAR6P boards.");
+    : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarEncrypted>()) {
+  m_ui->setupUi(this);
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
+  // Help, the key and the VRA-Link controls keep theirs.
+  SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
+                        m_ui->cmbEthernet, m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chk77FE, m_ui->chkDefaultOnly,
+                        m_ui->cmdReverseNetworkPort});
+  // The key is checked after address and gateway, with the fields already
+  // out of reach.
+  SetProgramChecks({[this] { return CheckPortChosen(m_ui->cmbPort, m_ui->cmbPort->currentIndex() != 0); },
+                    [this] { return m_ui->fraReverseNetwork->ConfirmRun(); }},
+                   {[this] { return CheckKey(); }});
+  AddSettingsFrame(m_ui->cmdTransitRelay, m_ui->fraTransitRelay);
+  m_ui->fraReverseNetwork->FilterPortKeys();
+  AddSettingsFrame(m_ui->cmdReverseNetworkPort, m_ui->fraReverseNetwork);
+  // Saving one of the two settings ends the other.
+  connect(m_ui->fraReverseNetwork, &SettingsFrame::Saved, m_ui->fraTransitRelay, &SettingsFrame::Forget);
+  connect(m_ui->fraTransitRelay, &SettingsFrame::Saved, m_ui->fraReverseNetwork, &SettingsFrame::Forget);
+
+  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
+  // No MAC boxes: the board takes no address by ARP.
+  connect(m_ui->cmbPort, &QComboBox::currentIndexChanged, this,
+          [this](int index) { ShowBoardPortDevice(m_ui->lblPortDevice, index); });
+
+  Load();
+}
+
+PellarEncryptedWindow::~PellarEncryptedWindow() = default;
+
+void PellarEncryptedWindow::Load() {
   try {
-    ui.keyEncryption->LineUpLabel(ui.gridFields);
-    ui.keyEncryption->show();
-    ui.cmdReverseNetworkPort->show();
-    ui.fraReverseNetwork->FilterPortKeys();
-    AddSettingsFrame(ui.cmdReverseNetworkPort, ui.fraReverseNetwork);
-    // Saving one of the two settings ends the other.
-    connect(ui.fraReverseNetwork, &SettingsFrame::Saved, ui.fraTransitRelay, &SettingsFrame::Forget);
-    connect(ui.fraTransitRelay, &SettingsFrame::Saved, ui.fraReverseNetwork, &SettingsFrame::Forget);
-    FillPortList(Pellar6PortListText, 0);
+    ApplyLanguage(this);
+    FillSubnetList();
+    FillBoardPortList(m_ui->cmbPort, Pellar6PortListText, 0, Host().FirstAdapterAddress());
     FillPortSpeedList("9600");
+    FillEthernetList(m_ui->cmbEthernet);
+    m_ui->keyEncryption->LineUpLabel(m_ui->gridFields);
+    PrefillAddressFromCommandLine();
+    AddEscapeHint();
   } catch (...) {
     ReportTrappedError("Program Pellar Load Form");
   }
+  StartClock();
 }
 
-void PellarEncryptedWindow::EnableButtons(bool mode) {
-  Pellar2Window::EnableButtons(mode);
-  Form().cmdReverseNetworkPort->setEnabled(mode);
-}
-
-Pellar6Inputs PellarEncryptedWindow::EncryptedInputs() const {
-  Ui::frmPellar2& ui = Form();
+Pellar6Inputs PellarEncryptedWindow::Inputs() const {
   Pellar6Inputs in;
-  static_cast<Pellar2Inputs&>(in) = Inputs();
-  in.reverse.saved = ui.fraReverseNetwork->IsSaved();
-  in.reverse.portText = ui.fraReverseNetwork->PortText().toStdString();
-  in.reverse.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
-  in.dataKey.size = ui.keyEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey.key = ui.keyEncryption->Key().trimmed().toStdString();
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex();
+  in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
+  in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
+  in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
+  in.disable77FE = m_ui->chk77FE->isChecked();
+  in.vraLinkSaved = m_ui->fraTransitRelay->IsSaved();
+  in.remoteAddress = m_ui->fraTransitRelay->RemoteAddress().toStdString();
+  in.remotePortText = m_ui->fraTransitRelay->RemotePortText().toStdString();
+  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
+  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
+  in.dataKey.size = m_ui->keyEncryption->Size().value_or(KeySize::Bits128);
+  in.dataKey.key = m_ui->keyEncryption->Key().trimmed().toStdString();
   return in;
 }
 
-void PellarEncryptedWindow::OnPortClick() {
-  // No MAC boxes: the board takes no address by ARP.
-  ShowPortDevice(Form().cmbPort->currentIndex());
+bool PellarEncryptedWindow::CheckKey() {
+  // An empty or short key would switch the board's encryption on with a
+  // key nobody typed; the server-only run sends no key.
+  return m_ui->chkDefaultOnly->isChecked() || m_ui->keyEncryption->CheckKey();
 }
 
-void PellarEncryptedWindow::OnProgram() {
-  ProgramClick([this] {
-    Ui::frmPellar2& ui = Form();
-    if (ui.cmbPort->currentIndex() == 0) {
-      Message missing = MissingPortMessage();
-      ShowRunMessage(this, missing.icon, missing.title, missing.text);
-      ui.cmbPort->setFocus();
-      return;
-    }
-    if (!ui.fraReverseNetwork->ConfirmRun()) return;
-    EnableButtons(false);
-    if (!CheckAddressAndGateway()) return;
-    // An empty or short key would switch the board's encryption on with a
-    // key nobody typed; the server-only run sends no key.
-    if (!ui.chkDefaultOnly->isChecked() && !ui.keyEncryption->CheckKey()) {
-      EnableButtons(true);
-      return;
-    }
-    Pellar6Inputs inputs = EncryptedInputs();
-    StartBoardRun(inputs.link.port, [inputs](Dialogue& dialogue) { return RunPellar6(dialogue, inputs); });
-  });
+DialogueRunner::Script PellarEncryptedWindow::RunScript() {
+  Pellar6Inputs inputs = Inputs();
+  m_runPort = inputs.link.port;
+  ShowRunCaption(m_ui->lblRequest, m_runPort);
+  return [inputs](Dialogue& dialogue) { return RunPellar6(dialogue, inputs); };
 }
 
 Message PellarEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
-  return Pellar6EndMessage(outcome, RunIsNetwork());
+  return Pellar6EndMessage(outcome, IsNetworkPort(m_runPort));
 }
+
+QString PellarEncryptedWindow::RunErrorLabel() const { return kPellarRunLabel; }
 
 void PellarEncryptedWindow::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind != RunOutcome::Kind::InputRejected) return;
   if (outcome.field == InputField::Port) {
-    Form().cmbPort->setFocus();
+    m_ui->cmbPort->setFocus();
   } else {
-    Form().keyEncryption->KeyBox()->setFocus();
+    m_ui->keyEncryption->KeyBox()->setFocus();
   }
+}
+
+bool PellarEncryptedWindow::OnServiceKey(const QKeyEvent& key) {
+  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
 }
 
 }  // namespace dorvane

@@ -1,6 +1,7 @@
 #include "boards/pellar_select_window.h"
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <array>
 
 #include "base/screen_units.h"
@@ -15,7 +16,6 @@ namespace dorvane {
 
 namespace {
 
-constexpr int kRevealedHeight = TwipsToPixels(4380);
 constexpr int kRevealMoveUp = TwipsToPixels(1110);
 
 }  // namespace
@@ -37,6 +37,9 @@ PellarSelectWindow::PellarSelectWindow(ProgrammingHost& host, QWidget* parent, D
     }
   }
   new KeyPreview(this, [this](const QKeyEvent& key) { return OnKeyPreview(key); });
+  // The window is as high as the buttons it shows, the wireless ones
+  // included once revealed: no empty band below them.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   ApplyLanguage(this);
 }
 
@@ -60,9 +63,6 @@ bool PellarSelectWindow::OnKeyPreview(const QKeyEvent& key) {
 
 void PellarSelectWindow::RevealWirelessButtons() {
   for (QPushButton* button : m_hiddenButtons) button->show();
-  // The height counts the title bar, as the window's measures always have.
-  int decoration = frameGeometry().height() - height();
-  resize(width(), kRevealedHeight - decoration);
   move(pos() - QPoint(0, kRevealMoveUp));
 }
 

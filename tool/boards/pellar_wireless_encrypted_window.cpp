@@ -1,67 +1,106 @@
 #include "boards/pellar_wireless_encrypted_window.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QKeyEvent>
 
-#include "ui_pellar_wireless_window.h"
+#include "boards/pellar_run_messages.h"
+#include "boards/wlan_settings_frame.h"
+#include "ui_pellar_wireless_encrypted_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/encryption_key_box.h"
 #include "widgets/error_report.h"
+#include "widgets/input_boxes.h"
 #include "widgets/reverse_network_frame.h"
-#include "widgets/run_display.h"
 
 namespace dorvane {
 
 PellarWirelessEncryptedWindow::PellarWirelessEncryptedWindow(ProgrammingHost& host, QWidget* parent,
                                                              DialogueRunner::Options runOptions)
-    : PellarWirelessWindow(host, parent, std::move(runOptions)) {
-  Ui::frmPellarWireless& ui = Form();
-  setObjectName("frmPellarWirelessEncrypted");
+    : ProgrammingWindow(host, parent, std::move(runOptions)),
+      m_ui(std::make_unique<Ui::frmPellarWirelessEncrypted>()) {
+  m_ui->setupUi(this);
+  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
+          m_ui->lblDateTime});
+  SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
+                        m_ui->cmdReverseNetworkPort});
+  AddSettingsFrame(m_ui->cmdReverseNetworkPort, m_ui->fraReverseNetwork);
+  // The run reads these when it starts; the WLAN fields lock as one, so each
+  // keeps its own enabled state for after the run.
+  LockDuringRun({m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->cmbEthernet, m_ui->chkDefaultOnly, m_ui->wlanSettings,
+                 m_ui->keyDataEncryption});
+  SetProgramChecks({
+      [this] { return m_ui->fraReverseNetwork->ConfirmRun(); },
+      [this] { return m_ui->wlanSettings->CheckKeyForRun(); },
+      [this] { return CheckDataKey(); },
+  });
+  // The wireless key is txtEncryptionKey here, so the data key box takes the
+  // other names.
+  m_ui->keyDataEncryption->SetNameStem("DataEncryption");
+  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
+  ShowComPortDevice(m_ui->cmbPort, m_ui->lblPortDevice);
+  Load();
+}
+
+PellarWirelessEncryptedWindow::~PellarWirelessEncryptedWindow() = default;
+
+void PellarWirelessEncryptedWindow::Load() {
   try {
+    ApplyLanguage(this);
     setWindowTitle(WindowText(1101));
-    ui.keyDataEncryption->Label()->setText(" " + WindowText(1071));
-    ui.keyDataEncryption->show();
-    LockDuringRun({ui.keyDataEncryption});
-    ui.cmdReverseNetworkPort->show();
-    AddSettingsFrame(ui.cmdReverseNetworkPort, ui.fraReverseNetwork);
-    FillBaudList("9600");
+    FillComPortList(m_ui->cmbPort, kWirelessPortCount);
+    FillSubnetList();
+    FillPortSpeedList("9600");
+    FillEthernetList(m_ui->cmbEthernet);
+    m_ui->wlanSettings->FillLists();
+    m_ui->keyDataEncryption->Label()->setText(" " + WindowText(1071));
+    PrefillAddressFromCommandLine();
+    AddEscapeHint();
   } catch (...) {
     ReportTrappedError("Program Pellar Load Form");
   }
+  StartClock();
 }
 
-void PellarWirelessEncryptedWindow::EnableButtons(bool mode) {
-  PellarWirelessWindow::EnableButtons(mode);
-  Form().cmdReverseNetworkPort->setEnabled(mode);
-}
-
-WirelessEncryptedInputs PellarWirelessEncryptedWindow::EncryptedInputs() const {
-  Ui::frmPellarWireless& ui = Form();
+WirelessEncryptedInputs PellarWirelessEncryptedWindow::Inputs() const {
   WirelessEncryptedInputs in;
-  static_cast<WirelessInputs&>(in) = Inputs();
-  in.reverse.saved = ui.fraReverseNetwork->IsSaved();
-  in.reverse.portText = ui.fraReverseNetwork->PortText().toStdString();
-  in.reverse.staticLocalPort = ui.fraReverseNetwork->StaticLocalPort();
-  in.dataKey.size = ui.keyDataEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey.key = ui.keyDataEncryption->Key().trimmed().toStdString();
+  in.server.address = BoxText(m_ui->txtIPAddress);
+  in.server.gateway = BoxText(m_ui->txtGateway);
+  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.link.port = m_ui->cmbPort->currentIndex() + 1;
+  in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
+  in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
+  in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
+  in.wlan = m_ui->wlanSettings->Settings();
+  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
+  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
+  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
+  in.dataKey.size = m_ui->keyDataEncryption->Size().value_or(KeySize::Bits128);
+  in.dataKey.key = m_ui->keyDataEncryption->Key().trimmed().toStdString();
   return in;
 }
 
-bool PellarWirelessEncryptedWindow::BeforeChecks() { return Form().fraReverseNetwork->ConfirmRun(); }
-
-bool PellarWirelessEncryptedWindow::AfterWirelessKeyCheck() {
+bool PellarWirelessEncryptedWindow::CheckDataKey() {
   try {
-    return Form().keyDataEncryption->CheckKey();
+    return m_ui->keyDataEncryption->CheckKey();
   } catch (...) {
     ReportTrappedError("Check Data Encryption Key");
     return true;
   }
 }
 
-DialogueRunner::Script PellarWirelessEncryptedWindow::RunScript() const {
-  WirelessEncryptedInputs inputs = EncryptedInputs();
+DialogueRunner::Script PellarWirelessEncryptedWindow::RunScript() {
+  WirelessEncryptedInputs inputs = Inputs();
   return [inputs](Dialogue& dialogue) { return RunPellarWirelessEncrypted(dialogue, inputs); };
+}
+
+Message PellarWirelessEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
+  return PellarEndMessage(outcome, false);
+}
+
+QString PellarWirelessEncryptedWindow::RunErrorLabel() const { return kPellarRunLabel; }
+
+bool PellarWirelessEncryptedWindow::OnServiceKey(const QKeyEvent& key) {
+  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
 }
 
 }  // namespace dorvane

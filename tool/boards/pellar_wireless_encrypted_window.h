@@ -1,31 +1,47 @@
 #pragma once
-// frmPellarWirelessEncrypted: the wireless window for the encrypted wireless
-// boards. It adds the data key (the shared key box, its controls named
-// "DataEncryption") and the reverse-network settings, asks the reverse
-// questions before its checks, and offers no 1200 or 2400 baud.
+// frmPellarWirelessEncrypted: the encrypted wireless boards' window. Beside
+// the wireless window's server and WLAN settings it has the data key (the
+// shared key box, its controls named "DataEncryption") and the
+// reverse-network settings, asks the reverse questions before its checks,
+// and offers no 1200 or 2400 baud.
 
-#include "boards/pellar_wireless_window.h"
+#include <memory>
+
+#include "boards/wireless_setup_script.h"
+#include "widgets/programming_window.h"
+
+namespace Ui {
+class frmPellarWirelessEncrypted;
+}
 
 namespace dorvane {
 
-class PellarWirelessEncryptedWindow : public PellarWirelessWindow {
+class PellarWirelessEncryptedWindow : public ProgrammingWindow {
   Q_OBJECT
 
  public:
+  // The service key that shows "Program Server Address Settings Only".
+  static constexpr Qt::Key kDefaultOnlyKey = Qt::Key_F11;
+
   explicit PellarWirelessEncryptedWindow(ProgrammingHost& host, QWidget* parent = nullptr,
                                          DialogueRunner::Options runOptions = {});
+  ~PellarWirelessEncryptedWindow() override;
 
-  // The wireless window's list and the reverse-network button.
-  void EnableButtons(bool mode) override;
-
-  WirelessEncryptedInputs EncryptedInputs() const;
+  // What a run started now would be given.
+  WirelessEncryptedInputs Inputs() const;
 
  protected:
-  // The reverse question, and the clear question after a No.
-  bool BeforeChecks() override;
+  DialogueRunner::Script RunScript() override;
+  Message EndMessage(const RunOutcome& outcome) const override;
+  QString RunErrorLabel() const override;
+  bool OnServiceKey(const QKeyEvent& key) override;
+
+ private:
+  void Load();
   // CheckDataEncryptionKey: a run needs a complete data key.
-  bool AfterWirelessKeyCheck() override;
-  DialogueRunner::Script RunScript() const override;
+  bool CheckDataKey();
+
+  std::unique_ptr<Ui::frmPellarWirelessEncrypted> m_ui;
 };
 
 }  // namespace dorvane

@@ -1,12 +1,8 @@
 #pragma once
 // frmPellarWireless: the installer enters a wireless PELLAR board's server
-// settings and its WLAN settings (topology, network name, channel, security
-// suite with its key, transmit rate) and programs it over a COM port. The
-// encrypted wireless window is this window with a few additions, on the
-// same form, whose data-key box and reverse-network controls stay hidden
-// here.
+// settings and its WLAN settings (the WLAN frame) and programs it over a COM
+// port.
 
-#include <functional>
 #include <memory>
 
 #include "boards/wireless_setup_script.h"
@@ -29,42 +25,17 @@ class PellarWirelessWindow : public ProgrammingWindow {
                                 DialogueRunner::Options runOptions = {});
   ~PellarWirelessWindow() override;
 
-  // cmdExit, cmdProgramPellar2, txtGateway, txtIPAddress and cmbSubnet.
-  void EnableButtons(bool mode) override;
-
   // What a run started now would be given.
   WirelessInputs Inputs() const;
 
  protected:
+  DialogueRunner::Script RunScript() override;
   Message EndMessage(const RunOutcome& outcome) const override;
   QString RunErrorLabel() const override;
   bool OnServiceKey(const QKeyEvent& key) override;
 
-  // The Program click's steps a derived window adds to: before every check
-  // (true: go on), after the wireless key's check (true: go on), and the
-  // script of the run once address and gateway passed.
-  virtual bool BeforeChecks();
-  virtual bool AfterWirelessKeyCheck();
-  virtual DialogueRunner::Script RunScript() const;
-
-  Ui::frmPellarWireless& Form() const { return *m_ui; }
-  // The baud list from this rate up, 57600 selected.
-  void FillBaudList(const char* lowest);
-
  private:
   void Load();
-  void FillLists();
-  void OnProgram();
-  void SetTopology();
-  void OnSecurityClick();
-  void OnChangeKeyClick();
-  void SetEncryptionKeyWidth();
-  // CheckEncryptionKey with its boxes; false when the key is unusable.
-  bool CheckEncryptionKey();
-  void CheckKeyOnLeaving();
-  Suite CurrentSuite() const;
-  KeyChange CurrentKeyChange() const;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
   std::unique_ptr<Ui::frmPellarWireless> m_ui;
 };

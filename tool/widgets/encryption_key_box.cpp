@@ -1,13 +1,11 @@
 #include "widgets/encryption_key_box.h"
 
-#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "widgets/error_report.h"
 #include "widgets/frame_controls.h"
@@ -49,7 +47,7 @@ EncryptionKeyBox::EncryptionKeyBox(QWidget* parent) : QWidget(parent) {
 
   AcceptHexKeysOnly(m_key);
   EmptyClipboardOnFocus(m_key);
-  m_key->installEventFilter(this);
+  CheckOnLeaving(m_key, [this] { CheckLeftKey(); });
   for (int i = 0; i < m_options.size(); ++i) {
     connect(m_options[i], &QRadioButton::clicked, this, [this, i] { OnOptionClick(i); });
   }
@@ -127,18 +125,9 @@ bool EncryptionKeyBox::CheckKey() {
   return false;
 }
 
-bool EncryptionKeyBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_key && event->type() == QEvent::FocusOut) {
-    // Once the focus has settled where it went, so the box's own focus does
-    // not fight the control that took it.
-    QTimer::singleShot(0, this, &EncryptionKeyBox::CheckOnLeaving);
-  }
-  return false;
-}
-
-void EncryptionKeyBox::CheckOnLeaving() {
+void EncryptionKeyBox::CheckLeftKey() {
   // An empty key passes here; a window that needs a key checks it at its run.
-  if (!m_key->isVisible() || m_key->hasFocus() || m_key->text().trimmed().isEmpty()) return;
+  if (!m_key->isVisible() || m_key->text().trimmed().isEmpty()) return;
   CheckKey();
 }
 

@@ -29,7 +29,7 @@ class EncryptionKeyBox : public QWidget {
 
   // The controls' names are "opt" + stem + "_0".., "txt" + stem + "Key" and
   // "lbl" + stem + "Key"; the stem is "Encryption" unless set
-  // ("DataEncryption" on the encrypted wireless window).
+  // ("DataEncryption" on a window whose other key box has those names).
   void SetNameStem(const QString& stem);
   // A fourth option, "No Encryption" (optEncryption_3), selected: the key
   // box and its label hide while it is.
@@ -54,11 +54,9 @@ class EncryptionKeyBox : public QWidget {
   QLineEdit* KeyBox() const { return m_key; }
   QRadioButton* Option(int index) const { return m_options.value(index); }
 
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void OnOptionClick(int index);
-  void CheckOnLeaving();
+  void CheckLeftKey();
 
   QLabel* m_label;
   QLineEdit* m_key;

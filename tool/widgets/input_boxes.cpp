@@ -4,8 +4,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
@@ -80,6 +82,32 @@ class MoveOnSecondCharacter : public QObject {
   QLineEdit* m_next;
 };
 
+class LeavingCheck : public QObject {
+ public:
+  LeavingCheck(QWidget* box, std::function<void()> check) : QObject(box), m_box(box), m_check(std::move(check)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::FocusOut) return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    // Once the focus has settled where it went, so the box's own focus does
+    // not fight the control that took it.
+    QTimer::singleShot(0, this, [this] {
+      if (LeftForAField()) m_check();
+    });
+    return false;
+  }
+
+ private:
+  bool LeftForAField() const {
+    const QWidget* now = QApplication::focusWidget();
+    if (!now || now == m_box || QApplication::activeModalWidget()) return false;
+    return now->window() == m_box->window() && !qobject_cast<const QPushButton*>(now);
+  }
+
+  QWidget* m_box;
+  std::function<void()> m_check;
+};
+
 }  // namespace
 
 void SelectAllText(QWidget* box) {
@@ -121,6 +149,10 @@ void ChainMacAddressBoxes(const QList<QLineEdit*>& boxes) {
   for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
     boxes[i]->installEventFilter(new MoveOnSecondCharacter(boxes[i], boxes[i + 1]));
   }
+}
+
+void CheckOnLeaving(QWidget* box, std::function<void()> check) {
+  if (box) box->installEventFilter(new LeavingCheck(box, std::move(check)));
 }
 
 }  // namespace dorvane

@@ -45,4 +45,11 @@ void EmptyClipboardOnFocus(QLineEdit* box);
 // box i; the last box keeps the focus. Nothing typed is filtered.
 void ChainMacAddressBoxes(const QList<QLineEdit*>& boxes);
 
+// check runs when the installer leaves the box for another control of its
+// window (Tab, a click on a field), once the focus has settled there. Leaving
+// is not: switching to another program or a popup, a message box taking the
+// focus, or a click on a button (Program runs its own checks, Exit and the
+// frame buttons need none), so one box is never shown twice or over another.
+void CheckOnLeaving(QWidget* box, std::function<void()> check);
+
 }  // namespace dorvane

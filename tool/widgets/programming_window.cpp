@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
 #include "platform/clock_text.h"
+#include "platform/serial_ports.h"
 #include "widgets/error_report.h"
 #include "widgets/help.h"
 #include "widgets/input_boxes.h"
@@ -30,6 +32,7 @@ namespace {
 constexpr int kFirstEthernetText = 1102;
 constexpr int kEthernetTypeCount = 5;
 constexpr int kInvalidProcedureCall = 5;
+constexpr int kCommPortText = 1126;
 
 }  // namespace
 
@@ -62,6 +65,42 @@ void ProgrammingWindow::Attach(const Controls& controls) {
                              {controls.lblInfo, controls.lblChipVersion, controls.lblRequest, controls.lblProgress});
   connect(controls.cmdExit, &QPushButton::clicked, this, &QDialog::reject);
   connect(controls.cmdHelp, &QPushButton::clicked, this, [] { ShowHelp(); });
+  connect(controls.cmdProgram, &QPushButton::clicked, this, &ProgrammingWindow::OnProgram);
+  // A frame, a key box or a service key's control that shows or hides takes
+  // or gives back its room: the window never keeps an empty band nor grows
+  // for good.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ProgrammingWindow::SetEnableButtonsList(const QList<QWidget*>& controls) { m_enableButtonsList = controls; }
+
+void ProgrammingWindow::EnableButtons(bool mode) {
+  for (QWidget* control : m_enableButtonsList) control->setEnabled(mode);
+}
+
+void ProgrammingWindow::SetProgramChecks(std::vector<ProgramCheck> beforeAddress,
+                                         std::vector<ProgramCheck> afterAddress) {
+  m_checksBeforeAddress = std::move(beforeAddress);
+  m_checksAfterAddress = std::move(afterAddress);
+}
+
+void ProgrammingWindow::OnProgram() {
+  // The unload pause keeps the window on screen for a moment.
+  if (RunActive() || Unloading()) return;
+  TrapRunError([this] {
+    for (const ProgramCheck& check : m_checksBeforeAddress) {
+      if (!check()) return;
+    }
+    EnableButtons(false);
+    if (!CheckAddressAndGateway()) return;
+    for (const ProgramCheck& check : m_checksAfterAddress) {
+      if (!check()) {
+        EnableButtons(true);
+        return;
+      }
+    }
+    StartRun(RunScript());
+  });
 }
 
 void ProgrammingWindow::AddSettingsFrame(QPushButton* openButton, SettingsFrame* frame) {
@@ -69,12 +108,7 @@ void ProgrammingWindow::AddSettingsFrame(QPushButton* openButton, SettingsFrame*
     frame->Open();
     EnableButtons(false);
   });
-  connect(frame, &SettingsFrame::Closed, this, [this] {
-    EnableButtons(true);
-    // The window grew for the frame; once the layout has let it go, the
-    // window gives its height back instead of keeping an empty band.
-    QTimer::singleShot(0, this, [this] { resize(width(), sizeHint().height()); });
-  });
+  connect(frame, &SettingsFrame::Closed, this, [this] { EnableButtons(true); });
   // Locked, neither can hand the fields back mid-run.
   LockDuringRun({openButton, frame});
 }
@@ -106,6 +140,18 @@ void ProgrammingWindow::FillEthernetList(QComboBox* list) {
   list->setCurrentIndex(0);
 }
 
+void ProgrammingWindow::FillComPortList(QComboBox* list, int count) {
+  list->clear();
+  for (int n = 1; n <= count; ++n) list->addItem(WindowText(kCommPortText) + " " + QString::number(n));
+  list->setCurrentIndex(0);
+}
+
+void ProgrammingWindow::ShowComPortDevice(QComboBox* list, QLabel* label) {
+  connect(list, &QComboBox::currentIndexChanged, this, [label](int index) {
+    label->setText(QString::fromStdString(platform::ComPortDescription(index + 1)));
+  });
+}
+
 void ProgrammingWindow::PrefillAddressFromCommandLine() {
   QString commandLine = QString::fromStdString(CommandLineText);
   if (!commandLine.trimmed().isEmpty()) m_controls.txtIPAddress->setText(commandLine);
@@ -135,19 +181,25 @@ bool ProgrammingWindow::CheckAddressAndGateway() {
   return true;
 }
 
-bool ProgrammingWindow::StartRun(DialogueRunner::Script script) {
+void ProgrammingWindow::StartRun(DialogueRunner::Script script) {
   m_busy = std::make_unique<BusyGuard>([this](bool enabled) { SetRunMode(!enabled); });
   DialogueRunner::Options options = m_runOptions;
   options.languageOffset = LanguageOffset.load();
-  if (m_runner->Start(std::move(script), options)) return true;
-  m_busy.reset();
-  return false;
+  if (!m_runner->Start(std::move(script), options)) m_busy.reset();
 }
 
 void ProgrammingWindow::SetRunMode(bool running) {
   SetCloseBox(this, running);
   EnableButtons(!running);
   for (QWidget* control : m_lockedDuringRun) control->setEnabled(!running);
+}
+
+bool ProgrammingWindow::CheckPortChosen(QComboBox* ports, bool chosen) {
+  if (chosen) return true;
+  Message missing = MissingPortMessage();
+  ShowRunMessage(this, missing.icon, missing.title, missing.text);
+  ports->setFocus();
+  return false;
 }
 
 void ProgrammingWindow::TrapRunError(const std::function<void()>& handler) {
@@ -193,6 +245,15 @@ void ProgrammingWindow::EndWithRunTimeError(int number, const std::string& descr
 void ProgrammingWindow::AfterUnfinishedRun(const RunOutcome&) {}
 
 bool ProgrammingWindow::OnServiceKey(const QKeyEvent&) { return false; }
+
+bool ProgrammingWindow::ShowOnServiceKey(const QKeyEvent& key, const QList<ServiceKey>& shown) {
+  for (const ServiceKey& serviceKey : shown) {
+    if (key.key() != serviceKey.key) continue;
+    serviceKey.control->show();
+    return true;
+  }
+  return false;
+}
 
 void ProgrammingWindow::done(int result) {
   // During a run the close box refuses already; this also holds the other

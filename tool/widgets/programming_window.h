@@ -1,10 +1,11 @@
 #pragma once
 // What every programming window does, whatever board it programs: the
 // address, gateway, subnet and baud fields with their lists and checks, the
-// clock, Help, ESC, the busy state for the life of a run, the display of the
-// run and every way a run ends. A window derives from it, builds its form,
-// hands over its controls with Attach and adds only what is its own: its
-// inputs, its script, its end messages, its service keys.
+// clock, Help, ESC, the Program click, the busy state for the life of a run,
+// the display of the run and every way a run ends. A window derives from it,
+// builds its form from the shared frames, hands over its controls with Attach
+// and adds only what is its own: its EnableButtons list, its checks in their
+// order, its inputs, its script, its end messages, its service keys.
 
 #include <QDialog>
 #include <QList>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
@@ -37,9 +39,9 @@ class ProgrammingWindow : public QDialog {
  public:
   ~ProgrammingWindow() override;
 
-  // The window's documented EnableButtons: the enabled state of its entry
-  // fields and its Program and Exit buttons, each window its own list.
-  virtual void EnableButtons(bool mode) = 0;
+  // The window's documented EnableButtons: the enabled state of the list the
+  // window registered with SetEnableButtonsList.
+  void EnableButtons(bool mode);
 
   bool RunActive() const;
 
@@ -69,9 +71,24 @@ class ProgrammingWindow : public QDialog {
   // every run (tests pass a fake ARP table; the default is the system's).
   ProgrammingWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions);
 
+  // One check of the Program click: true lets the click go on. A check that
+  // says no has shown its box and put the focus where the installer is to
+  // look.
+  using ProgramCheck = std::function<bool()>;
+
   // After setupUi: Exit unloads, Help opens the help, ESC reaches the run,
-  // the run's display and its end are wired up.
+  // Program runs the one sequence (the checks, EnableButtons(false),
+  // address and gateway, RunScript), the run's display and its end are wired
+  // up, and the window's size follows what it shows.
   void Attach(const Controls& controls);
+
+  // The controls EnableButtons switches, registered once.
+  void SetEnableButtonsList(const QList<QWidget*>& controls);
+  // The family's checks and questions, each list in the family's order:
+  // beforeAddress run while the fields are usable, afterAddress once the
+  // fields are out of reach and address and gateway have passed (a refusal
+  // there gives the fields back).
+  void SetProgramChecks(std::vector<ProgramCheck> beforeAddress, std::vector<ProgramCheck> afterAddress = {});
 
   // A settings frame opened by its button: opening it disables the window's
   // fields (EnableButtons), Save or Save Default gives them back. Button and
@@ -88,6 +105,10 @@ class ProgrammingWindow : public QDialog {
   void FillPortSpeedList(std::string_view lowest = kBaudRates.front(), std::string_view selected = kDefaultBaudRate);
   // The Ethernet connection types, strings 1102 to 1106, the first selected.
   static void FillEthernetList(QComboBox* list);
+  // "Comm Port 1" up to "Comm Port <count>", the first selected.
+  static void FillComPortList(QComboBox* list, int count);
+  // label names the device behind the list's COM entry (entry 0 is COM1).
+  void ShowComPortDevice(QComboBox* list, QLabel* label);
   // The program's command line into the address box, untrimmed, unless it is
   // blank.
   void PrefillAddressFromCommandLine();
@@ -102,14 +123,17 @@ class ProgrammingWindow : public QDialog {
   // (EnableButtons) and puts the focus on the field. True when both passed.
   bool CheckAddressAndGateway();
 
-  // Starts the script on the runner's thread; the window is busy until the
-  // runner's Finished, whatever the ending. False when it did not start.
-  bool StartRun(DialogueRunner::Script script);
+  // The Program click's port check: without a chosen entry the box says so
+  // and the focus goes to the list.
+  bool CheckPortChosen(QComboBox* ports, bool chosen);
 
   // Runs a handler of the run: a failure in it ends the run as a run-time
   // error does.
   void TrapRunError(const std::function<void()>& handler);
 
+  // The run the Program click starts once every check has passed, with the
+  // inputs as they are now; the window may set its display for it.
+  virtual DialogueRunner::Script RunScript() = 0;
   // What differs between the windows at the end of a run.
   virtual Message EndMessage(const RunOutcome& outcome) const = 0;
   // The procedure label of the run's error report ("Pellar Program").
@@ -119,6 +143,12 @@ class ProgrammingWindow : public QDialog {
   // Keys other than ESC the window sees before its controls (the service
   // keys); true when the key was the window's.
   virtual bool OnServiceKey(const QKeyEvent& key);
+  // A service key shows its control; true when key was one of them.
+  struct ServiceKey {
+    Qt::Key key;
+    QWidget* control;
+  };
+  static bool ShowOnServiceKey(const QKeyEvent& key, const QList<ServiceKey>& shown);
 
   ProgrammingHost& Host() const { return m_host; }
   // Exit, the close box and Program stay refused while the unload pause
@@ -126,6 +156,10 @@ class ProgrammingWindow : public QDialog {
   bool Unloading() const { return m_unloading; }
 
  private:
+  void OnProgram();
+  // Starts the script on the runner's thread; the window is busy until the
+  // runner's Finished, whatever the ending.
+  void StartRun(DialogueRunner::Script script);
   void SetRunMode(bool running);
   void OnRunFinished(const RunOutcome& outcome);
   void EndWithRunTimeError(int number, const std::string& description);
@@ -137,6 +171,9 @@ class ProgrammingWindow : public QDialog {
   QTimer* m_dateTimeTimer;
   Controls m_controls;
   RunDisplay* m_display = nullptr;
+  QList<QWidget*> m_enableButtonsList;
+  std::vector<ProgramCheck> m_checksBeforeAddress;
+  std::vector<ProgramCheck> m_checksAfterAddress;
   QList<QWidget*> m_lockedDuringRun;
   std::unique_ptr<BusyGuard> m_busy;
   bool m_unloading = false;
