@@ -60,9 +60,7 @@ QList<QLineEdit*> Pellar2Window::MacBoxes() const {
 
 Pellar2Inputs Pellar2Window::Inputs() const {
   Pellar2Inputs in;
-  in.server.address = BoxText(m_ui->txtIPAddress);
-  in.server.gateway = BoxText(m_ui->txtGateway);
-  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.server = ServerAddressInput();
   in.link.port = m_ui->cmbPort->currentIndex();
   QList<QLineEdit*> boxes = MacBoxes();
   for (std::size_t i = 0; i < in.macBoxes.size(); ++i) in.macBoxes[i] = BoxText(boxes[static_cast<qsizetype>(i)]);

@@ -65,9 +65,7 @@ void PellarEncryptedWindow::Load() {
 
 Pellar6Inputs PellarEncryptedWindow::Inputs() const {
   Pellar6Inputs in;
-  in.server.address = BoxText(m_ui->txtIPAddress);
-  in.server.gateway = BoxText(m_ui->txtGateway);
-  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.server = ServerAddressInput();
   in.link.port = m_ui->cmbPort->currentIndex();
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
@@ -76,11 +74,9 @@ Pellar6Inputs PellarEncryptedWindow::Inputs() const {
   in.vraLinkSaved = m_ui->fraTransitRelay->IsSaved();
   in.remoteAddress = m_ui->fraTransitRelay->RemoteAddress().toStdString();
   in.remotePortText = m_ui->fraTransitRelay->RemotePortText().toStdString();
-  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
-  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  in.dataKey.size = m_ui->keyEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey.key = m_ui->keyEncryption->Key().trimmed().toStdString();
+  in.reverse = m_ui->fraReverseNetwork->Settings();
+  in.dataKey = {m_ui->keyEncryption->Size().value_or(KeySize::Bits128),
+                m_ui->keyEncryption->Key().trimmed().toStdString()};
   return in;
 }
 

@@ -63,19 +63,15 @@ void PellarWirelessEncryptedWindow::Load() {
 
 WirelessEncryptedInputs PellarWirelessEncryptedWindow::Inputs() const {
   WirelessEncryptedInputs in;
-  in.server.address = BoxText(m_ui->txtIPAddress);
-  in.server.gateway = BoxText(m_ui->txtGateway);
-  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.server = ServerAddressInput();
   in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
   in.wlan = m_ui->wlanSettings->Settings();
-  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
-  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  in.dataKey.size = m_ui->keyDataEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey.key = m_ui->keyDataEncryption->Key().trimmed().toStdString();
+  in.reverse = m_ui->fraReverseNetwork->Settings();
+  in.dataKey = {m_ui->keyDataEncryption->Size().value_or(KeySize::Bits128),
+                m_ui->keyDataEncryption->Key().trimmed().toStdString()};
   return in;
 }
 

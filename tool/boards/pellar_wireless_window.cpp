@@ -49,9 +49,7 @@ void PellarWirelessWindow::Load() {
 
 WirelessInputs PellarWirelessWindow::Inputs() const {
   WirelessInputs in;
-  in.server.address = BoxText(m_ui->txtIPAddress);
-  in.server.gateway = BoxText(m_ui->txtGateway);
-  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.server = ServerAddressInput();
   in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();

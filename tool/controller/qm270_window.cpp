@@ -74,17 +74,13 @@ void QM270Window::ShowKeyControls(bool shown) {
 
 QM270Inputs QM270Window::Inputs() const {
   QM270Inputs in;
-  in.server.address = BoxText(m_ui->txtIPAddress);
-  in.server.gateway = BoxText(m_ui->txtGateway);
-  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.server = ServerAddressInput();
   in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ipOnly = m_ui->chkIPOnly->isChecked();
-  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
-  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  in.dataKey.size = m_ui->keyEncryption->Size().value_or(KeySize::Bits128);
-  in.dataKey.key = m_ui->keyEncryption->Key().toStdString();
+  in.reverse = m_ui->fraReverseNetwork->Settings();
+  in.dataKey = {m_ui->keyEncryption->Size().value_or(KeySize::Bits128),
+                m_ui->keyEncryption->Key().toStdString()};
   return in;
 }
 

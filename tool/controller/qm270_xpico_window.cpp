@@ -78,20 +78,14 @@ void QM270XPicoWindow::Load() {
 
 QM270XPicoInputs QM270XPicoWindow::Inputs() const {
   QM270XPicoInputs in;
-  in.server.address = BoxText(m_ui->txtIPAddress);
-  in.server.gateway = BoxText(m_ui->txtGateway);
-  in.server.subnetIndex = m_ui->cmbSubnet->currentIndex();
+  in.server = ServerAddressInput();
   in.link.port = m_ui->cmbPort->currentIndex() + 1;
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
   in.disable77FE = m_ui->chk77FE->isChecked();
   in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  in.reverse.saved = m_ui->fraReverseNetwork->IsSaved();
-  in.reverse.portText = m_ui->fraReverseNetwork->PortText().toStdString();
-  in.reverse.staticLocalPort = m_ui->fraReverseNetwork->StaticLocalPort();
-  if (std::optional<KeySize> size = m_ui->keyEncryption->Size()) {
-    in.dataKey = DataKey{*size, m_ui->keyEncryption->Key().toStdString()};
-  }
+  in.reverse = m_ui->fraReverseNetwork->Settings();
+  in.dataKey = m_ui->keyEncryption->Value();
   return in;
 }
 

@@ -131,4 +131,10 @@ void EncryptionKeyBox::CheckLeftKey() {
   CheckKey();
 }
 
+std::optional<DataKey> EncryptionKeyBox::Value() const {
+  std::optional<KeySize> size = Size();
+  if (!size) return std::nullopt;
+  return DataKey{*size, Key().toStdString()};
+}
+
 }  // namespace dorvane

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "programming/field_checks.h"
+#include "programming/run_inputs.h"
 
 class QGridLayout;
 class QHBoxLayout;
@@ -44,6 +45,8 @@ class EncryptionKeyBox : public QWidget {
   std::optional<KeySize> Size() const;
   void SelectSize(std::optional<KeySize> size);
   QString Key() const;  // as typed, not trimmed
+  // The size chosen (none: "No Encryption") with the key as typed.
+  std::optional<DataKey> Value() const;
 
   // The run's check: the trimmed key must have exactly the size's digits.
   // Otherwise the box says so, the focus goes back to the key box and the

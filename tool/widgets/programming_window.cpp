@@ -168,6 +168,10 @@ void ProgrammingWindow::StartClock() {
 
 void ProgrammingWindow::ShowDateTime() { m_controls.lblDateTime->setText(DateTimeText(QDateTime::currentDateTime())); }
 
+ServerAddress ProgrammingWindow::ServerAddressInput() const {
+  return {BoxText(m_controls.txtIPAddress), BoxText(m_controls.txtGateway), m_controls.cmbSubnet->currentIndex()};
+}
+
 bool ProgrammingWindow::CheckAddressAndGateway() {
   FieldCheck check = CheckAddressFields(BoxText(m_controls.txtIPAddress), BoxText(m_controls.txtGateway));
   if (!check.address.empty()) m_controls.txtIPAddress->setText(QString::fromStdString(check.address));

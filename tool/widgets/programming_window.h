@@ -17,7 +17,7 @@
 
 #include "dialogue/dialogue_runner.h"
 #include "dialogue/dialogue_steps.h"
-#include "programming/field_checks.h"
+#include "programming/run_inputs.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -122,6 +122,9 @@ class ProgrammingWindow : public QDialog {
   // go back into the boxes; a refusal shows its box, gives the fields back
   // (EnableButtons) and puts the focus on the field. True when both passed.
   bool CheckAddressAndGateway();
+  // The address block as a run takes it: the boxes' texts and the subnet
+  // list's position.
+  ServerAddress ServerAddressInput() const;
 
   // The Program click's port check: without a chosen entry the box says so
   // and the focus goes to the list.

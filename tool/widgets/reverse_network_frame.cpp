@@ -84,4 +84,8 @@ void ReverseNetworkFrame::OnSaveDefault() {
   Leave(false);
 }
 
+ReverseNetwork ReverseNetworkFrame::Settings() const {
+  return {IsSaved(), PortText().toStdString(), StaticLocalPort()};
+}
+
 }  // namespace dorvane

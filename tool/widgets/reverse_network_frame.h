@@ -9,6 +9,7 @@
 #include <QString>
 #include <string>
 
+#include "programming/run_inputs.h"
 #include "widgets/settings_frame.h"
 
 class QLineEdit;
@@ -43,6 +44,9 @@ class ReverseNetworkFrame : public SettingsFrame {
 
   QString PortText() const;  // as typed
   bool StaticLocalPort() const;
+  // What a run is given: whether Save took the settings, the port as typed
+  // and the local port choice.
+  ReverseNetwork Settings() const;
 
  private:
   void OnSave();
