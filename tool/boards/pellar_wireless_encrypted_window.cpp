@@ -63,12 +63,7 @@ void PellarWirelessEncryptedWindow::Load() {
 
 WirelessEncryptedInputs PellarWirelessEncryptedWindow::Inputs() const {
   WirelessEncryptedInputs in;
-  in.server = ServerAddressInput();
-  in.link.port = m_ui->cmbPort->currentIndex() + 1;
-  in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
-  in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
-  in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  in.wlan = m_ui->wlanSettings->Settings();
+  static_cast<WirelessInputs&>(in) = WirelessFormInputs(*m_ui, ServerAddressInput());
   in.reverse = m_ui->fraReverseNetwork->Settings();
   in.dataKey = {m_ui->keyDataEncryption->Size().value_or(KeySize::Bits128),
                 m_ui->keyDataEncryption->Key().trimmed().toStdString()};

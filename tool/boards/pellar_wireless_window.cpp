@@ -48,14 +48,7 @@ void PellarWirelessWindow::Load() {
 }
 
 WirelessInputs PellarWirelessWindow::Inputs() const {
-  WirelessInputs in;
-  in.server = ServerAddressInput();
-  in.link.port = m_ui->cmbPort->currentIndex() + 1;
-  in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
-  in.ethernetIndex = m_ui->cmbEthernet->currentIndex();
-  in.defaultOnly = m_ui->chkDefaultOnly->isChecked();
-  in.wlan = m_ui->wlanSettings->Settings();
-  return in;
+  return WirelessFormInputs(*m_ui, ServerAddressInput());
 }
 
 DialogueRunner::Script PellarWirelessWindow::RunScript() {

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <utility>
 
 #include "boards/wireless_setup_script.h"
 
@@ -47,5 +48,20 @@ class WlanSettingsFrame : public QWidget {
 
   std::unique_ptr<Ui::WlanSettingsFrame> m_ui;
 };
+
+// What both wireless windows read alike from their forms, whose controls
+// have the same names: the COM entry, the board's channel, the server-only
+// box and the WLAN frame; server is the window's address block.
+template <typename Form>
+WirelessInputs WirelessFormInputs(const Form& ui, ServerAddress server) {
+  WirelessInputs in;
+  in.server = std::move(server);
+  in.link.port = ui.cmbPort->currentIndex() + 1;
+  in.baudText = ui.cmbPortSpeed->currentText().toStdString();
+  in.ethernetIndex = ui.cmbEthernet->currentIndex();
+  in.defaultOnly = ui.chkDefaultOnly->isChecked();
+  in.wlan = ui.wlanSettings->Settings();
+  return in;
+}
 
 }  // namespace dorvane
