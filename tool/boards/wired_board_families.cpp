@@ -1,4 +1,5 @@
-// pellarctl program pellar2 and pellar6: the wired boards, with the same
+// The wired boards' families: their entries in the list of families and
+// their commands, pellarctl program pellar2 and pellar6, with the same
 // script, runner and texts as their windows.
 
 #include <QRegularExpression>

@@ -1,4 +1,5 @@
-// pellarctl program wireless and wireless-encrypted: the wireless boards,
+// The wireless boards' families: their entries in the list of families and
+// their commands, pellarctl program wireless and wireless-encrypted,
 // over a COM port only, with the same script, checks and texts as their
 // windows. An option the chosen topology or suite does not offer is refused
 // with the ones it does offer, as the window's disabled fields would.

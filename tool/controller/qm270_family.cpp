@@ -1,5 +1,6 @@
-// pellarctl program qm270: a QM270 controller's XPort AR module over a COM
-// port, with the same script, runner and texts as frmQM270.
+// The QM270 family: its entry in the list of families and its command,
+// pellarctl program qm270, which programs the XPort AR module over a COM
+// port with the same script, runner and texts as frmQM270.
 
 #include <iostream>
 

@@ -1,5 +1,6 @@
-// pellarctl program qm270b: a QM270 Rev. B controller's XPico module over a
-// COM port, with the same script, runner and texts as frmQM270XPico.
+// The QM270 Rev. B family: its entry in the list of families and its
+// command, pellarctl program qm270b, which programs the XPico module over a
+// COM port with the same script, runner and texts as frmQM270XPico.
 
 #include "cli/program_options.h"
 #include "cli/subcommands.h"
