@@ -18,6 +18,8 @@ Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRun
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
           m_ui->lblDateTime});
+  SetRunErrorLabel(kPellarRunLabel);
+  SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
   // The MAC boxes, Help and the VRA-Link controls keep theirs.
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
                         m_ui->cmbEthernet, m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chk77FE, m_ui->chkDefaultOnly});
@@ -96,14 +98,8 @@ Message Pellar2Window::EndMessage(const RunOutcome& outcome) const {
   return PellarEndMessage(outcome, IsNetworkPort(m_runPort));
 }
 
-QString Pellar2Window::RunErrorLabel() const { return kPellarRunLabel; }
-
 void Pellar2Window::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind == RunOutcome::Kind::InputRejected) MacBox(outcome.box)->setFocus();
-}
-
-bool Pellar2Window::OnServiceKey(const QKeyEvent& key) {
-  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
 }
 
 }  // namespace dorvane

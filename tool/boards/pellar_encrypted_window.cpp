@@ -21,6 +21,8 @@ PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* par
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
           m_ui->lblDateTime});
+  SetRunErrorLabel(kPellarRunLabel);
+  SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
   // Help, the key and the VRA-Link controls keep theirs.
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
                         m_ui->cmbEthernet, m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chk77FE, m_ui->chkDefaultOnly,
@@ -97,8 +99,6 @@ Message PellarEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
   return Pellar6EndMessage(outcome, IsNetworkPort(m_runPort));
 }
 
-QString PellarEncryptedWindow::RunErrorLabel() const { return kPellarRunLabel; }
-
 void PellarEncryptedWindow::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind != RunOutcome::Kind::InputRejected) return;
   if (outcome.field == InputField::Port) {
@@ -106,10 +106,6 @@ void PellarEncryptedWindow::AfterUnfinishedRun(const RunOutcome& outcome) {
   } else {
     m_ui->keyEncryption->KeyBox()->setFocus();
   }
-}
-
-bool PellarEncryptedWindow::OnServiceKey(const QKeyEvent& key) {
-  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
 }
 
 }  // namespace dorvane

@@ -34,9 +34,7 @@ class PellarEncryptedWindow : public ProgrammingWindow {
  protected:
   DialogueRunner::Script RunScript() override;
   Message EndMessage(const RunOutcome& outcome) const override;
-  QString RunErrorLabel() const override;
   void AfterUnfinishedRun(const RunOutcome& outcome) override;
-  bool OnServiceKey(const QKeyEvent& key) override;
 
  private:
   void Load();

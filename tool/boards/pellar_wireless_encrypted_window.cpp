@@ -15,12 +15,13 @@ namespace dorvane {
 
 PellarWirelessEncryptedWindow::PellarWirelessEncryptedWindow(ProgrammingHost& host, QWidget* parent,
                                                              DialogueRunner::Options runOptions)
-    : ProgrammingWindow(host, parent, std::move(runOptions)),
-      m_ui(std::make_unique<Ui::frmPellarWirelessEncrypted>()) {
+    : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarWirelessEncrypted>()) {
   m_ui->setupUi(this);
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
           m_ui->lblDateTime});
+  SetRunErrorLabel(kPellarRunLabel);
+  SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
                         m_ui->cmdReverseNetworkPort});
   AddSettingsFrame(m_ui->cmdReverseNetworkPort, m_ui->fraReverseNetwork);
@@ -86,12 +87,6 @@ DialogueRunner::Script PellarWirelessEncryptedWindow::RunScript() {
 
 Message PellarWirelessEncryptedWindow::EndMessage(const RunOutcome& outcome) const {
   return PellarEndMessage(outcome, false);
-}
-
-QString PellarWirelessEncryptedWindow::RunErrorLabel() const { return kPellarRunLabel; }
-
-bool PellarWirelessEncryptedWindow::OnServiceKey(const QKeyEvent& key) {
-  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
 }
 
 }  // namespace dorvane

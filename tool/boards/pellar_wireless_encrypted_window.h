@@ -33,8 +33,6 @@ class PellarWirelessEncryptedWindow : public ProgrammingWindow {
  protected:
   DialogueRunner::Script RunScript() override;
   Message EndMessage(const RunOutcome& outcome) const override;
-  QString RunErrorLabel() const override;
-  bool OnServiceKey(const QKeyEvent& key) override;
 
  private:
   void Load();

@@ -18,6 +18,8 @@ PellarWirelessWindow::PellarWirelessWindow(ProgrammingHost& host, QWidget* paren
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
           m_ui->lblDateTime});
+  SetRunErrorLabel(kPellarRunLabel);
+  SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet});
   // The run reads these when it starts; the WLAN fields lock as one, so each
   // keeps its own enabled state for after the run.
@@ -47,23 +49,13 @@ void PellarWirelessWindow::Load() {
   StartClock();
 }
 
-WirelessInputs PellarWirelessWindow::Inputs() const {
-  return WirelessFormInputs(*m_ui, ServerAddressInput());
-}
+WirelessInputs PellarWirelessWindow::Inputs() const { return WirelessFormInputs(*m_ui, ServerAddressInput()); }
 
 DialogueRunner::Script PellarWirelessWindow::RunScript() {
   WirelessInputs inputs = Inputs();
   return [inputs](Dialogue& dialogue) { return RunPellarWireless(dialogue, inputs); };
 }
 
-Message PellarWirelessWindow::EndMessage(const RunOutcome& outcome) const {
-  return PellarEndMessage(outcome, false);
-}
-
-QString PellarWirelessWindow::RunErrorLabel() const { return kPellarRunLabel; }
-
-bool PellarWirelessWindow::OnServiceKey(const QKeyEvent& key) {
-  return ShowOnServiceKey(key, {{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
-}
+Message PellarWirelessWindow::EndMessage(const RunOutcome& outcome) const { return PellarEndMessage(outcome, false); }
 
 }  // namespace dorvane

@@ -31,8 +31,6 @@ class PellarWirelessWindow : public ProgrammingWindow {
  protected:
   DialogueRunner::Script RunScript() override;
   Message EndMessage(const RunOutcome& outcome) const override;
-  QString RunErrorLabel() const override;
-  bool OnServiceKey(const QKeyEvent& key) override;
 
  private:
   void Load();

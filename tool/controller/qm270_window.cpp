@@ -24,6 +24,8 @@ QM270Window::QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner:
   // No clock on this window.
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress});
+  SetRunErrorLabel(kQM270RunLabel);
+  SetServiceKeys({{kIPOnlyKey, m_ui->chkIPOnly}});
   // The port and baud lists, the key controls and the IP-only box keep
   // theirs.
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->cmdReverseNetworkPort, m_ui->txtGateway,
@@ -79,8 +81,7 @@ QM270Inputs QM270Window::Inputs() const {
   in.baudText = m_ui->cmbPortSpeed->currentText().toStdString();
   in.ipOnly = m_ui->chkIPOnly->isChecked();
   in.reverse = m_ui->fraReverseNetwork->Settings();
-  in.dataKey = {m_ui->keyEncryption->Size().value_or(KeySize::Bits128),
-                m_ui->keyEncryption->Key().toStdString()};
+  in.dataKey = {m_ui->keyEncryption->Size().value_or(KeySize::Bits128), m_ui->keyEncryption->Key().toStdString()};
   return in;
 }
 
@@ -111,14 +112,8 @@ DialogueRunner::Script QM270Window::RunScript() {
 
 Message QM270Window::EndMessage(const RunOutcome& outcome) const { return QM270EndMessage(outcome); }
 
-QString QM270Window::RunErrorLabel() const { return kQM270RunLabel; }
-
 void QM270Window::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind == RunOutcome::Kind::InputRejected) m_ui->keyEncryption->KeyBox()->setFocus();
-}
-
-bool QM270Window::OnServiceKey(const QKeyEvent& key) {
-  return ShowOnServiceKey(key, {{kIPOnlyKey, m_ui->chkIPOnly}});
 }
 
 }  // namespace dorvane

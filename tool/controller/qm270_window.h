@@ -30,9 +30,7 @@ class QM270Window : public ProgrammingWindow {
  protected:
   DialogueRunner::Script RunScript() override;
   Message EndMessage(const RunOutcome& outcome) const override;
-  QString RunErrorLabel() const override;
   void AfterUnfinishedRun(const RunOutcome& outcome) override;
-  bool OnServiceKey(const QKeyEvent& key) override;
 
  private:
   void Load();

@@ -27,6 +27,8 @@ QM270XPicoWindow::QM270XPicoWindow(ProgrammingHost& host, QWidget* parent, Dialo
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
           m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
           m_ui->lblDateTime});
+  SetRunErrorLabel(kQM270XPicoRunLabel);
+  SetServiceKeys({{kIPOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->cmdReverseNetworkPort, m_ui->txtGateway,
                         m_ui->txtIPAddress, m_ui->cmbSubnet, m_ui->cmbEthernet, m_ui->chk77FE, m_ui->cmbPort,
                         m_ui->cmbPortSpeed, m_ui->chkDefaultOnly});
@@ -101,14 +103,8 @@ DialogueRunner::Script QM270XPicoWindow::RunScript() {
 
 Message QM270XPicoWindow::EndMessage(const RunOutcome& outcome) const { return QM270XPicoEndMessage(outcome); }
 
-QString QM270XPicoWindow::RunErrorLabel() const { return kQM270XPicoRunLabel; }
-
 void QM270XPicoWindow::AfterUnfinishedRun(const RunOutcome& outcome) {
   if (outcome.kind == RunOutcome::Kind::InputRejected) m_ui->keyEncryption->KeyBox()->setFocus();
-}
-
-bool QM270XPicoWindow::OnServiceKey(const QKeyEvent& key) {
-  return ShowOnServiceKey(key, {{kIPOnlyKey, m_ui->chkDefaultOnly}});
 }
 
 }  // namespace dorvane

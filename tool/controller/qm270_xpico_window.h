@@ -32,9 +32,7 @@ class QM270XPicoWindow : public ProgrammingWindow {
  protected:
   DialogueRunner::Script RunScript() override;
   Message EndMessage(const RunOutcome& outcome) const override;
-  QString RunErrorLabel() const override;
   void AfterUnfinishedRun(const RunOutcome& outcome) override;
-  bool OnServiceKey(const QKeyEvent& key) override;
 
  private:
   void Load();

@@ -13,10 +13,10 @@
 #include "base/program_start.h"
 #include "base/run_time_error.h"
 #include "dialogue/wait_clock.h"
-#include "widgets/apply_language.h"
-#include "widgets/busy_state.h"
 #include "platform/clock_text.h"
 #include "platform/serial_ports.h"
+#include "widgets/apply_language.h"
+#include "widgets/busy_state.h"
 #include "widgets/error_report.h"
 #include "widgets/help.h"
 #include "widgets/input_boxes.h"
@@ -47,7 +47,7 @@ ProgrammingWindow::ProgrammingWindow(ProgrammingHost& host, QWidget* parent, Dia
   connect(m_dateTimeTimer, &QTimer::timeout, this, &ProgrammingWindow::ShowDateTime);
   connect(m_runner, &DialogueRunner::Finished, this, &ProgrammingWindow::OnRunFinished);
   new KeyPreview(this, [this](const QKeyEvent& key) {
-    if (key.key() != Qt::Key_Escape) return OnServiceKey(key);
+    if (key.key() != Qt::Key_Escape) return ShowServiceKeyControl(key);
     m_runner->PressEscape();
     return true;
   });
@@ -147,9 +147,8 @@ void ProgrammingWindow::FillComPortList(QComboBox* list, int count) {
 }
 
 void ProgrammingWindow::ShowComPortDevice(QComboBox* list, QLabel* label) {
-  connect(list, &QComboBox::currentIndexChanged, this, [label](int index) {
-    label->setText(QString::fromStdString(platform::ComPortDescription(index + 1)));
-  });
+  connect(list, &QComboBox::currentIndexChanged, this,
+          [label](int index) { label->setText(QString::fromStdString(platform::ComPortDescription(index + 1))); });
 }
 
 void ProgrammingWindow::PrefillAddressFromCommandLine() {
@@ -241,17 +240,15 @@ void ProgrammingWindow::OnRunFinished(const RunOutcome& outcome) {
 void ProgrammingWindow::EndWithRunTimeError(int number, const std::string& description) {
   m_busy.reset();
   m_host.SetPingBoxText(QString());
-  ShowErrorReport(RunErrorLabel(), number,
+  ShowErrorReport(m_runErrorLabel, number,
                   QString::fromStdString(RunErrorDescription(number, description, SystemLocaleID.load())));
   done(Rejected);
 }
 
 void ProgrammingWindow::AfterUnfinishedRun(const RunOutcome&) {}
 
-bool ProgrammingWindow::OnServiceKey(const QKeyEvent&) { return false; }
-
-bool ProgrammingWindow::ShowOnServiceKey(const QKeyEvent& key, const QList<ServiceKey>& shown) {
-  for (const ServiceKey& serviceKey : shown) {
+bool ProgrammingWindow::ShowServiceKeyControl(const QKeyEvent& key) {
+  for (const ServiceKey& serviceKey : m_serviceKeys) {
     if (key.key() != serviceKey.key) continue;
     serviceKey.control->show();
     return true;

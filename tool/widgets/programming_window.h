@@ -139,19 +139,17 @@ class ProgrammingWindow : public QDialog {
   virtual DialogueRunner::Script RunScript() = 0;
   // What differs between the windows at the end of a run.
   virtual Message EndMessage(const RunOutcome& outcome) const = 0;
-  // The procedure label of the run's error report ("Pellar Program").
-  virtual QString RunErrorLabel() const = 0;
   // After the end message of a run that did not complete (the window stays).
   virtual void AfterUnfinishedRun(const RunOutcome& outcome);
-  // Keys other than ESC the window sees before its controls (the service
-  // keys); true when the key was the window's.
-  virtual bool OnServiceKey(const QKeyEvent& key);
-  // A service key shows its control; true when key was one of them.
+  // The procedure label of the run's error report ("Pellar Program").
+  void SetRunErrorLabel(const QString& label) { m_runErrorLabel = label; }
+  // The service keys: keys other than ESC the window sees before its
+  // controls, each showing its hidden control.
   struct ServiceKey {
     Qt::Key key;
     QWidget* control;
   };
-  static bool ShowOnServiceKey(const QKeyEvent& key, const QList<ServiceKey>& shown);
+  void SetServiceKeys(const QList<ServiceKey>& keys) { m_serviceKeys = keys; }
 
   ProgrammingHost& Host() const { return m_host; }
   // Exit, the close box and Program stay refused while the unload pause
@@ -167,12 +165,16 @@ class ProgrammingWindow : public QDialog {
   void OnRunFinished(const RunOutcome& outcome);
   void EndWithRunTimeError(int number, const std::string& description);
   void ShowDateTime();
+  // A service key shows its control; true when the key was one of them.
+  bool ShowServiceKeyControl(const QKeyEvent& key);
 
   ProgrammingHost& m_host;
   DialogueRunner::Options m_runOptions;
   DialogueRunner* m_runner;
   QTimer* m_dateTimeTimer;
   Controls m_controls;
+  QString m_runErrorLabel;
+  QList<ServiceKey> m_serviceKeys;
   RunDisplay* m_display = nullptr;
   QList<QWidget*> m_enableButtonsList;
   std::vector<ProgramCheck> m_checksBeforeAddress;
