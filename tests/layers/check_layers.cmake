@@ -21,9 +21,10 @@ endif()
 set(kRuleCore "core files (pellar_core) use the standard library and core headers only: no Qt, no OS headers")
 set(kRuleBase "base/ includes only base/ headers")
 set(kRulePlatform "platform/ includes nothing from the folders above it (base/, platform/ only)")
-set(kRuleDialogue "dialogue/ uses no widgets: nothing of Qt Widgets or the forms, nothing from widgets/, shell/, \
-boards/, controller/, monitor/, diagnostics/, discovery/, cli/")
-set(kRuleWidgets "widgets/ includes nothing from shell/, boards/, controller/, monitor/, diagnostics/, discovery/, cli/")
+set(kRuleDialogue "dialogue/ uses no widgets: nothing of Qt Widgets or the forms, nothing from programming/, \
+widgets/, shell/, boards/, controller/, families/, monitor/, diagnostics/, discovery/, cli/")
+set(kRuleWidgets "widgets/ includes nothing from shell/, boards/, controller/, families/, monitor/, diagnostics/, \
+discovery/, cli/")
 set(kRuleProgramming "programming/ includes only base/, dialogue/ and programming/ headers: no family, no window, \
 no front end")
 set(kRuleShell "only shell/ (and the tests) include shell/ headers")
@@ -31,9 +32,9 @@ set(kRuleSim "sim/ includes nothing of the tool (only its own sim/ files)")
 set(kRuleOsHeader "OS headers are included in platform/ (and sim/) only")
 set(kRuleOsIf "OS #ifdefs live in platform/ (and sim/) only")
 
-set(kAboveDialogue programming widgets shell boards controller monitor diagnostics discovery cli forms)
+set(kAboveDialogue programming widgets shell boards controller families monitor diagnostics discovery cli forms)
 set(kProgrammingMayUse base dialogue programming)
-set(kAboveWidgets shell boards controller monitor diagnostics discovery cli)
+set(kAboveWidgets shell boards controller families monitor diagnostics discovery cli)
 set(kPlatformMayUse base platform)
 
 # Macros that name an operating system (Qt's and the compilers').
