@@ -15,9 +15,7 @@ namespace dorvane {
 Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellar2>()) {
   m_ui->setupUi(this);
-  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
-          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
-          m_ui->lblDateTime});
+  AttachForm(*m_ui);
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
   // The MAC boxes, Help and the VRA-Link controls keep theirs.
@@ -27,7 +25,6 @@ Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRun
   // The run takes the MAC address when it starts.
   for (QLineEdit* box : MacBoxes()) LockDuringRun({box});
 
-  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
   for (QLineEdit* box : MacBoxes()) SelectAllOnFocus(box);
   ChainMacAddressBoxes(MacBoxes());
 

@@ -18,9 +18,7 @@ namespace dorvane {
 PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarEncrypted>()) {
   m_ui->setupUi(this);
-  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
-          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
-          m_ui->lblDateTime});
+  AttachForm(*m_ui);
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
   // Help, the key and the VRA-Link controls keep theirs.
@@ -39,7 +37,6 @@ PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* par
   connect(m_ui->fraReverseNetwork, &SettingsFrame::Saved, m_ui->fraTransitRelay, &SettingsFrame::Forget);
   connect(m_ui->fraTransitRelay, &SettingsFrame::Saved, m_ui->fraReverseNetwork, &SettingsFrame::Forget);
 
-  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
   // No MAC boxes: the board takes no address by ARP.
   connect(m_ui->cmbPort, &QComboBox::currentIndexChanged, this,
           [this](int index) { ShowBoardPortDevice(m_ui->lblPortDevice, index); });

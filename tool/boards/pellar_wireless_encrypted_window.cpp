@@ -17,9 +17,7 @@ PellarWirelessEncryptedWindow::PellarWirelessEncryptedWindow(ProgrammingHost& ho
                                                              DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarWirelessEncrypted>()) {
   m_ui->setupUi(this);
-  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
-          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
-          m_ui->lblDateTime});
+  AttachForm(*m_ui);
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet,
@@ -37,7 +35,6 @@ PellarWirelessEncryptedWindow::PellarWirelessEncryptedWindow(ProgrammingHost& ho
   // The wireless key is txtEncryptionKey here, so the data key box takes the
   // other names.
   m_ui->keyDataEncryption->SetNameStem("DataEncryption");
-  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
   ShowComPortDevice(m_ui->cmbPort, m_ui->lblPortDevice);
   Load();
 }

@@ -15,9 +15,7 @@ namespace dorvane {
 PellarWirelessWindow::PellarWirelessWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarWireless>()) {
   m_ui->setupUi(this);
-  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
-          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
-          m_ui->lblDateTime});
+  AttachForm(*m_ui);
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet});
@@ -25,7 +23,6 @@ PellarWirelessWindow::PellarWirelessWindow(ProgrammingHost& host, QWidget* paren
   // keeps its own enabled state for after the run.
   LockDuringRun({m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->cmbEthernet, m_ui->chkDefaultOnly, m_ui->wlanSettings});
   SetProgramChecks({[this] { return m_ui->wlanSettings->CheckKeyForRun(); }});
-  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
   ShowComPortDevice(m_ui->cmbPort, m_ui->lblPortDevice);
   Load();
 }

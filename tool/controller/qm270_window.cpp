@@ -39,7 +39,6 @@ QM270Window::QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner:
   // The run reads the port, the IP-only box and the key when it starts.
   LockDuringRun({m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->chkIPOnly, m_ui->keyEncryption});
 
-  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
   ShowComPortDevice(m_ui->cmbPort, m_ui->lblPortDevice);
 
   Load();

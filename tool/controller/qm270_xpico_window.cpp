@@ -24,9 +24,7 @@ constexpr int kNoEncryptionOption = 3;
 QM270XPicoWindow::QM270XPicoWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmQM270XPico>()) {
   m_ui->setupUi(this);
-  Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
-          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress,
-          m_ui->lblDateTime});
+  AttachForm(*m_ui);
   SetRunErrorLabel(kQM270XPicoRunLabel);
   SetServiceKeys({{kIPOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->cmdReverseNetworkPort, m_ui->txtGateway,
@@ -48,7 +46,6 @@ QM270XPicoWindow::QM270XPicoWindow(ProgrammingHost& host, QWidget* parent, Dialo
   // The run reads the port and the key when it starts.
   LockDuringRun({m_ui->cmbPort, m_ui->cmbPortSpeed, m_ui->keyEncryption});
 
-  for (QWidget* box : {m_ui->txtIPAddress, m_ui->txtGateway}) SelectAllOnFocus(box);
   ShowComPortDevice(m_ui->cmbPort, m_ui->lblPortDevice);
 
   Load();

@@ -66,6 +66,7 @@ void ProgrammingWindow::Attach(const Controls& controls) {
   connect(controls.cmdExit, &QPushButton::clicked, this, &QDialog::reject);
   connect(controls.cmdHelp, &QPushButton::clicked, this, [] { ShowHelp(); });
   connect(controls.cmdProgram, &QPushButton::clicked, this, &ProgrammingWindow::OnProgram);
+  for (QWidget* box : {controls.txtIPAddress, controls.txtGateway}) SelectAllOnFocus(box);
   // A frame, a key box or a service key's control that shows or hides takes
   // or gives back its room: the window never keeps an empty band nor grows
   // for good.
@@ -86,7 +87,7 @@ void ProgrammingWindow::SetProgramChecks(std::vector<ProgramCheck> beforeAddress
 
 void ProgrammingWindow::OnProgram() {
   // The unload pause keeps the window on screen for a moment.
-  if (RunActive() || Unloading()) return;
+  if (RunActive() || m_unloading) return;
   TrapRunError([this] {
     for (const ProgramCheck& check : m_checksBeforeAddress) {
       if (!check()) return;

@@ -79,8 +79,16 @@ class ProgrammingWindow : public QDialog {
   // After setupUi: Exit unloads, Help opens the help, ESC reaches the run,
   // Program runs the one sequence (the checks, EnableButtons(false),
   // address and gateway, RunScript), the run's display and its end are wired
-  // up, and the window's size follows what it shows.
+  // up, the address and gateway boxes select all on focus, and the window's
+  // size follows what it shows.
   void Attach(const Controls& controls);
+  // Attach with a form's controls by their documented names, which every
+  // programming window's form has.
+  template <typename Form>
+  void AttachForm(const Form& ui) {
+    Attach({ui.txtIPAddress, ui.txtGateway, ui.cmbSubnet, ui.cmbPortSpeed, ui.cmdProgramPellar2, ui.cmdExit, ui.cmdHelp,
+            ui.lblInfo, ui.lblChipVersion, ui.lblRequest, ui.lblProgress, ui.lblDateTime});
+  }
 
   // The controls EnableButtons switches, registered once.
   void SetEnableButtonsList(const QList<QWidget*>& controls);
@@ -130,10 +138,6 @@ class ProgrammingWindow : public QDialog {
   // and the focus goes to the list.
   bool CheckPortChosen(QComboBox* ports, bool chosen);
 
-  // Runs a handler of the run: a failure in it ends the run as a run-time
-  // error does.
-  void TrapRunError(const std::function<void()>& handler);
-
   // The run the Program click starts once every check has passed, with the
   // inputs as they are now; the window may set its display for it.
   virtual DialogueRunner::Script RunScript() = 0;
@@ -152,11 +156,11 @@ class ProgrammingWindow : public QDialog {
   void SetServiceKeys(const QList<ServiceKey>& keys) { m_serviceKeys = keys; }
 
   ProgrammingHost& Host() const { return m_host; }
-  // Exit, the close box and Program stay refused while the unload pause
-  // runs.
-  bool Unloading() const { return m_unloading; }
 
  private:
+  // Runs a handler of the run: a failure in it ends the run as a run-time
+  // error does.
+  void TrapRunError(const std::function<void()>& handler);
   void OnProgram();
   // Starts the script on the runner's thread; the window is busy until the
   // runner's Finished, whatever the ending.
