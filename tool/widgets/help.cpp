@@ -13,9 +13,9 @@ namespace dorvane {
 
 QString HtmlHelpIndexPath() {
   const QString appDir = QCoreApplication::applicationDirPath();
-  for (const QString& candidate : {appDir + "/help/index.html",
-                                   appDir + "/../share/dorvane-pellar/help/index.html",
-                                   appDir + "/../help/index.html"}) {
+  for (const QString& candidate : {appDir + "/help/en/index.html",
+                                   appDir + "/../share/dorvane-pellar/help/en/index.html",
+                                   appDir + "/../help/en/index.html"}) {
     if (QFileInfo::exists(candidate)) return QDir::cleanPath(candidate);
   }
   return {};
