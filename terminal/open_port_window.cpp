@@ -16,6 +16,8 @@
 #include "platform/serial_ports.h"
 #include "terminal/terminal_settings.h"
 #include "terminal/terminal_window.h"
+#include "widgets/help.h"
+#include "widgets/help.h"
 
 namespace dorvane::terminal {
 
@@ -39,6 +41,7 @@ QString EntriesReaching(const QString& device) {
 OpenPortWindow::OpenPortWindow(TerminalWindow& terminal, QWidget* parent) : QDialog(parent), m_terminal(terminal) {
   setObjectName("frmOpenPort");
   setWindowTitle("Open Comm Port Selection");
+  AttachHelp(this, "terminal");
 
   auto* lblPorts = new QLabel(" Comm Port Number", this);
   lblPorts->setObjectName("lblPorts");
@@ -163,6 +166,7 @@ void OpenPortWindow::ShowSerialDevices() {
   auto* window = new QDialog(this);
   window->setObjectName("frmSerialDevices");
   window->setWindowTitle("Serial Devices");
+  AttachHelp(window, "terminal");
   window->setAttribute(Qt::WA_DeleteOnClose);
   auto* table = new QTableWidget(static_cast<int>(rows.size()), 5, window);
   table->setObjectName("lsvSerialDevices");

@@ -22,6 +22,7 @@
 #include "platform/serial_ports.h"
 #include "terminal/terminal_settings.h"
 #include "widgets/busy_state.h"
+#include "widgets/help.h"
 #include "widgets/message_boxes.h"
 
 Q_LOGGING_CATEGORY(lcTerminal, "dorvane.terminal")
@@ -89,6 +90,7 @@ void ReportTrappedTerminalError(const QString& label) {
 TerminalWindow::TerminalWindow(QWidget* parent) : QWidget(parent) {
   setObjectName("frmMain");
   setWindowTitle("Dorvane Hyper Terminal");
+  AttachHelp(this, "terminal");
   // No close entry: only Exit ends the terminal.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint);

@@ -1,7 +1,7 @@
 #pragma once
-// The localised string table (138 English texts at 1000..1137 with their
-// Spanish (+4000) and French (+8000) translations, compiled into the
-// program), the language it is read in, and the locale texts of the main
+// The localised string table (138 English texts at 1000..1137, and the help
+// window's own at 1150..1157, with their Spanish (+4000) and French (+8000)
+// translations, compiled into the program), the language it is read in, and the locale texts of the main
 // window's caption and status bar. LanguageOffset is read by dialogue runs on
 // their worker thread, so it is atomic.
 

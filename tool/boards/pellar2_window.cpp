@@ -15,7 +15,7 @@ namespace dorvane {
 Pellar2Window::Pellar2Window(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellar2>()) {
   m_ui->setupUi(this);
-  AttachForm(*m_ui);
+  AttachForm(*m_ui, "pellar2_window");
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
   // The MAC boxes, Help and the VRA-Link controls keep theirs.

@@ -18,7 +18,7 @@ namespace dorvane {
 PellarEncryptedWindow::PellarEncryptedWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarEncrypted>()) {
   m_ui->setupUi(this);
-  AttachForm(*m_ui);
+  AttachForm(*m_ui, "pellar6_window");
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}, {kTransitRelayKey, m_ui->cmdTransitRelay}});
   // Help, the key and the VRA-Link controls keep theirs.

@@ -9,6 +9,7 @@
 #include "ui_pellar_select_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
+#include "widgets/help.h"
 #include "widgets/key_preview.h"
 #include "widgets/programming_window.h"
 
@@ -26,6 +27,7 @@ PellarSelectWindow::PellarSelectWindow(ProgrammingHost& host, QWidget* parent, D
       m_host(host),
       m_runOptions(std::move(runOptions)) {
   m_ui->setupUi(this);
+  AttachHelp(this, "pellar_select_window");
   using Opener = BoardFamily::Opener;
   for (const FamilyButton& entry :
        FamilyButtons(this, {Opener::Selection, Opener::SelectionHidden}, m_ui->cmdProgram_0)) {

@@ -15,7 +15,7 @@ namespace dorvane {
 PellarWirelessWindow::PellarWirelessWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmPellarWireless>()) {
   m_ui->setupUi(this);
-  AttachForm(*m_ui);
+  AttachForm(*m_ui, "wireless_window");
   SetRunErrorLabel(kPellarRunLabel);
   SetServiceKeys({{kDefaultOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->txtGateway, m_ui->txtIPAddress, m_ui->cmbSubnet});

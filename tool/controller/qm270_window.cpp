@@ -23,7 +23,8 @@ QM270Window::QM270Window(ProgrammingHost& host, QWidget* parent, DialogueRunner:
   m_ui->setupUi(this);
   // No clock on this window.
   Attach({m_ui->txtIPAddress, m_ui->txtGateway, m_ui->cmbSubnet, m_ui->cmbPortSpeed, m_ui->cmdProgramPellar2,
-          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress});
+          m_ui->cmdExit, m_ui->cmdHelp, m_ui->lblInfo, m_ui->lblChipVersion, m_ui->lblRequest, m_ui->lblProgress},
+         "qm270_window");
   SetRunErrorLabel(kQM270RunLabel);
   SetServiceKeys({{kIPOnlyKey, m_ui->chkIPOnly}});
   // The port and baud lists, the key controls and the IP-only box keep

@@ -24,7 +24,7 @@ constexpr int kNoEncryptionOption = 3;
 QM270XPicoWindow::QM270XPicoWindow(ProgrammingHost& host, QWidget* parent, DialogueRunner::Options runOptions)
     : ProgrammingWindow(host, parent, std::move(runOptions)), m_ui(std::make_unique<Ui::frmQM270XPico>()) {
   m_ui->setupUi(this);
-  AttachForm(*m_ui);
+  AttachForm(*m_ui, "qm270b_window");
   SetRunErrorLabel(kQM270XPicoRunLabel);
   SetServiceKeys({{kIPOnlyKey, m_ui->chkDefaultOnly}});
   SetEnableButtonsList({m_ui->cmdExit, m_ui->cmdProgramPellar2, m_ui->cmdReverseNetworkPort, m_ui->txtGateway,

@@ -6,6 +6,7 @@
 #include "discovery/discovery_result.h"
 #include "ui_discovery_listing_window.h"
 #include "widgets/error_report.h"
+#include "widgets/help.h"
 #include "widgets/result_colours.h"
 
 namespace dorvane {
@@ -14,6 +15,7 @@ DiscoveryListingWindow::DiscoveryListingWindow(const DeviceList& devices, const 
                                                QWidget* owner)
     : QDialog(owner), m_ui(std::make_unique<Ui::frmDiscoveryListing>()) {
   m_ui->setupUi(this);
+  AttachHelp(this, "discovery_listing");
   QHeaderView* header = m_ui->lsvPELLAR->header();
   header->setSectionsClickable(true);
   connect(header, &QHeaderView::sectionClicked, this, &DiscoveryListingWindow::SortByColumn);

@@ -6,6 +6,7 @@
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
 #include "widgets/error_report.h"
+#include "widgets/help.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
 
@@ -25,6 +26,7 @@ MonitorModeInputWindow::MonitorModeInputWindow(QWidget* parent, DialogueRunner::
       m_runOptions(std::move(runOptions)),
       m_runner(new DialogueRunner(this)) {
   m_ui->setupUi(this);
+  AttachHelp(this, "monitor_mode");
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this, &MonitorModeInputWindow::OnMonitorMode);
   connect(m_ui->cmdExit, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_runner, &DialogueRunner::StatusChanged, m_ui->lblInfo, &QLabel::setText);

@@ -8,6 +8,7 @@
 #include "ui_monitor_mode_window.h"
 #include "widgets/apply_language.h"
 #include "widgets/error_report.h"
+#include "widgets/help.h"
 
 namespace dorvane {
 
@@ -31,6 +32,7 @@ constexpr KindLayout LayoutOf(MonitorKind kind) {
 
 MonitorModeWindow::MonitorModeWindow(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::frmMonitorMode>()) {
   m_ui->setupUi(this);
+  AttachHelp(this, "monitor_mode");
   connect(m_ui->cmdExit, &QPushButton::clicked, this, &QDialog::accept);
   try {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -62,13 +62,6 @@ std::uint32_t SystemDefaultLocaleId();
 // Windows notation; empty when the query fails.
 std::string LocaleText(int infoType);
 
-// Whether the system has a viewer for compiled (.chm) help: Windows only.
-bool HasCompiledHelpViewer();
-
-// Opens the compiled help viewer on its index tab; does nothing where there
-// is none.
-void OpenCompiledHelpIndex(const std::wstring& path, const std::wstring& keyword);
-
 // Whether a window system is there to show windows on: always on Windows;
 // on Linux when DISPLAY or WAYLAND_DISPLAY names one.
 bool WindowSystemConfigured();

@@ -23,6 +23,7 @@
 #include "widgets/apply_language.h"
 #include "widgets/busy_state.h"
 #include "widgets/error_report.h"
+#include "widgets/help.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
 #include "widgets/programming_window.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
   connect(m_ui->cmdMonitorMode, &QPushButton::clicked, this,
           [this] { OpenMonitorMode(this, m_ui->txtIPAddress->text()); });
   connect(m_ui->cmdProgramPellar2, &QPushButton::clicked, this, &MainWindow::OnProgramPellar);
+  AttachHelp(this, "main_window", m_ui->cmdHelp);
   for (const FamilyButton& entry : FamilyButtons(this, {BoardFamily::Opener::MainWindow}, m_ui->cmdProgramPellar2)) {
     const BoardFamily& family = *entry.family;
     connect(entry.button, &QPushButton::clicked, this, [this, &family] { OnProgramFamily(family); });

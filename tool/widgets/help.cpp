@@ -1,47 +1,75 @@
 #include "widgets/help.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
+#include <QAbstractButton>
+#include <QDialog>
+#include <QPointer>
+#include <QShortcut>
+#include <exception>
 
-#include "base/program_start.h"
-#include "platform/system.h"
+#include "base/localised_text.h"
+#include "widgets/help_window.h"
+#include "widgets/message_boxes.h"
 
 namespace dorvane {
 
-QString HtmlHelpIndexPath() {
-  const QString appDir = QCoreApplication::applicationDirPath();
-  for (const QString& candidate : {appDir + "/help/en/index.html",
-                                   appDir + "/../share/dorvane-pellar/help/en/index.html",
-                                   appDir + "/../help/en/index.html"}) {
-    if (QFileInfo::exists(candidate)) return QDir::cleanPath(candidate);
+namespace {
+
+constexpr const char* kHelpPageProperty = "helpPage";
+constexpr int kHelpTitleText = 1150;
+constexpr int kMissingPageText = 1156;
+
+QPointer<HelpWindow> s_helpWindow;
+
+// A modal window blocks every window outside its own family, so the help
+// lives under the window that asked for it; when that window is a dialog
+// that closes, the help moves to the window below it instead of going with
+// it.
+void PlaceUnder(QWidget* owner) {
+  if (s_helpWindow->parentWidget() == owner) return;
+  bool visible = s_helpWindow->isVisible();
+  QRect geometry = s_helpWindow->geometry();
+  s_helpWindow->setParent(owner, Qt::Window);
+  s_helpWindow->setGeometry(geometry);
+  if (visible) s_helpWindow->show();
+  if (auto* dialog = qobject_cast<QDialog*>(owner)) {
+    QObject::connect(dialog, &QDialog::finished, s_helpWindow, [dialog] {
+      if (s_helpWindow && s_helpWindow->parentWidget() == dialog) {
+        PlaceUnder(dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr);
+      }
+    }, Qt::UniqueConnection);
   }
-  return {};
 }
 
-void OpenHelpIndex(const QString& path, const QString& keyword) {
+}  // namespace
+
+void ShowHelp(const QString& page, QWidget* from) {
+  QWidget* owner = from ? from->window() : nullptr;
   try {
-    if (platform::HasCompiledHelpViewer() && path.endsWith(".chm", Qt::CaseInsensitive)) {
-      platform::OpenCompiledHelpIndex(path.toStdWString(), keyword.toStdWString());
+    if (!s_helpWindow) s_helpWindow = new HelpWindow(HelpPages(), owner);
+    s_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    PlaceUnder(owner);
+    if (!s_helpWindow->Open(page)) {
+      ShowMessage(owner, BoxIcon::Exclamation, QString::fromStdString(LoadText(kHelpTitleText)),
+                  QString::fromStdString(LoadText(kMissingPageText)).arg(page));
       return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-  } catch (...) {
-    // The help never interrupts the installer's work.
+    s_helpWindow->show();
+    s_helpWindow->raise();
+    s_helpWindow->activateWindow();
+  } catch (const std::exception& error) {
+    ShowMessage(owner, BoxIcon::Exclamation, "Help", QString::fromUtf8(error.what()));
   }
 }
 
-void ShowHelp() {
-  QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-  QString chm = QString::fromStdString(JoinWindowsPath(folder.toStdString(), "DorvanePellar.chm"));
-  if (platform::HasCompiledHelpViewer() && QFileInfo::exists(chm)) {
-    OpenHelpIndex(chm, QString());
-    return;
-  }
-  QString html = HtmlHelpIndexPath();
-  if (!html.isEmpty()) OpenHelpIndex(html, QString());
+void AttachHelp(QWidget* window, const QString& page, QAbstractButton* button) {
+  window->setProperty(kHelpPageProperty, page);
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+  QObject::connect(key, &QShortcut::activated, window, [window, page] { ShowHelp(page, window); });
+  if (button) QObject::connect(button, &QAbstractButton::clicked, window, [window, page] { ShowHelp(page, window); });
 }
+
+QString HelpPageOf(const QWidget* window) { return window->property(kHelpPageProperty).toString(); }
+
+HelpWindow* CurrentHelpWindow() { return s_helpWindow; }
 
 }  // namespace dorvane

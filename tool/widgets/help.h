@@ -1,20 +1,28 @@
 #pragma once
-// The help launcher of the programming windows and the main window.
+// How a window reaches the help: its Help button and F1 open the help
+// window on the window's own page, in the language the tool shows.
 
 #include <QString>
 
+class QAbstractButton;
+class QWidget;
+
 namespace dorvane {
 
-// Opens the help at its index: "DorvanePELLAR.chm" from the program folder
-// where it exists (Windows), otherwise the bundled HTML help in the desktop's
-// browser. Errors are swallowed.
-void ShowHelp();
+class HelpWindow;
 
-// Opens the given help file at its index; keyword is passed to the viewer
-// when it understands one.
-void OpenHelpIndex(const QString& path, const QString& keyword);
+// Opens (or brings up) the help window on page, above the window of from.
+// A page the program does not carry is said in a message box: the installer
+// asked for help and must never be met with nothing.
+void ShowHelp(const QString& page, QWidget* from);
 
-// The bundled HTML help's index page, or an empty text when it is missing.
-QString HtmlHelpIndexPath();
+// F1 anywhere in window opens page, and so does button when there is one.
+void AttachHelp(QWidget* window, const QString& page, QAbstractButton* button = nullptr);
+
+// The page AttachHelp gave window; empty for a window without help.
+QString HelpPageOf(const QWidget* window);
+
+// The help window while one is open.
+HelpWindow* CurrentHelpWindow();
 
 }  // namespace dorvane

@@ -59,12 +59,12 @@ ProgrammingWindow::~ProgrammingWindow() {
   m_runner->disconnect(this);
 }
 
-void ProgrammingWindow::Attach(const Controls& controls) {
+void ProgrammingWindow::Attach(const Controls& controls, const QString& helpPage) {
   m_controls = controls;
   m_display = new RunDisplay(this, *m_runner,
                              {controls.lblInfo, controls.lblChipVersion, controls.lblRequest, controls.lblProgress});
   connect(controls.cmdExit, &QPushButton::clicked, this, &QDialog::reject);
-  connect(controls.cmdHelp, &QPushButton::clicked, this, [] { ShowHelp(); });
+  AttachHelp(this, helpPage, controls.cmdHelp);
   connect(controls.cmdProgram, &QPushButton::clicked, this, &ProgrammingWindow::OnProgram);
   for (QWidget* box : {controls.txtIPAddress, controls.txtGateway}) SelectAllOnFocus(box);
   // A frame, a key box or a service key's control that shows or hides takes

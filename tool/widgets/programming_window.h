@@ -80,14 +80,16 @@ class ProgrammingWindow : public QDialog {
   // Program runs the one sequence (the checks, EnableButtons(false),
   // address and gateway, RunScript), the run's display and its end are wired
   // up, the address and gateway boxes select all on focus, and the window's
-  // size follows what it shows.
-  void Attach(const Controls& controls);
+  // size follows what it shows. Help and F1 open helpPage, the family's
+  // page of the help.
+  void Attach(const Controls& controls, const QString& helpPage);
   // Attach with a form's controls by their documented names, which every
   // programming window's form has.
   template <typename Form>
-  void AttachForm(const Form& ui) {
+  void AttachForm(const Form& ui, const QString& helpPage) {
     Attach({ui.txtIPAddress, ui.txtGateway, ui.cmbSubnet, ui.cmbPortSpeed, ui.cmdProgramPellar2, ui.cmdExit, ui.cmdHelp,
-            ui.lblInfo, ui.lblChipVersion, ui.lblRequest, ui.lblProgress, ui.lblDateTime});
+            ui.lblInfo, ui.lblChipVersion, ui.lblRequest, ui.lblProgress, ui.lblDateTime},
+           helpPage);
   }
 
   // The controls EnableButtons switches, registered once.

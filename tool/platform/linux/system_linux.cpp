@@ -109,10 +109,6 @@ std::string LocaleText(int infoType) {
   }
 }
 
-bool HasCompiledHelpViewer() { return false; }
-
-void OpenCompiledHelpIndex(const std::wstring&, const std::wstring&) {}
-
 bool WindowSystemConfigured() {
   return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
