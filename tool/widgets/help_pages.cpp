@@ -58,12 +58,16 @@ QString HelpPages::Html(const QString& page, const QString& language) const {
 }
 
 QString HelpPages::TitleOf(const QString& html, const QString& page) {
-  static const QRegularExpression title("<title>(.*?)</title>", QRegularExpression::CaseInsensitiveOption |
-                                                                    QRegularExpression::DotMatchesEverythingOption);
-  QRegularExpressionMatch match = title.match(html);
-  if (!match.hasMatch()) return page;
-  QString text = QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified();
-  return text.isEmpty() ? page : text;
+  // The page's heading, shorter than its <title>, which names the help too.
+  for (const char* element : {"h1", "title"}) {
+    QRegularExpression pattern(QString("<%1[^>]*>(.*?)</%1>").arg(element),
+                               QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    QRegularExpressionMatch match = pattern.match(html);
+    if (!match.hasMatch()) continue;
+    QString text = QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified();
+    if (!text.isEmpty()) return text;
+  }
+  return page;
 }
 
 QList<HelpPages::Entry> HelpPages::Contents(const QString& language) const {

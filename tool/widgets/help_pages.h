@@ -40,7 +40,7 @@ class HelpPages {
   // hits first.
   QList<Hit> Search(const QString& words, const QString& language) const;
 
-  // The <title> of a page's HTML, or its name when it has none.
+  // The heading of a page's HTML (its <title> without one), or its name.
   static QString TitleOf(const QString& html, const QString& page);
 
   QString Root() const { return m_root; }

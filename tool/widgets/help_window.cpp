@@ -85,6 +85,11 @@ HelpWindow::HelpWindow(HelpPages pages, QWidget* parent)
   m_forward->setObjectName("cmdHelpForward");
   m_home->setObjectName("cmdHelpHome");
   m_browser->setOpenExternalLinks(true);
+  // The pages' own link to the style sheet is for browsers; Qt's rich text
+  // takes it as the document's default.
+  if (QFile css(m_pages.Root() + "/style.css"); css.open(QIODevice::ReadOnly)) {
+    m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
+  }
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_back);
@@ -105,12 +110,12 @@ HelpWindow::HelpWindow(HelpPages pages, QWidget* parent)
   splitter->addWidget(m_tabs);
   splitter->addWidget(m_browser);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({230, 620});
+  splitter->setSizes({300, 700});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(splitter);
-  resize(900, 620);
+  resize(1000, 680);
 
   connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
   connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
@@ -148,6 +153,7 @@ void HelpWindow::SetLanguage(const QString& language) {
   for (const HelpPages::Entry& entry : m_pages.Contents(language)) {
     auto* item = new QListWidgetItem(entry.title, m_contents);
     item->setData(Qt::UserRole, entry.page);
+    item->setToolTip(entry.title);
   }
   Retitle();
   ShowHits();
