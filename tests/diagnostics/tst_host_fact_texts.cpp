@@ -110,8 +110,8 @@ class TestHostFactTexts : public QObject {
   }
 
   void dhcpValue() {
-    QCOMPARE(Shown(DhcpValue(true)), QString(" True [red]"));
-    QCOMPARE(Shown(DhcpValue(false)), QString(" False"));
+    QCOMPARE(Shown(DhcpValue(true)), QString("True [red]"));
+    QCOMPARE(Shown(DhcpValue(false)), QString("False"));
   }
 };
 

@@ -54,21 +54,23 @@ class TestMainWindow : public QObject {
     QTest::addColumn<QString>("currentIpButton");
     QTest::addColumn<QString>("datePanel");
     QTest::addColumn<bool>("tooltips");
+    // The clock writes the date with the pattern the status bar names.
+    QTest::addColumn<QString>("clockPattern");
     QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
                            << "  Dorvane PELLAR Utility - Version " + Version() + " (United States)"
-                           << " Host Computer Name" << "Get Current IP" << "Short Date Format: M/D/YYYY" << true;
+                           << " Host Computer Name" << "Get Current IP" << "Short Date Format: M/D/YYYY" << true << "M/d/yyyy";
     QTest::newRow("fr_CA") << QByteArray("fr_CA.UTF-8")
                            << "  Dorvane PELLAR Utility - Version " + Version() + " (Canada)"
                            << " Nom de l'ordinateur hôte" << "Obtenir l'adresse IP"
-                           << "Format de date courte: YYYY-MM-DD" << false;
+                           << "Format de date courte: YYYY-MM-DD" << false << "yyyy-MM-dd";
     QTest::newRow("es_ES stays English") << QByteArray("es_ES.UTF-8")
                                          << "  Dorvane PELLAR Utility - Version " + Version() + " (Spain)"
                                          << " Host Computer Name" << "Get Current IP"
-                                         << "Short Date Format: D/M/YYYY" << true;
+                                         << "Short Date Format: D/M/YYYY" << true << "d/M/yyyy";
     QTest::newRow("es_MX stays English") << QByteArray("es_MX.UTF-8")
                                          << "  Dorvane PELLAR Utility - Version " + Version() + " (Mexico)"
                                          << " Host Computer Name" << "Get Current IP"
-                                         << "Short Date Format: DD/MM/YYYY" << true;
+                                         << "Short Date Format: DD/MM/YYYY" << true << "dd/MM/yyyy";
   }
   void opensInTheLocalesLanguage() {
     QFETCH(QByteArray, lang);
@@ -79,6 +81,8 @@ class TestMainWindow : public QObject {
     QCOMPARE(Child<QLabel>(window.get(), "lblHostName")->text(), hostLabel);
     QTEST(Child<QPushButton>(window.get(), "cmdCurrentIP")->text(), "currentIpButton");
     QTEST(StatusPanels(window.get()).value(0), "datePanel");
+    QFETCH(QString, clockPattern);
+    QCOMPARE(StatusPanels(window.get()).value(2), QDate::currentDate().toString(clockPattern));
     QCOMPARE(!Child<QPushButton>(window.get(), "cmdTestAdmin")->toolTip().isEmpty(), tooltips);
     QCOMPARE(Child<QLabel>(window.get(), "lblIPPing")->text(), QString(" Host Computer Current IP Address"));
     QCOMPARE(m_boxes->Count(), 0);

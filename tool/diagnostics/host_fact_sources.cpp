@@ -22,7 +22,7 @@ CurrentIPFacts GetCurrentIP() {
   addresses.resize(std::min(addresses.size(), kShownAdapters));
   facts.adapterAddresses = std::move(addresses);
   if (!facts.adapterAddresses.empty() && !TrimBlanks(facts.adapterAddresses.front()).empty()) {
-    facts.hostName = " " + platform::GetHostNameFromIP(facts.adapterAddresses.front());
+    facts.hostName = platform::GetHostNameFromIP(facts.adapterAddresses.front());
   }
   return facts;
 }

@@ -18,7 +18,10 @@ inline constexpr std::size_t kShownAdapters = 3;
 
 struct CurrentIPFacts {
   std::vector<std::string> adapterAddresses;  // the first kShownAdapters, in the system's order
-  std::string hostName;  // a blank and the reverse-lookup name of the first address; empty without one
+  // The reverse-lookup name of the first address; empty without one. No
+  // leading blank: it sits in one column with the adapter addresses, which
+  // have none.
+  std::string hostName;
 };
 
 // Blocks for as long as the reverse lookup takes.

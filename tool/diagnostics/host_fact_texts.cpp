@@ -48,8 +48,10 @@ OperatingSystemValues OperatingSystemLabelValues(const platform::OperatingSystem
   }
 }
 
+// Without a leading blank, like the administrator status above it: the
+// system-test column lines up.
 LabelValue DhcpValue(bool enabled) {
-  return enabled ? LabelValue{" True", ValueColour::kLightRed} : LabelValue{" False"};
+  return enabled ? LabelValue{"True", ValueColour::kLightRed} : LabelValue{"False"};
 }
 
 LabelValue ScreenValue(const std::optional<ScreenFacts>& screen) {

@@ -1,6 +1,6 @@
 #pragma once
 // The date and time as the windows' clocks show them, in the user's regional
-// format.
+// patterns: the ones the main window's status bar names.
 
 #include <QString>
 
@@ -11,8 +11,6 @@ class QDateTime;
 namespace dorvane {
 
 QString ShortDateText(const QDate& date);
-// The long time format without the time zone, which no clock label has room
-// for.
 QString LongTimeText(const QTime& time);
 QString DateTimeText(const QDateTime& moment);
 
