@@ -1,4 +1,6 @@
+#include <QDialog>
 #include <QDir>
+#include <QPointer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -120,6 +122,25 @@ class TestHelpWindow : public QObject {
     QCOMPARE(boxes.Last().text, QString("La página de ayuda \"no_such_window\" no forma parte de este programa."));
     QCOMPARE(boxes.Last().title, QString(" Ayuda de Dorvane PELLAR"));
     delete CurrentHelpWindow();
+  }
+
+  // A modal window blocks every window but its own, so the help opened from
+  // one lives under it, and outlives it.
+  void theHelpOutlivesTheDialogItWasOpenedFrom() {
+    QWidget main;
+    auto* dialog = new QDialog(&main);
+    dialog->show();
+    ShowHelp("index", dialog);
+    QPointer<HelpWindow> help = CurrentHelpWindow();
+    QVERIFY(help);
+    QCOMPARE(help->parentWidget(), dialog);
+    dialog->done(QDialog::Rejected);
+    delete dialog;
+    QVERIFY(help);
+    QCOMPARE(help->parentWidget(), &main);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->isWindow());
+    delete help;
   }
 };
 

@@ -15,6 +15,7 @@ namespace dorvane {
 namespace {
 
 constexpr const char* kHelpPageProperty = "helpPage";
+constexpr const char* kHelpMovesOnProperty = "helpMovesOnWhenFinished";
 constexpr int kHelpTitleText = 1150;
 constexpr int kMissingPageText = 1156;
 
@@ -25,18 +26,21 @@ QPointer<HelpWindow> s_helpWindow;
 // that closes, the help moves to the window below it instead of going with
 // it.
 void PlaceUnder(QWidget* owner) {
-  if (s_helpWindow->parentWidget() == owner) return;
-  bool visible = s_helpWindow->isVisible();
-  QRect geometry = s_helpWindow->geometry();
-  s_helpWindow->setParent(owner, Qt::Window);
-  s_helpWindow->setGeometry(geometry);
-  if (visible) s_helpWindow->show();
-  if (auto* dialog = qobject_cast<QDialog*>(owner)) {
-    QObject::connect(dialog, &QDialog::finished, s_helpWindow, [dialog] {
+  if (s_helpWindow->parentWidget() != owner) {
+    bool visible = s_helpWindow->isVisible();
+    QRect geometry = s_helpWindow->geometry();
+    s_helpWindow->setParent(owner, Qt::Window);
+    s_helpWindow->setGeometry(geometry);
+    if (visible) s_helpWindow->show();
+  }
+  auto* dialog = qobject_cast<QDialog*>(owner);
+  if (dialog && !dialog->property(kHelpMovesOnProperty).toBool()) {
+    dialog->setProperty(kHelpMovesOnProperty, true);
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
       if (s_helpWindow && s_helpWindow->parentWidget() == dialog) {
         PlaceUnder(dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr);
       }
-    }, Qt::UniqueConnection);
+    });
   }
 }
 
