@@ -1,5 +1,5 @@
 #pragma once
-// The localised string table (138 English texts at 1000..1137 with their
+// The localised string table (139 English texts at 1000..1138 with their
 // Spanish (+4000) and French (+8000) translations, compiled into the
 // program), the language it is read in, and the locale texts of the main
 // window's caption and status bar. LanguageOffset is read by dialogue runs on
@@ -14,7 +14,7 @@
 namespace dorvane {
 
 inline constexpr int kFirstTextId = 1000;
-inline constexpr int kLastTextId = 1137;
+inline constexpr int kLastTextId = 1138;
 
 inline constexpr int kEnglishOffset = 0;
 inline constexpr int kSpanishOffset = 4000;
