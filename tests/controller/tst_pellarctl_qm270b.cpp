@@ -189,8 +189,8 @@ class TestPellarctlQM270XPico : public PellarctlProgramTest {
              qPrintable(sim.Error()));
     ProcessResult r = Run({"--ip", "192.168.1.20", "--via", "serial:" + m_link, "--yes"}, InterruptAfter(2500));
     QCOMPARE(r.exitCode, 4);
-    QCOMPARE(r.ErrText().count("The module that answered is not the kind programmed here: check the cable and the port."),
-             1);
+    const QString notice = "The module that answered is not the kind programmed here: check the cable and the port.";
+    QCOMPARE(r.ErrText().count(notice), 1);
     QVERIFY(sim.Events().contains("banner"));
     QVERIFY(ReceivedWithoutWakeUps(sim).isEmpty());
   }

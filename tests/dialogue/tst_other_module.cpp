@@ -85,17 +85,21 @@ class TestOtherModule : public QObject {
     QTest::addColumn<bool>("notice");
     QTest::newRow("qm270 hears a board") << "qm270" << QString::fromStdString(kBoardBanner) << false << true;
     QTest::newRow("qm270 hears an xpico") << "qm270" << QString::fromStdString(kXPicoBanner) << false << true;
-    QTest::newRow("qm270 hears its own") << "qm270" << "own" << false << false;
+    QTest::newRow("qm270 hears its own") << "qm270"
+                                         << "own" << false << false;
     QTest::newRow("qm270b hears a board") << "qm270b" << QString::fromStdString(kBoardBanner) << false << true;
     QTest::newRow("qm270b hears a board, then its own")
         << "qm270b" << QString::fromStdString(kBoardBanner) << true << true;
-    QTest::newRow("qm270b hears its own") << "qm270b" << "own" << false << false;
+    QTest::newRow("qm270b hears its own") << "qm270b"
+                                          << "own" << false << false;
     QTest::newRow("pellar2 hears an xpico") << "pellar2" << QString::fromStdString(kXPicoBanner) << false << true;
     QTest::newRow("pellar2 hears an xpico, then its own")
         << "pellar2" << QString::fromStdString(kXPicoBanner) << true << true;
-    QTest::newRow("pellar2 hears its own") << "pellar2" << "own" << false << false;
+    QTest::newRow("pellar2 hears its own") << "pellar2"
+                                           << "own" << false << false;
     QTest::newRow("wireless hears an xpico") << "wireless" << QString::fromStdString(kXPicoBanner) << false << true;
-    QTest::newRow("wireless hears its own") << "wireless" << "own" << false << false;
+    QTest::newRow("wireless hears its own") << "wireless"
+                                            << "own" << false << false;
   }
   void wakeUpNamesAnotherModuleOnce() {
     QFETCH(QString, family);
