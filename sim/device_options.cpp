@@ -54,6 +54,7 @@ const char kHelpAfterKinds[] =
     "                          it deaf, as the installer does when asked: by an \"x\" while it\n"
     "                          sleeps, or by the first \"x\" after 3 quiet seconds (at least 1\n"
     "                          real second) once it has greeted; that \"x\" is lost in the reset\n"
+    "                          (xport-ar: the first \"!\" after a quiet line once past its boot)\n"
     "  --fail MODE             no-banner | refuse-setup-port | close-after:N | garbage |\n"
     "                          slow:SECONDS | split-banner:N (TCP greeting in two\n"
     "                          segments, the rest a module second after the first N bytes) |\n"

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <array>
+#include <utility>
 
 namespace dorvane::sim {
 
@@ -126,6 +127,12 @@ QByteArray XPortArCommandLine::Prompt() const {
 ModuleReply XPortArCommandLine::Receive(char byte) {
   ModuleReply reply;
   if (m_link != LinkKind::kSerial) return reply;
+  const bool afterQuiet = std::exchange(m_afterQuiet, false);
+  if (byte == '!' && afterQuiet && m_options.powerCycleWhenAsked && m_state != State::kBooting) {
+    reply.events << "power-cycle";
+    reply.Append(PowerOn());
+    return reply;
+  }
   switch (m_state) {
     case State::kOff:
     case State::kRestarting: return reply;

@@ -13,6 +13,13 @@
 // Faults: no-banner (the boot catch is never answered), short-show (a
 // "show" answer of fewer than 7 characters), no-product-info (a "show"
 // answer without the product lines).
+//
+// The module booting waits for its catch as long as it takes, so a run
+// started late still finds it; a run left unfinished (cancelled, or cut
+// off mid-way) leaves it past its boot, deaf to the next catch. With
+// --power-cycle-when-asked the first "!" after a quiet line then
+// power-cycles it (a "power-cycle" event, then the reset), as the
+// installer does at the run's instruction; that "!" is lost in the reset.
 
 #include <QByteArray>
 #include <QList>
@@ -29,7 +36,7 @@ class XPortArCommandLine : public ModuleFirmware {
   ModuleReply PowerOn() override;
   ModuleReply Connect() override;
   ModuleReply Receive(char byte) override;
-  void LineWasQuiet() override {}
+  void LineWasQuiet() override { m_afterQuiet = true; }
   ModuleReply TimerExpired() override;
 
   // The product block "show" prints.
@@ -46,6 +53,7 @@ class XPortArCommandLine : public ModuleFirmware {
   DeviceOptions m_options;
   LinkKind m_link;
   State m_state = State::kOff;
+  bool m_afterQuiet = false;
   QByteArray m_input;
   QList<Level> m_levels;  // the way in: the last is the level it is at
 };

@@ -179,6 +179,21 @@ class TestPellarctlQM270XPico : public PellarctlProgramTest {
     // A banner without the module's name opens no menu.
     QVERIFY(ReceivedWithoutWakeUps(sim).isEmpty());
   }
+
+  // A board's module on the cable: its banner is named once on standard
+  // error, the catch goes on until Ctrl+C, and nothing else is sent.
+  void aBoardOnTheCableIsNamedOnce() {
+    REQUIRE_SIM();
+    SimProcess sim;
+    QVERIFY2(sim.Start({"--kind", "pellar2", "--pty", m_link, "--reset-after", "1", "--time-scale", kScale}),
+             qPrintable(sim.Error()));
+    ProcessResult r = Run({"--ip", "192.168.1.20", "--via", "serial:" + m_link, "--yes"}, InterruptAfter(2500));
+    QCOMPARE(r.exitCode, 4);
+    const QString notice = "The module that answered is not the kind programmed here: check the cable and the port.";
+    QCOMPARE(r.ErrText().count(notice), 1);
+    QVERIFY(sim.Events().contains("banner"));
+    QVERIFY(ReceivedWithoutWakeUps(sim).isEmpty());
+  }
 };
 
 QTEST_GUILESS_MAIN(TestPellarctlQM270XPico)

@@ -94,6 +94,44 @@ class TestDevsimXPortAr : public QObject {
     QCOMPARE(again.events, QStringList({"reset", "boot-catch"}));
   }
 
+  // The demo's board (--power-cycle-when-asked): a run left unfinished
+  // leaves the module past its boot; the next run's catch, after a quiet
+  // line, power-cycles it, and its following "!" is caught.
+  void powerCycleWhenAsked_data() {
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QByteArray>("output");
+    using L = QStringList;
+    QTest::newRow("cut off at the command line, then a new run")
+        << true << L{"power", ">!!!", ">xyz", ">enable\r", "quiet", ">!!!"}
+        << L{"reset", "boot-catch", "command-line", "power-cycle", "reset", "boot-catch"} << QByteArray("!");
+    QTest::newRow("cancelled after the catch, then a new run")
+        << true << L{"power", ">!!!", "quiet", ">!!!"} << L{"reset", "boot-catch", "power-cycle", "reset", "boot-catch"}
+        << QByteArray("!");
+    QTest::newRow("off before its first reset")
+        << true << L{"quiet", ">!!"} << L{"power-cycle", "reset", "boot-catch"} << QByteArray("!");
+    QTest::newRow("booting: the catch needs no power cycle")
+        << true << L{"power", "quiet", ">!!"} << L{"reset", "boot-catch"} << QByteArray("!");
+    QTest::newRow("a line after a long pause is no new run")
+        << true << L{"power", ">!!!", ">xyz", "quiet", ">enable\r"} << L{"reset", "boot-catch", "command-line"}
+        << QByteArray("enable#");
+    QTest::newRow("without the option a cut-off module stays deaf")
+        << false << L{"power", ">!!!", ">xyz", ">enable\r", "quiet", ">!!!"}
+        << L{"reset", "boot-catch", "command-line"} << QByteArray("enable#");
+  }
+  void powerCycleWhenAsked() {
+    QFETCH(bool, asked);
+    QFETCH(QStringList, steps);
+    QFETCH(QByteArray, output);
+    DeviceOptions options = Options();
+    options.powerCycleWhenAsked = asked;
+    XPortArCommandLine module(options, LinkKind::kSerial);
+    const Transcript t = Run(module, steps);
+    QTEST(t.events, "events");
+    QVERIFY2(t.output.endsWith(output), t.output.right(40).constData());
+  }
+
   void faults_data() {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<bool>("caught");

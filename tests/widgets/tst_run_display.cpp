@@ -65,6 +65,36 @@ class TestRunDisplay : public QObject {
     QVERIFY(info.text().isEmpty());
     QVERIFY(request.isHidden() && progress.isHidden());
   }
+
+  // A notice shows under the status for as long as its wait lasts: the
+  // wake-up loop's alternating caption keeps it, the next step drops it.
+  void aNoticeStaysUnderItsWait() {
+    MessageBoxRecorder boxes(QMessageBox::Ok);
+    QWidget window;
+    QLabel info(&window), chip(&window), request(&window), progress(&window);
+    DialogueRunner runner;
+    RunDisplay display(&window, runner, {&info, &chip, &request, &progress});
+    QSignalSpy finished(&runner, &DialogueRunner::Finished);
+    QStringList shown;
+    QObject::connect(&runner, &DialogueRunner::QuestionAsked, &window, [&] { shown << info.text(); });
+    DialogueRunner::Options options;
+    options.arp = std::make_shared<FakeArpTable>();
+    runner.Start(
+        [](Dialogue& d) {
+          const Question look{"Look", "", Question::Icon::Information, Question::Buttons::Ok};
+          d.Status("Waiting");
+          d.Notice("Another module");
+          d.Ask(look);
+          d.Status("Waiting ");
+          d.Ask(look);
+          d.Status("Server Configuration");
+          d.Ask(look);
+          return RunOutcome{};
+        },
+        options);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(shown, QStringList({"Waiting\nAnother module", "Waiting \nAnother module", "Server Configuration"}));
+  }
 };
 
 QTEST_MAIN(TestRunDisplay)

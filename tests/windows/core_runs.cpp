@@ -48,7 +48,7 @@ std::string Seconds(double value) {
 
 void StringTableLines(std::vector<std::string>& lines) {
   for (int offset : {0, 4000, 8000}) {
-    for (int id = 1000; id <= 1137; ++id) {
+    for (int id = kFirstTextId; id <= kLastTextId; ++id) {
       lines.push_back("text " + std::to_string(id + offset) + " " + Shown(LoadText(id, offset)));
     }
   }

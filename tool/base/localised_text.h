@@ -1,8 +1,8 @@
 #pragma once
-// The localised string table (138 English texts at 1000..1137, and the help
+// The localised string table (139 English texts at 1000..1138, and the help
 // window's own at 1150..1157, with their Spanish (+4000) and French (+8000)
-// translations, compiled into the program), the language it is read in, and the locale texts of the main
-// window's caption and status bar. LanguageOffset is read by dialogue runs on
+// translations, compiled into the program), the language it is read in, and
+// the locale texts of the main window's caption and status bar. LanguageOffset is read by dialogue runs on
 // their worker thread, so it is atomic.
 
 #include <atomic>
@@ -14,7 +14,7 @@
 namespace dorvane {
 
 inline constexpr int kFirstTextId = 1000;
-inline constexpr int kLastTextId = 1137;
+inline constexpr int kLastTextId = 1138;
 
 inline constexpr int kEnglishOffset = 0;
 inline constexpr int kSpanishOffset = 4000;

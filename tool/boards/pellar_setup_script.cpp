@@ -5,6 +5,7 @@
 #include "base/text_trim.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
+#include "programming/module_banners.h"
 
 namespace dorvane {
 
@@ -83,9 +84,10 @@ class PellarSetupScript {
 
   RunOutcome EnterBySerial() {
     d.ClearPromptSeen();
+    d.UseSerialBannerRule(BoardBannerRule);
     d.OpenSerialLink(in.link.port, in.link.serialDevice);
     // The PELLAR6 wake-up leaves the receive threshold alone.
-    if (AwaitSetupPrompt(d, !enc && !in.defaultOnly) == WakeOutcome::Cancelled) {
+    if (AwaitSetupPrompt(d, !enc && !in.defaultOnly, XPicoBannerHeard) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
     }
     d.Send(kCR);

@@ -6,6 +6,7 @@
 #include "base/localised_text.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
+#include "programming/module_banners.h"
 
 namespace dorvane {
 
@@ -31,8 +32,9 @@ class WirelessSetupScript {
     ClearArpCache(d);
     d.Ask(ConnectCableQuestion(in.link.port));
     d.ClearPromptSeen();
+    d.UseSerialBannerRule(BoardBannerRule);
     d.OpenSerialLink(in.link.port, in.link.serialDevice);
-    if (AwaitSetupPrompt(d, !in.defaultOnly) == WakeOutcome::Cancelled) {
+    if (AwaitSetupPrompt(d, !in.defaultOnly, XPicoBannerHeard) == WakeOutcome::Cancelled) {
       return RunOutcome::Ended(RunOutcome::Kind::Cancelled);
     }
     d.Status("Server Configuration");

@@ -33,6 +33,7 @@ extern "C" void OnInterrupt(int) {
 RunConsole::RunConsole(DialogueRunner& runner, bool answerYes, QObject* parent)
     : QObject(parent), m_runner(runner), m_answerYes(answerYes), m_terminal(platform::StandardOutputIsTerminal()) {
   connect(&runner, &DialogueRunner::StatusChanged, this, &RunConsole::OnStatus);
+  connect(&runner, &DialogueRunner::NoticeGiven, this, &RunConsole::OnNotice);
   connect(&runner, &DialogueRunner::ProgressStepped, this, &RunConsole::OnProgress);
   connect(&runner, &DialogueRunner::QuestionAsked, this, &RunConsole::OnQuestion);
   g_runner = &runner;
@@ -54,6 +55,12 @@ void RunConsole::OnStatus(const QString& text) {
   if (text.isEmpty()) return;
   if (m_terminal) std::cout << "\r\033[K";
   std::cout << text.toStdString() << std::endl;
+  if (m_terminal) DrawBar();
+}
+
+void RunConsole::OnNotice(const QString& text) {
+  if (m_terminal) std::cout << "\r\033[K" << std::flush;
+  std::cerr << text.toStdString() << std::endl;
   if (m_terminal) DrawBar();
 }
 

@@ -33,6 +33,8 @@ class RunConsole : public QObject {
 
  private:
   void OnStatus(const QString& text);
+  // What the run says beside its status, for the installer: standard error.
+  void OnNotice(const QString& text);
   void OnProgress(int kind, int divisor);
   void OnQuestion(const QString& title, const QString& text, int icon, int buttons);
   void DrawBar();

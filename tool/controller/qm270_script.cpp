@@ -5,6 +5,7 @@
 #include "base/text_trim.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
+#include "programming/module_banners.h"
 
 namespace dorvane {
 
@@ -32,7 +33,8 @@ class QM270Script {
     WakeUp bootCatch{"!", "Waiting for QM270 Reset or Power Cycle",
                      [this] { return d.Transcript().find('!') != std::string::npos; },
                      false,
-                     false};
+                     false,
+                     SetupPromptHeard};
     if (AwaitWakeUp(d, bootCatch) == WakeOutcome::Cancelled) {
       d.ClearEscape();
       d.CloseLink();

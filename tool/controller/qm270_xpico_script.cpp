@@ -6,6 +6,7 @@
 #include "controller/qm270_script.h"
 #include "dialogue/dialogue_steps.h"
 #include "dialogue/run_values.h"
+#include "programming/module_banners.h"
 
 namespace dorvane {
 
@@ -53,7 +54,7 @@ class XPicoScript {
 
  private:
   bool CatchBoot() {
-    WakeUp boot{"x", kBootStatus, [this] { return d.PromptSeen(); }, false, false};
+    WakeUp boot{"x", kBootStatus, [this] { return d.PromptSeen(); }, false, false, OtherThanXPicoHeard};
     return AwaitWakeUp(d, boot) == WakeOutcome::PromptSeen;
   }
 

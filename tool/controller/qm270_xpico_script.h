@@ -16,8 +16,6 @@
 namespace dorvane {
 
 inline constexpr const char* kXPicoModuleName = "QM270 Rev. B";
-// The name the XPico shows in its banner.
-inline constexpr std::string_view kXPicoName = "XPICO";
 
 // The record block a reverse run writes before the menu: four data records
 // of type 10h (the module's own, not a standard Intel HEX type; kept as the

@@ -109,6 +109,10 @@ class Dialogue {
 
   // --- window ---
   virtual void Status(std::string_view text) = 0;
+  // A line the installer should read beside the status while the wait
+  // under way goes on (the window shows it under lblInfo until the status
+  // moves on; pellarctl prints it on standard error).
+  virtual void Notice(std::string_view text) = 0;
   virtual void Progress(ProgressStep step) = 0;
   // lblChipVersion shows this text (lines end with CR LF): what a run read
   // from the module itself, such as the XPort AR's product lines.
@@ -146,6 +150,8 @@ class Dialogue {
     return dorvane::AnswerPause(m_settings, m_languageOffset,
                                 link == LinkKind::Network ? kNetworkAnswerPause : kSerialAnswerPause);
   }
+  // A text of the string table in the language the run was started in.
+  std::string RunText(int baseId) const { return LoadText(baseId, m_languageOffset); }
   virtual platform::CommandOutcome ClearArpTable() = 0;
   // One information entry in the system's application log: the text
   // followed by the date and time now. The run goes on whatever the

@@ -58,6 +58,7 @@ bool DialogueRunner::Start(Script script, Options options) {
       LiveDialogue dialogue(values, options.makeLink, options.arp, options.applicationLog, StoreReader(), options.languageOffset,
                             OpenTranscript(options.transcriptPath, options.showSecrets), m_escape);
       connect(&dialogue, &LiveDialogue::StatusChanged, this, &DialogueRunner::StatusChanged);
+      connect(&dialogue, &LiveDialogue::NoticeGiven, this, &DialogueRunner::NoticeGiven);
       connect(&dialogue, &LiveDialogue::ProgressStepped, this, &DialogueRunner::ProgressStepped);
       connect(&dialogue, &LiveDialogue::ChipVersionChanged, this, &DialogueRunner::ChipVersionChanged);
       connect(&dialogue, &LiveDialogue::QuestionAsked, this, &DialogueRunner::QuestionAsked);

@@ -55,6 +55,7 @@ class DialogueRunner : public QObject {
 
  signals:
   void StatusChanged(const QString& text);
+  void NoticeGiven(const QString& text);
   void ProgressStepped(int kind, int divisor);
   void ChipVersionChanged(const QString& label);
   void QuestionAsked(const QString& title, const QString& text, int icon, int buttons);

@@ -1,14 +1,27 @@
 #include "dialogue/dialogue_steps.h"
 
+#include <utility>
+
 #include "base/ip_address.h"
 #include "dialogue/run_values.h"
 
 namespace dorvane {
 
-WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool raiseReceiveThreshold) {
-  return AwaitWakeUp(dialogue,
-                     {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); }, raiseReceiveThreshold});
+WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool raiseReceiveThreshold, OtherModuleRule otherModule) {
+  return AwaitWakeUp(dialogue, {"x", kWakeUpStatus, [&dialogue] { return dialogue.PromptSeen(); },
+                                raiseReceiveThreshold, true, std::move(otherModule)});
 }
+
+namespace {
+
+void NoteOtherModule(Dialogue& dialogue, const OtherModuleRule& otherModule) {
+  RunValues& values = dialogue.Values();
+  if (!otherModule || values.OtherModuleNoted || !otherModule(dialogue.Transcript())) return;
+  values.OtherModuleNoted = true;
+  dialogue.Notice(dialogue.RunText(kOtherModuleTextId));
+}
+
+}  // namespace
 
 WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
   dialogue.Progress({ProgressKind::Show});
@@ -27,6 +40,7 @@ WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp) {
     dialogue.Status(trailingBlank ? status + " " : status);
     dialogue.Yield();
     if (wakeUp.raiseReceiveThreshold) dialogue.SetReceiveThreshold(1);
+    NoteOtherModule(dialogue, wakeUp.otherModule);
     if (dialogue.EscapePressed()) return WakeOutcome::Cancelled;
   }
   return WakeOutcome::PromptSeen;

@@ -18,14 +18,21 @@ inline constexpr const char* kWakeUpStatus = "Waiting for PELLAR Reset or Power 
 // Socket state reads after the 3-second wait, without pause, before the
 // connection counts as failed.
 inline constexpr int kConnectedStateRereads = 30;
+// The notice that a module of another kind answered a wake-up: the cable
+// or the port is the wrong one.
+inline constexpr int kOtherModuleTextId = 1138;
 
 enum class WakeOutcome { PromptSeen, Cancelled };
+
+// What a family knows of the other kinds of module: true when the
+// transcript holds the answer of a module its run does not program.
+using OtherModuleRule = std::function<bool(std::string_view transcript)>;
 
 // Serial wake-up: three "x" per cycle with the keystroke pause between, the
 // status alternating, until the module's prompt is seen. ESC is looked at
 // once per cycle, at its end. raiseReceiveThreshold: the receive threshold
 // is 100 during each cycle and 1 after it (what the family's run asks).
-WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool raiseReceiveThreshold);
+WakeOutcome AwaitSetupPrompt(Dialogue& dialogue, bool raiseReceiveThreshold, OtherModuleRule otherModule = {});
 
 // The same loop for a module with a wake-up of its own: its keystroke, its
 // status text, and what counts as its answer (the XPort AR's boot catch:
@@ -39,6 +46,9 @@ struct WakeUp {
   // otherwise it keeps the trailing blank from the first cycle's end on
   // (the controllers).
   bool statusAlternates = true;
+  // Looked at after each cycle: the first time it holds in a run, the run
+  // gives the other-module notice once, and the wake-up goes on as before.
+  OtherModuleRule otherModule;
 };
 WakeOutcome AwaitWakeUp(Dialogue& dialogue, const WakeUp& wakeUp);
 

@@ -148,6 +148,11 @@ void LiveDialogue::Status(std::string_view text) {
   emit StatusChanged(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+void LiveDialogue::Notice(std::string_view text) {
+  m_log.Status(Elapsed(), text);
+  emit NoticeGiven(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 void LiveDialogue::Progress(ProgressStep step) { emit ProgressStepped(static_cast<int>(step.kind), step.divisor); }
 
 void LiveDialogue::ShowChipVersion(const std::string& label) {

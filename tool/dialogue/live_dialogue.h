@@ -40,6 +40,7 @@ class LiveDialogue : public QObject, public Dialogue {
   void WaitSeconds(double seconds) override;
   void Yield() override;
   void Status(std::string_view text) override;
+  void Notice(std::string_view text) override;
   void Progress(ProgressStep step) override;
   void ShowChipVersion(const std::string& label) override;
   bool EscapePressed() override { return m_escape.load(); }
@@ -64,6 +65,7 @@ class LiveDialogue : public QObject, public Dialogue {
 
  signals:
   void StatusChanged(const QString& text);
+  void NoticeGiven(const QString& text);
   void ProgressStepped(int kind, int divisor);
   void ChipVersionChanged(const QString& label);
   void QuestionAsked(const QString& title, const QString& text, int icon, int buttons);

@@ -110,6 +110,11 @@ void RecordingDialogue::Status(std::string_view text) {
   log.Status(m_now, text);
 }
 
+void RecordingDialogue::Notice(std::string_view text) {
+  Add(Kind::Notice, std::string(text));
+  log.Status(m_now, text);
+}
+
 void RecordingDialogue::Progress(ProgressStep step) { Add(Kind::Progress, {}, 0, step); }
 
 bool RecordingDialogue::EscapePressed() { return !m_escapeCleared && escapeAt >= 0 && m_now >= escapeAt; }

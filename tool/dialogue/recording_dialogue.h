@@ -20,7 +20,7 @@ namespace dorvane {
 class RecordingDialogue : public Dialogue {
  public:
   enum class Kind { Send, Wait, Status, Progress, OpenSerial, ConnectTcp, Close, Threshold, ClearArp, AssignArp, Ask,
-                    AppLog };
+                    AppLog, Notice };
   struct Record {
     double time = 0;
     Kind kind = Kind::Send;
@@ -71,6 +71,7 @@ class RecordingDialogue : public Dialogue {
   void WaitSeconds(double seconds) override;
   void Yield() override;
   void Status(std::string_view text) override;
+  void Notice(std::string_view text) override;
   void Progress(ProgressStep step) override;
   void ShowChipVersion(const std::string& label) override { m_chipVersionLabel = label; }
   bool EscapePressed() override;

@@ -26,6 +26,9 @@ class RunValues {
   std::atomic<bool> NewSetupPrompt{false};
   // The module said "Parameters stored" over the network: the save took.
   std::atomic<bool> ParametersStored{false};
+  // The run has said that a module of another kind answered its wake-up;
+  // once is enough, whichever of its wake-ups heard it.
+  std::atomic<bool> OtherModuleNoted{false};
   // AtLeast[0] is AtLeastV6_5, AtLeast[5] AtLeastV6_10.
   std::array<std::atomic<bool>, kVersionFlagCount> AtLeast{};
 

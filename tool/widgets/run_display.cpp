@@ -52,7 +52,17 @@ void RunProgressBar::PlaceFill() {
 
 RunDisplay::RunDisplay(QWidget* window, DialogueRunner& runner, Labels labels)
     : QObject(window), m_labels(labels), m_progress(new RunProgressBar(labels.request, labels.progress)) {
-  connect(&runner, &DialogueRunner::StatusChanged, this, [this](const QString& text) { m_labels.info->setText(text); });
+  connect(&runner, &DialogueRunner::StatusChanged, this, [this](const QString& text) {
+    // A notice belongs to the wait it was given in: the wake-up loop's
+    // alternating caption keeps it, the next step of the run drops it.
+    if (text.trimmed() != m_status.trimmed()) m_notice.clear();
+    m_status = text;
+    ShowStatus();
+  });
+  connect(&runner, &DialogueRunner::NoticeGiven, this, [this](const QString& text) {
+    m_notice = text;
+    ShowStatus();
+  });
   connect(&runner, &DialogueRunner::ChipVersionChanged, this,
           [this](const QString& label) { m_labels.chipVersion->setText(label); });
   connect(&runner, &DialogueRunner::ProgressStepped, this, [this](int kind, int divisor) {
@@ -66,8 +76,12 @@ RunDisplay::RunDisplay(QWidget* window, DialogueRunner& runner, Labels labels)
           });
 }
 
+void RunDisplay::ShowStatus() { m_labels.info->setText(m_notice.isEmpty() ? m_status : m_status + '\n' + m_notice); }
+
 void RunDisplay::End() {
   m_progress->Apply({ProgressKind::Hide});
+  m_status.clear();
+  m_notice.clear();
   m_labels.info->clear();
 }
 

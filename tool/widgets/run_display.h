@@ -62,8 +62,13 @@ class RunDisplay : public QObject {
   const RunProgressBar& Progress() const { return *m_progress; }
 
  private:
+  // lblInfo: the status, and under it the run's notice while its wait lasts.
+  void ShowStatus();
+
   Labels m_labels;
   RunProgressBar* m_progress;
+  QString m_status;
+  QString m_notice;
 };
 
 // Questions and end messages of a run, shown through the message-box
