@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include "net_namespace.h"
@@ -278,6 +280,47 @@ class TestPellarctlProgram : public QObject {
     QFETCH(QString, message);
     QVERIFY2((r.OutText() + r.ErrText()).contains(message), qPrintable(r.OutText() + r.ErrText()));
     if (!yes) QVERIFY(sim.Received().isEmpty());
+  }
+
+  // With the key redirected into standard input, the installer at the
+  // terminal still answers the questions (the reverse settings, then the
+  // network disclaimer): `script` gives the run a terminal of its own,
+  // where the test types the answers.
+  void reverseQuestionWithTheKeyOnStandardInput_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("yes to both") << QByteArray("y\ny\n") << 0;
+    QTest::newRow("no") << QByteArray("n\n") << 4;
+  }
+  void reverseQuestionWithTheKeyOnStandardInput() {
+    REQUIRE_SIM();
+    const QString script = QStandardPaths::findExecutable("script");
+    if (script.isEmpty()) QSKIP("the script command (util-linux) is not installed");
+    QFETCH(QByteArray, answer);
+    SimProcess sim;
+    StartSim(sim, {"--kind", "pellar6", "--tcp", "127.0.0.56", "--assign-port", "0"});
+    QTemporaryFile keyFile;
+    QVERIFY(keyFile.open());
+    keyFile.write(kKey128 + "\n");
+    keyFile.close();
+    const QString command = PellarctlPath() +
+                            " program pellar6 --ip 192.168.1.10 --via net:127.0.0.56 --key-bits 128 --key-file -"
+                            " --reverse-port 10001 < " +
+                            keyFile.fileName();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DORVANE_TIME_SCALE", kScale);
+    environment.insert("LANG", "en_US.UTF-8");
+    const QStringList launched = Prefix() + QStringList{script, "-qec", command, "/dev/null"};
+    ProcessResult r = RunProgram(launched.first(), launched.mid(1), environment, 120000,
+                                 [answer](QProcess& process) { process.write(answer); });
+    QFETCH(int, exitCode);
+    QVERIFY2(r.exitCode == exitCode, qPrintable(r.OutText() + r.ErrText()));
+    QVERIFY2(r.OutText().contains("[y/N]"), qPrintable(r.OutText()));
+    if (exitCode == 0) {
+      QVERIFY2(sim.Events().contains("saved"), qPrintable(sim.Events(true).join(",")));
+    } else {
+      QVERIFY(sim.Received().isEmpty());
+    }
   }
 
   void pellar6RefusedInput_data() {

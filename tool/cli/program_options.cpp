@@ -140,6 +140,7 @@ std::optional<QByteArray> ReadFirstLine(const QString& path, const char* what, Q
   }
   QByteArray line = file.readLine(256);
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+  if (path == "-") NoteStandardInputTaken();
   return line;
 }
 

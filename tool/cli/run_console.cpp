@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "cli/subcommands.h"
@@ -20,6 +21,45 @@ constexpr int kBarColumns = 30;
 
 DialogueRunner* g_runner = nullptr;
 std::atomic<int> g_interrupts{0};
+bool g_standardInputTaken = false;
+
+// Where the installer types the answers.
+class AnswerSource {
+ public:
+  AnswerSource()
+      : m_standardInput(platform::StandardInputIsTerminal()),
+        m_terminal(!m_standardInput && g_standardInputTaken ? platform::OpenTerminalInput() : nullptr) {}
+  ~AnswerSource() {
+    if (m_terminal) std::fclose(m_terminal);
+  }
+  AnswerSource(const AnswerSource&) = delete;
+  AnswerSource& operator=(const AnswerSource&) = delete;
+
+  bool Open() const { return m_standardInput || m_terminal; }
+
+  // A line without its line end; nothing when the input has ended.
+  std::optional<std::string> ReadLine() {
+    std::string line;
+    if (m_standardInput) {
+      if (!std::getline(std::cin, line)) return std::nullopt;
+      return line;
+    }
+    char buffer[256];
+    bool read = false;
+    while (std::fgets(buffer, sizeof buffer, m_terminal)) {
+      read = true;
+      line += buffer;
+      if (line.back() == '\n') break;
+    }
+    if (!read) return std::nullopt;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    return line;
+  }
+
+ private:
+  bool m_standardInput;
+  std::FILE* m_terminal;
+};
 
 // Ctrl+C is the window's ESC: the wake-up loop ends at the end of its
 // cycle. A second Ctrl+C ends the program at once.
@@ -77,15 +117,19 @@ void RunConsole::DrawBar() {
   std::cout << "\r\033[K" << bar << m_width * 100 / kTrackUnits << " %" << std::flush;
 }
 
+void NoteStandardInputTaken() { g_standardInputTaken = true; }
+
 Question::Answer AskOnConsole(const QString& title, const QString& text, Question::Buttons buttons, bool answerYes) {
   std::cout << title.toStdString() << ": " << QString(text).replace("\r\n", "\n").toStdString() << std::endl;
   if (buttons == Question::Buttons::Ok) {
     // An instruction (power-cycle the controller): the installer says when
     // it is done, as the box's OK does; --yes and scripts go on at once.
-    if (!answerYes && platform::StandardInputIsTerminal()) {
-      std::cout << "Press Enter to continue." << std::flush;
-      std::string reply;
-      std::getline(std::cin, reply);
+    if (!answerYes) {
+      AnswerSource source;
+      if (source.Open()) {
+        std::cout << "Press Enter to continue." << std::flush;
+        source.ReadLine();
+      }
     }
     return Question::Answer::Ok;
   }
@@ -95,13 +139,14 @@ Question::Answer AskOnConsole(const QString& title, const QString& text, Questio
     return okCancel ? Question::Answer::Ok : Question::Answer::Yes;
   }
   bool yes = false;
-  if (!platform::StandardInputIsTerminal()) {
+  AnswerSource source;
+  if (!source.Open()) {
     std::cout << "No terminal can answer: taken as no (--yes answers yes)." << std::endl;
   } else {
     std::cout << "[y/N] " << std::flush;
-    std::string reply;
-    if (!std::getline(std::cin, reply)) qCInfo(lcCli) << "no answer on standard input, taken as no:" << title;
-    yes = !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y');
+    std::optional<std::string> reply = source.ReadLine();
+    if (!reply) qCInfo(lcCli) << "no answer on the terminal, taken as no:" << title;
+    yes = reply && !reply->empty() && ((*reply)[0] == 'y' || (*reply)[0] == 'Y');
   }
   if (okCancel) return yes ? Question::Answer::Ok : Question::Answer::Cancel;
   return yes ? Question::Answer::Yes : Question::Answer::No;

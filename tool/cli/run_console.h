@@ -15,10 +15,16 @@ class DialogueRunner;
 namespace dorvane::cli {
 
 // A question put on the terminal: printed with its title, and answered yes
-// at once with answerYes (--yes). Otherwise the installer types the answer;
-// with no terminal on standard input nobody can, and a yes/no question is
-// taken as no.
+// at once with answerYes (--yes). Otherwise the installer types the answer:
+// on standard input when it is a terminal, or, when standard input carried
+// a key (NoteStandardInputTaken), on the terminal the program was started
+// from. With neither nobody can answer, and a yes/no question is taken as
+// no.
 Question::Answer AskOnConsole(const QString& title, const QString& text, Question::Buttons buttons, bool answerYes);
+
+// Standard input has been read for a key (--key-file -), so the questions
+// go to the terminal the installer started the program from.
+void NoteStandardInputTaken();
 
 class RunConsole : public QObject {
   Q_OBJECT

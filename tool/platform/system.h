@@ -4,6 +4,7 @@
 // the console.
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,6 +76,10 @@ void AllowOffscreenFallback();
 bool StandardOutputIsTerminal();
 // Whether standard input comes from a terminal, where someone can answer.
 bool StandardInputIsTerminal();
+// The terminal the program was started from, opened for reading even when
+// standard input is a file or a pipe (Linux: /dev/tty; Windows: the
+// console's input); null when there is none. The caller closes it.
+std::FILE* OpenTerminalInput();
 
 // Ends the process at once with the exit code: no destructors, no atexit
 // handlers, no flushing. Safe to call from a signal handler.

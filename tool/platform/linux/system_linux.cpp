@@ -123,6 +123,8 @@ bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 
 bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
 
+std::FILE* OpenTerminalInput() { return std::fopen("/dev/tty", "re"); }
+
 // _exit, not exit: it is async-signal-safe.
 void ExitImmediately(int code) { _exit(code); }
 

@@ -120,6 +120,8 @@ bool StandardOutputIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
 
 bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
 
+std::FILE* OpenTerminalInput() { return _wfopen(L"CONIN$", L"r"); }
+
 void ExitImmediately(int code) { _exit(code); }
 
 }  // namespace dorvane::platform
