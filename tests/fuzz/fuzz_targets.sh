@@ -29,7 +29,7 @@ probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
 echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' >"$probe/probe.cpp"
 "$cxx" -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>"$probe/why" ||
-  skip "$cxx cannot link a fuzzer (libclang-rt-dev missing?): $(head -n 1 "$probe/why")"
+  skip "$cxx cannot link a fuzzer (is libclang-rt-14-dev installed?): $(head -n 1 "$probe/why")"
 
 # Configured once; ninja then rebuilds only what changed.
 if [[ ! -f "$buildDir/build.ninja" ]]; then
