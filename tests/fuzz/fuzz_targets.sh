@@ -47,6 +47,9 @@ cmake --build "$buildDir" --target fuzz-targets -j 2 >"$buildDir/fuzz-build.log"
 mapfile -t targets <"$buildDir/fuzzers/targets.txt"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+# An input that keeps a parser busy this many seconds is a hang, kept as a
+# finding like a crash.
+hang=10
 
 failed=()
 summary=()
@@ -62,7 +65,7 @@ for target in "${targets[@]}"; do
       failed+=("$target (no seeds in tests/fuzz/corpus/$target)")
       continue
     fi
-    if "$program" "${inputs[@]}" >"$log" 2>&1; then
+    if "$program" -timeout="$hang" "${inputs[@]}" >"$log" 2>&1; then
       summary+=("$(printf '%-22s %4d inputs replayed' "$target" "${#inputs[@]}")")
     else
       failed+=("$target")
@@ -76,7 +79,7 @@ for target in "${targets[@]}"; do
     [[ -d "$crashes" ]] && dirs+=("$crashes")
     echo "fuzzing $target for ${seconds}s"
     status=0
-    "$program" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts/" \
+    "$program" -max_total_time="$seconds" -timeout="$hang" -print_final_stats=1 -artifact_prefix="$artifacts/" \
       "${dirs[@]}" >"$log" 2>&1 || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2)
