@@ -8,8 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace dorvane::platform;
   if (size == 0) return 0;
   const bool withIpHeader = data[0] & 1;
-  const std::optional<std::uint16_t> identifier =
-      data[0] & 2 ? std::nullopt : std::optional<std::uint16_t>(0x1234);
+  const std::optional<std::uint16_t> identifier = data[0] & 2 ? std::nullopt : std::optional<std::uint16_t>(0x1234);
   const std::string_view message = dorvane::fuzz::Bytes(data + 1, size - 1);
   IcmpAnswer answer = ReadIcmpAnswer(message, withIpHeader, identifier, 1);
   dorvane::fuzz::Require(answer.kind == IcmpAnswerKind::kEchoReply || answer.data.empty(),

@@ -1,5 +1,6 @@
 // What an installer types into an address box (or pellarctl is given).
 #include "base/ip_address.h"
+
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

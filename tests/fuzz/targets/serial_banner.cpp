@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BannerScanResult result = ScanSerialTranscript(transcript, values);
   fuzz::Require(result.promptSeen == hasPrompt, "the default rule sees either setup prompt");
   fuzz::Require(result.chipVersionFound == hasVersion, "the chip version is found when the text has one");
-  fuzz::Require(result.chipVersionLabel.size() <= kChipVersionLength, "the chip version label is 26 characters at most");
+  fuzz::Require(result.chipVersionLabel.size() <= kChipVersionLength,
+                "the chip version label is 26 characters at most");
 
   RunValues xpico;
   xpico.AtLeast[kV6_8] = true;
