@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: deps demo-deps windows-deps configure build run test test-windows bench package clean
+.PHONY: deps demo-deps windows-deps configure build run test test-windows bench fuzz package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -32,6 +32,12 @@ test-windows: windows-deps build
 
 bench: deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -L bench
+
+# Each parser of outside input under libFuzzer for FUZZ_SECONDS, in a clang
+# build of its own beside the main one (the one the suite's replay uses).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@tests/fuzz/fuzz_targets.sh run $(abspath $(BUILD_DIR))/fuzz $(FUZZ_SECONDS)
 
 package: deps build
 	@cd $(BUILD_DIR) && cpack

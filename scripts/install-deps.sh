@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the demo need, and
 # only those that are missing, so repeated runs cost nothing. The MinGW-w64
 # compiler is always among them (the suite cross-compiles the Windows side);
-# Wine, which runs that side, only with --windows.
+# Wine, which runs that side, only with --windows. Clang and its sanitizer
+# and fuzzer runtimes build the parsers' fuzz targets (tests/fuzz).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   iproute2 iputils-ping procps util-linux
   xvfb xauth
   g++-mingw-w64-x86-64-posix
+  clang libclang-rt-14-dev
 )
 case "${1:-}" in
   --demo) packages+=(x11-utils imagemagick) ;;

@@ -18,6 +18,8 @@ class TestIpAddress : public QObject {
     QTest::newRow("256") << "192.168.1.256" << false << "";
     QTest::newRow("empty field") << "192.168..10" << false << "";
     QTest::newRow("negative") << "192.168.1.-1" << false << "";
+    QTest::newRow("negative zero is zero") << "192.168.1.-0" << true << "192.168.001.000";
+    QTest::newRow("tabs in fields") << "192\t.168.1.\t10" << true << "192.168.001.010";
     QTest::newRow("blanks around") << " 192.168.1.10 " << true << "192.168.001.010";
     QTest::newRow("blanks in fields") << "192 . 168 .1. 10" << true << "192.168.001.010";
     QTest::newRow("five fields") << "1.2.3.4.5" << true << "001.002.003.004";
@@ -54,6 +56,11 @@ class TestIpAddress : public QObject {
     QTest::newRow("box: plus sign") << "+10.1.1.1" << "10.1.1.1";
     QTest::newRow("box: fifth field stays") << "1.2.3.4.5" << "1.2.3.4.5";
     QTest::newRow("box: trailing dot") << "1.2.3.4." << "1.2.3.4.0";
+    // Found by fuzzing: the check lets tabs and a signed zero pass, and
+    // ping was then given "0.0.\t.0" or "1.2.3.-0".
+    QTest::newRow("box: tabs around fields") << "0.0.0\t.0" << "0.0.0.0";
+    QTest::newRow("box: tab before a field") << "\t010.1.1.\t1" << "10.1.1.1";
+    QTest::newRow("box: signed zero") << "1.2.3.-00" << "1.2.3.0";
   }
   void withoutLeadingZeros() {
     QFETCH(QString, normalized);

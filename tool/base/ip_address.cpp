@@ -10,11 +10,13 @@ namespace dorvane {
 
 namespace {
 
+constexpr std::string_view kFieldBlanks = " \t";
+
 // A field is a plain decimal number with optional blanks around it. Only the
 // last field can hold a further dot ("1.2.3.4.5" has field 4 "4.5"); its
 // fractional part is dropped.
 std::optional<int> FieldValue(std::string_view field) {
-  field = TrimBlanks(field, " \t");
+  field = TrimBlanks(field, kFieldBlanks);
   if (field.empty()) return std::nullopt;
   std::size_t dot = field.find('.');
   std::string_view whole = field.substr(0, dot);
@@ -63,8 +65,13 @@ std::string IPAddressWithoutLeadingZeros(std::string_view text) {
   bool first = true;
   for (;;) {
     std::size_t dot = text.find('.');
-    std::string_view field = TrimBlanks(text.substr(0, dot));
+    // The blanks and signs the check lets pass: "\t010" and "-0" are
+    // addresses there, and ping and sockets must get their numbers.
+    std::string_view field = TrimBlanks(text.substr(0, dot), kFieldBlanks);
     if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+    if (field.size() > 1 && field.front() == '-' && field.find_first_not_of('0', 1) == std::string_view::npos) {
+      field.remove_prefix(1);
+    }
     while (field.size() > 1 && field.front() == '0') field.remove_prefix(1);
     if (!first) out += '.';
     out += field.empty() ? std::string_view("0") : field;
