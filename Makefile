@@ -26,6 +26,21 @@ run: demo-deps build
 test: deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE bench
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a
+# build folder of its own: before a release, and before closing work that
+# touches the dialogue engine, the links or a parser. Any report fails the
+# test that made it.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELLAR_WERROR=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -LE 'bench|fuzz|windows'
+
 # The Windows side: the MinGW cross-build and its check program under Wine.
 test-windows: windows-deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -L windows
