@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -321,6 +322,48 @@ class TestPellarctlProgram : public QObject {
     } else {
       QVERIFY(sim.Received().isEmpty());
     }
+  }
+
+  // A key file others may read is said once, with the fix; the run goes on
+  // (here to a port that does not exist).
+  void keyFileOthersMayReadIsWarnedOf_data() {
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("data key, 0644") << "pellar6" << "--key-file" << 0644 << true;
+    QTest::newRow("data key, 0660") << "pellar6" << "--key-file" << 0660 << true;
+    QTest::newRow("data key, 0604") << "pellar6" << "--key-file" << 0604 << true;
+    QTest::newRow("data key, 0600") << "pellar6" << "--key-file" << 0600 << false;
+    QTest::newRow("data key, 0400") << "pellar6" << "--key-file" << 0400 << false;
+    QTest::newRow("wireless key, 0644") << "wireless" << "--wlan-key-file" << 0644 << true;
+  }
+  void keyFileOthersMayReadIsWarnedOf() {
+    QFETCH(QString, board);
+    QFETCH(QString, option);
+    QFETCH(int, mode);
+    QFETCH(bool, warned);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("site key.txt");
+    QFile key(path);
+    QVERIFY(key.open(QIODevice::WriteOnly));
+    key.write(kKey128 + "\n");
+    key.close();
+    QVERIFY(QProcess::execute("chmod", {QString::number(mode, 8), path}) == 0);
+    QStringList arguments{"--ip", "10.1.1.5", "--via", "serial:" + folder.filePath("no-such-port")};
+    if (board == "pellar6") arguments << QStringList{"--key-bits", "128", option, path};
+    if (board == "wireless") {
+      arguments << QStringList{"--ssid", "office", "--security", "wpa2", "--encryption", "ccmp", "--change-key",
+                               "passphrase", option, path};
+    }
+    ProcessResult r = Run(arguments, {}, qPrintable(board));
+    QCOMPARE(r.exitCode == 2, false);
+    const QString warning = QString("Warning: the %1 file %2 can be read or changed by other users (permissions 0%3); "
+                                    "\"chmod 600 %2\" keeps it to you.")
+                                .arg(board == "pellar6" ? "key" : "wireless key", path)
+                                .arg(mode, 0, 8);
+    QCOMPARE(r.ErrText().count(warning), warned ? 1 : 0);
+    QVERIFY2(warned || !r.ErrText().contains("other users"), qPrintable(r.ErrText()));
   }
 
   void pellar6RefusedInput_data() {

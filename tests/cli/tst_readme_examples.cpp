@@ -169,11 +169,14 @@ class TestReadmeExamples : public QObject {
     QString why;
     const QStringList commands = ReadmeCommands(why);
     QVERIFY2(why.isEmpty(), qPrintable(why));
+    // In one shell, as a reader pastes them: a umask line holds for the
+    // lines after it.
+    QStringList setup;
     for (const QString& command : commands) {
-      if (IsExample(command)) continue;
-      ProcessResult made = RunProgram("sh", {"-c", command});
-      QVERIFY2(made.exitCode == 0, qPrintable(command + ": " + made.ErrText()));
+      if (!IsExample(command)) setup << command;
     }
+    ProcessResult made = RunProgram("sh", {"-c", setup.join('\n')});
+    QVERIFY2(made.exitCode == 0, qPrintable(setup.join('\n') + ": " + made.ErrText()));
     static const QRegularExpression keyFileName("^key([0-9]+)\\.txt$");
     for (const QString& name : QDir(m_folder.path()).entryList(QDir::Files)) {
       QRegularExpressionMatch match = keyFileName.match(name);
@@ -183,6 +186,9 @@ class TestReadmeExamples : public QObject {
       const QByteArray key = file.readLine().trimmed();
       QVERIFY2(QRegularExpression("^[0-9A-F]+$").match(QString::fromLatin1(key)).hasMatch(), qPrintable(name));
       QCOMPARE(key.size(), match.captured(1).toInt() / 4);
+      // Made as the README says, a key file is its owner's alone.
+      QCOMPARE(file.permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+               QFileDevice::Permissions());
     }
   }
 
@@ -244,6 +250,7 @@ class TestReadmeExamples : public QObject {
                                  [](QProcess& process) { process.closeWriteChannel(); });
     const QString said = r.OutText() + r.ErrText();
     QVERIFY2(r.exitCode == 0, qPrintable(QString("exit %1\n").arg(r.exitCode) + said));
+    QVERIFY2(!said.contains("other users"), qPrintable(said));
     // pellarctl may be gone before the simulator has logged the last answer.
     for (const QString& event : placement.events) {
       QTRY_VERIFY2_WITH_TIMEOUT(sim.Events().contains(event), qPrintable(event + " not in: " + sim.Events().join(", ")),

@@ -11,6 +11,7 @@
 #include "cli/subcommands.h"
 #include "dialogue/dialogue_steps.h"
 #include "platform/serial_ports.h"
+#include "platform/system.h"
 
 namespace dorvane::cli {
 
@@ -137,6 +138,17 @@ std::optional<QByteArray> ReadFirstLine(const QString& path, const char* what, Q
     why = QString("cannot read %1 from ").arg(what) + (path == "-" ? QString("standard input") : path) + ": " +
           file.errorString();
     return std::nullopt;
+  }
+  // A key is a secret: a file others may read earns the warning ssh gives
+  // for its keys, and the run goes on.
+  if (path != "-") {
+    if (std::optional<unsigned> mode = platform::PermissionsOpenToOthers(path.toStdString())) {
+      std::cerr << QString("Warning: %1 file %2 can be read or changed by other users (permissions %3); "
+                           "\"chmod 600 %2\" keeps it to you.\n")
+                       .arg(what, path,
+                            QString::number(*mode, 8).rightJustified(4, '0'))
+                       .toStdString();
+    }
   }
   QByteArray line = file.readLine(256);
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);

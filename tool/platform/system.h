@@ -81,6 +81,12 @@ bool StandardInputIsTerminal();
 // console's input); null when there is none. The caller closes it.
 std::FILE* OpenTerminalInput();
 
+// The permission bits of a file (as 0644) when they let users other than its
+// owner read or write it, as a key file must not; none when they do not, or
+// where the system keeps no such bits (Windows: its access lists are not read
+// here).
+std::optional<unsigned> PermissionsOpenToOthers(const std::string& path);
+
 // Ends the process at once with the exit code: no destructors, no atexit
 // handlers, no flushing. Safe to call from a signal handler.
 [[noreturn]] void ExitImmediately(int code);

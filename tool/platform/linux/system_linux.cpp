@@ -1,6 +1,7 @@
 // The Linux side of system.h.
 
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -124,6 +125,13 @@ bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
 
 std::FILE* OpenTerminalInput() { return std::fopen("/dev/tty", "re"); }
+
+std::optional<unsigned> PermissionsOpenToOthers(const std::string& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return std::nullopt;
+  if ((status.st_mode & (S_IRWXG | S_IRWXO)) == 0) return std::nullopt;
+  return static_cast<unsigned>(status.st_mode & 07777);
+}
 
 // _exit, not exit: it is async-signal-safe.
 void ExitImmediately(int code) { _exit(code); }

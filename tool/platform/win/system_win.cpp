@@ -122,6 +122,10 @@ bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
 
 std::FILE* OpenTerminalInput() { return _wfopen(L"CONIN$", L"r"); }
 
+// Windows keeps who may read a file in its access list, not in mode bits the
+// C library could report truthfully, so nothing is said here.
+std::optional<unsigned> PermissionsOpenToOthers(const std::string&) { return std::nullopt; }
+
 void ExitImmediately(int code) { _exit(code); }
 
 }  // namespace dorvane::platform
