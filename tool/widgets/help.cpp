@@ -6,7 +6,7 @@
 #include <QShortcut>
 #include <exception>
 
-#include "base/localised_text.h"
+#include "widgets/apply_language.h"
 #include "widgets/help_window.h"
 #include "widgets/message_boxes.h"
 
@@ -16,8 +16,6 @@ namespace {
 
 constexpr const char* kHelpPageProperty = "helpPage";
 constexpr const char* kHelpMovesOnProperty = "helpMovesOnWhenFinished";
-constexpr int kHelpTitleText = 1150;
-constexpr int kMissingPageText = 1156;
 
 QPointer<HelpWindow> s_helpWindow;
 
@@ -53,8 +51,7 @@ void ShowHelp(const QString& page, QWidget* from) {
     s_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     PlaceUnder(owner);
     if (!s_helpWindow->Open(page)) {
-      ShowMessage(owner, BoxIcon::Exclamation, QString::fromStdString(LoadText(kHelpTitleText)),
-                  QString::fromStdString(LoadText(kMissingPageText)).arg(page));
+      ShowMessage(owner, BoxIcon::Exclamation, WindowText(kHelpTitleText), WindowText(kHelpMissingPageText).arg(page));
       return;
     }
     s_helpWindow->show();

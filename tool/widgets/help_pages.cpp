@@ -59,9 +59,12 @@ QString HelpPages::Html(const QString& page, const QString& language) const {
 
 QString HelpPages::TitleOf(const QString& html, const QString& page) {
   // The page's heading, shorter than its <title>, which names the help too.
-  for (const char* element : {"h1", "title"}) {
-    QRegularExpression pattern(QString("<%1[^>]*>(.*?)</%1>").arg(element),
-                               QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression patterns[] = {
+      QRegularExpression("<h1[^>]*>(.*?)</h1>", QRegularExpression::CaseInsensitiveOption |
+                                                    QRegularExpression::DotMatchesEverythingOption),
+      QRegularExpression("<title[^>]*>(.*?)</title>", QRegularExpression::CaseInsensitiveOption |
+                                                          QRegularExpression::DotMatchesEverythingOption)};
+  for (const QRegularExpression& pattern : patterns) {
     QRegularExpressionMatch match = pattern.match(html);
     if (!match.hasMatch()) continue;
     QString text = QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified();

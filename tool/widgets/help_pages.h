@@ -40,6 +40,10 @@ class HelpPages {
   // hits first.
   QList<Hit> Search(const QString& words, const QString& language) const;
 
+  // The text of page in language (English where the language lacks it);
+  // empty when no language has it.
+  QString Html(const QString& page, const QString& language) const;
+
   // The heading of a page's HTML (its <title> without one), or its name.
   static QString TitleOf(const QString& html, const QString& page);
 
@@ -49,7 +53,6 @@ class HelpPages {
 
  private:
   QStringList PageNames(const QString& language) const;
-  QString Html(const QString& page, const QString& language) const;
   QString PlainText(const QString& page, const QString& language) const;
 
   QString m_root;

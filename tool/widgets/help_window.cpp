@@ -13,20 +13,11 @@
 #include <QVBoxLayout>
 
 #include "base/localised_text.h"
+#include "widgets/apply_language.h"
 
 namespace dorvane {
 
 namespace {
-
-constexpr int kHelpTitleText = 1150;
-constexpr int kContentsText = 1151;
-constexpr int kSearchText = 1152;
-constexpr int kBackText = 1153;
-constexpr int kForwardText = 1154;
-constexpr int kStartPageText = 1155;
-constexpr int kNoHitsText = 1157;
-
-QString Text(int id) { return QString::fromStdString(LoadText(id)); }
 
 QUrl UrlOf(const QString& path) {
   return path.startsWith(':') ? QUrl("qrc" + path) : QUrl::fromLocalFile(path);
@@ -44,9 +35,8 @@ class HelpBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& name) override {
     QString path = PathOf(name);
     if (type == QTextDocument::HtmlResource && !QFileInfo::exists(path)) {
-      QString fallback = m_pages.PageFile(QFileInfo(path).completeBaseName(), m_language);
-      QFile file(fallback);
-      if (!fallback.isEmpty() && file.open(QIODevice::ReadOnly)) return QString::fromUtf8(file.readAll());
+      QString html = m_pages.Html(QFileInfo(path).completeBaseName(), m_language);
+      if (!html.isEmpty()) return html;
     }
     return QTextBrowser::loadResource(type, name);
   }
@@ -161,13 +151,13 @@ void HelpWindow::SetLanguage(const QString& language) {
 }
 
 void HelpWindow::Retitle() {
-  setWindowTitle(Text(kHelpTitleText));
-  m_tabs->setTabText(0, Text(kContentsText));
-  m_tabs->setTabText(1, Text(kSearchText));
-  m_searchBox->setPlaceholderText(Text(kSearchText));
-  m_back->setText(Text(kBackText));
-  m_forward->setText(Text(kForwardText));
-  m_home->setText(Text(kStartPageText));
+  setWindowTitle(WindowText(kHelpTitleText));
+  m_tabs->setTabText(0, WindowText(kHelpContentsText));
+  m_tabs->setTabText(1, WindowText(kHelpSearchText));
+  m_searchBox->setPlaceholderText(WindowText(kHelpSearchText));
+  m_back->setText(WindowText(kHelpBackText));
+  m_forward->setText(WindowText(kHelpForwardText));
+  m_home->setText(WindowText(kHelpStartPageText));
 }
 
 void HelpWindow::ShowHits() {
@@ -179,7 +169,7 @@ void HelpWindow::ShowHits() {
     item->setData(Qt::UserRole, hit.page);
   }
   if (hits.isEmpty()) {
-    auto* item = new QListWidgetItem(Text(kNoHitsText), m_hits);
+    auto* item = new QListWidgetItem(WindowText(kHelpNoHitsText), m_hits);
     item->setFlags(Qt::NoItemFlags);
   }
 }

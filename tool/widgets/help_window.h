@@ -17,6 +17,16 @@ class QToolButton;
 
 namespace dorvane {
 
+// The help window's own words in the string table.
+inline constexpr int kHelpTitleText = 1150;
+inline constexpr int kHelpContentsText = 1151;
+inline constexpr int kHelpSearchText = 1152;
+inline constexpr int kHelpBackText = 1153;
+inline constexpr int kHelpForwardText = 1154;
+inline constexpr int kHelpStartPageText = 1155;
+inline constexpr int kHelpMissingPageText = 1156;
+inline constexpr int kHelpNoHitsText = 1157;
+
 class HelpWindow : public QWidget {
   Q_OBJECT
 
